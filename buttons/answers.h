@@ -1,0 +1,102 @@
+// SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The answers of each button type, one plain struct per wizard tab. Members carry the names of
+// the wizard controls they come from, and their initial values are the window's design
+// defaults. An option group is the index of its selected option, or empty when none is
+// selected. All texts are UTF-8, exactly as typed.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace ravelin::buttons {
+
+using OptionIndex = std::optional<int>;
+
+struct BuyNowAnswers {
+    // Button-image page: options 0 to 7 are the standard images, 8 the custom image.
+    OptionIndex optBN = 5;
+    std::string txtButtonURLBN = "https://";
+    // Item page.
+    std::string txtItemNameBN;
+    std::string txtItemIDBN;
+    std::string txtPriceBN;
+    std::string cmbCurrencyBN = "US Dollar ($)";
+    OptionIndex optExtraBN = 0; // 0 "Yes": the buyer may choose the quantity; 1 "No".
+    // Shipping page.
+    std::string txtBaseShippingBN;
+    std::string txtExtraShippingBN;
+    std::string txtHandlingBN;
+    // Optional-settings page (also read by the Subscriptions writer).
+    std::string txtLogoBN;
+    std::string txtWebSiteSuccessBN = "http://";
+    std::string txtCancelBN = "http://";
+};
+
+struct AddToCartAnswers {
+    // Button-image page: options 0 to 4 are the standard images, 5 the custom image.
+    OptionIndex optImageButtonATC = 0;
+    std::string txtButtonURLATC = "https://";
+    // Item page.
+    std::string txtItemNameATC;
+    std::string txtItemIDATC;
+    std::string txtPriceATC;
+    std::string cmbCurrencyATC = "US Dollar ($)";
+    OptionIndex optNoteATC = 1; // 0 "Yes", 1 "No".
+    std::string txtNoteATC = "(optional instructions)";
+    // Optional-settings page (also read by the Donations writer).
+    std::string txtLogoATC;
+    std::string txtWebSiteSuccessATC = "http://";
+    std::string txtCancelATC = "http://";
+};
+
+struct ViewCartAnswers {
+    // Options 0 to 2 are the standard images, 3 the custom image.
+    OptionIndex optVC = 0;
+    std::string txtButtonURLVC = "https://";
+};
+
+struct DonateAnswers {
+    // Button-image page: options 0 to 3 are the standard images, 4 the custom image.
+    OptionIndex optDON = 0;
+    std::string txtButtonURLDON = "https://";
+    // Donation page.
+    std::string txtItemNameDON;
+    std::string txtItemIDDON;
+    std::string txtPriceDON;
+    std::string cmbCurrencyDON = "US Dollar ($)";
+    OptionIndex optNoteDON = 1; // 0 "Yes", 1 "No".
+    std::string txtNoteDON = "(optional instructions)";
+    // Borrowed from the Add to Cart optional-settings page.
+    std::string txtLogoATC;
+    std::string txtWebSiteSuccessATC = "http://";
+    std::string txtCancelATC = "http://";
+};
+
+struct SubscribeAnswers {
+    // Button-image page: options 0 to 7 are the standard images, 8 the custom image.
+    OptionIndex optSUB = 0;
+    std::string txtButtonURLSUB = "https://";
+    // Item page.
+    std::string txtItemNameSUB;
+    std::string txtItemIDSUB;
+    std::string cmbCurrencySUB = "US Dollar ($)";
+    // Billing page: the regular plan.
+    std::string txtPriceSUB;
+    std::string cmbNumberSUB = "1";
+    std::string cmbTermSUB = "Months(s)";
+    OptionIndex optRecurSUB =
+        0; // 0 "Keep charging ... until they cancel", 1 "Stop charging after".
+    std::string cmbStopSUB = "-";
+    // Billing page: the trial period or set-up fee.
+    std::string txtPrice2SUB;
+    std::string cmbNumber2SUB = "1";
+    std::string cmbTerm2SUB = "Day(s)";
+    // Borrowed from the Buy Now optional-settings page.
+    std::string txtLogoBN;
+    std::string txtWebSiteSuccessBN = "http://";
+    std::string txtCancelBN = "http://";
+};
+
+} // namespace ravelin::buttons

@@ -1,0 +1,71 @@
+// SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The five button writers: pure functions from one tab's answers to the summary shown on the
+// result page and the HTML pasted into the page.
+#pragma once
+
+#include "buttons/answers.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace ravelin::buttons {
+
+// Where the buttons post and where the standard button pictures live.
+struct Endpoints {
+    std::string webscr = "https://www.paypal.com/cgi-bin/webscr";
+    // Standard image folder of the Buy Now, Add to Cart, View Cart and Donations buttons.
+    std::string images = "http://images.paypal.com/images/";
+    // The Subscriptions buttons' own image folder, on the host of the endpoint.
+    std::string subscriptionImages = "https://www.paypal.com/images/";
+
+    // The payment service's test environment.
+    static Endpoints sandbox();
+};
+
+// The two values every writer reads besides its tab's answers.
+struct Context {
+    std::string account;   // the seller's payment-account e-mail address
+    std::string buildCode; // written as the "bn" field, e.g. "KORVANEX.301"
+    Endpoints endpoints;
+};
+
+// What a writer produces: the summary box text and the HTML box text. The HTML uses CRLF
+// between lines and ends with "</form>"; the summary's entries each end with CRLF CRLF.
+struct Button {
+    std::string summary;
+    std::string html;
+};
+
+Button writeBuyNow(const BuyNowAnswers& answers, const Context& context);
+Button writeAddToCart(const AddToCartAnswers& answers, const Context& context);
+Button writeViewCart(const ViewCartAnswers& answers, const Context& context);
+Button writeDonate(const DonateAnswers& answers, const Context& context);
+Button writeSubscribe(const SubscribeAnswers& answers, const Context& context);
+
+// "KORVANEX." followed by the three release numbers with nothing between them:
+// buildCode(3, 0, 1) is "KORVANEX.301", buildCode(3, 10, 2) is "KORVANEX.3102".
+std::string buildCode(int major, int minor, int revision);
+
+// Captions offered by every currency box, in the order they are compared.
+inline constexpr std::array<std::string_view, 5> kCurrencyCaptions = {
+    "US Dollar ($)", "British Pound Sterling (£)", "Euro (EUR)", "Canadian Dollar (C$)",
+    "Japanese Yen (¥)"};
+
+// Image names (the Tag of each image control) of the standard button pictures, by option index.
+inline constexpr std::array<std::string_view, 8> kImgBN = {
+    "x-click-but01.gif", "x-click-but03.gif", "x-click-but02.gif", "x-click-but23.gif",
+    "x-click-but9.gif",  "x-click-butcc.gif", "x-click-but5.gif",  "x-click-but6.gif"};
+inline constexpr std::array<std::string_view, 5> kImgImageButtonATC = {
+    "sc-but-01.gif", "sc-but-02.gif", "sc-but-03.gif", "x-click-but10.gif", "x-click-but22.gif"};
+inline constexpr std::array<std::string_view, 3> kImgVC = {"view_cart.gif", "view_cart_03.gif",
+                                                           "view_cart_02.gif"};
+inline constexpr std::array<std::string_view, 4> kImgDON = {
+    "x-click-but04.gif", "x-click-but21.gif", "x-click-but11.gif", "x-click-butcc-donate.gif"};
+inline constexpr std::array<std::string_view, 8> kImgSUB = {
+    "x-click-but20.gif", "x-click-but30.gif", "x-click-but31.gif", "x-click-butcc-subscribe.gif",
+    "x-click-butcc.gif", "x-click-but24.gif", "x-click-but28.gif", "x-click-but29.gif"};
+
+} // namespace ravelin::buttons

@@ -1,0 +1,17 @@
+// SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/objectmodel.h"
+
+namespace ravelin::platform {
+
+// The running editor's application object.
+class Application {
+public:
+    virtual ~Application() = default;
+    // The HTML document of the page the user is editing, or nullptr when no page is open.
+    virtual IHTMLDocument2* ActiveDocument() = 0;
+};
+
+} // namespace ravelin::platform
