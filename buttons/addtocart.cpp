@@ -1,0 +1,59 @@
+// SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The Add to Cart button: puts one item into the shopping cart, cmd "_cart" with add "1".
+#include "buttons/money.h"
+#include "buttons/pieces.h"
+#include "buttons/text.h"
+#include "buttons/writers.h"
+
+namespace ravelin::buttons {
+
+Button writeAddToCart(const AddToCartAnswers& a, const Context& context) {
+    Summary summary(context.account);
+    Form form;
+
+    form.describe("Item Name: ", a.txtItemNameATC);
+    form.describe("Item Number: ", a.txtItemIDATC);
+    form.describe("Price: $", a.txtPriceATC);
+    writeOpeningFields(form, context, "_cart", {{"add", "1"}});
+
+    summary.add("Item Name/Service: ", a.txtItemNameATC);
+    form.field("item_name", a.txtItemNameATC);
+
+    summary.add("Item ID/Number: ", a.txtItemIDATC);
+    form.field("item_number", a.txtItemIDATC);
+
+    const std::string_view currency = currencyCode(a.cmbCurrencyATC);
+    summary.add("Item Price: $", a.txtPriceATC);
+    form.field("amount", formatAmount(a.txtPriceATC, currency));
+
+    summary.add("Currency: ", a.cmbCurrencyATC);
+    form.field("currency_code", currency);
+
+    if (a.optNoteATC == 0) {
+        summary.add("Customer Note: Yes, ", a.txtNoteATC);
+        form.field("cn", a.txtNoteATC);
+    }
+    form.field("no_shipping", "0");
+    form.field("undefined_quantity", "0");
+
+    if (isNotEmpty(a.txtLogoATC)) {
+        summary.add("Company Logo: ", a.txtLogoATC);
+        form.field("image_url", a.txtLogoATC);
+    }
+    if (isNotSevenCharacters(a.txtWebSiteSuccessATC)) {
+        summary.add("Return URL: ", a.txtWebSiteSuccessATC);
+        form.field("return", a.txtWebSiteSuccessATC);
+    }
+    if (isNotSevenCharacters(a.txtCancelATC)) {
+        summary.add("Cancel URL: ", a.txtCancelATC);
+        form.field("cancel_return", a.txtCancelATC);
+    }
+    chooseImage(form, summary, a.optImageButtonATC, kImgImageButtonATC, context.endpoints.images,
+                a.txtButtonURLATC);
+
+    return {summary.text(), form.render(context.endpoints.webscr)};
+}
+
+} // namespace ravelin::buttons

@@ -1,0 +1,67 @@
+// SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The Buy Now button: a single-item payment, cmd "_xclick".
+#include "buttons/money.h"
+#include "buttons/pieces.h"
+#include "buttons/text.h"
+#include "buttons/writers.h"
+
+namespace ravelin::buttons {
+
+Button writeBuyNow(const BuyNowAnswers& a, const Context& context) {
+    Summary summary(context.account);
+    Form form;
+
+    form.describe("Item Name: ", a.txtItemNameBN);
+    form.describe("Item Number: ", a.txtItemIDBN);
+    form.describe("Price: $", a.txtPriceBN);
+    writeOpeningFields(form, context, "_xclick");
+
+    summary.add("Item Name/Service: ", a.txtItemNameBN);
+    form.field("item_name", a.txtItemNameBN);
+
+    summary.add("Item ID/Number: ", a.txtItemIDBN);
+    form.field("item_number", a.txtItemIDBN);
+
+    const std::string_view currency = currencyCode(a.cmbCurrencyBN);
+    summary.add("Item Price: $", a.txtPriceBN);
+    form.field("amount", formatAmount(a.txtPriceBN, currency));
+
+    summary.add("Currency: ", a.cmbCurrencyBN);
+    form.field("currency_code", currency);
+
+    if (a.optExtraBN == 0) {
+        summary.add("Customer Note: Yes");
+        form.field("undefined_quantity", "1");
+    }
+    if (isNotEmpty(a.txtLogoBN)) {
+        summary.add("Company Logo: ", a.txtLogoBN);
+        form.field("image_url", a.txtLogoBN);
+    }
+    if (isNotEmpty(a.txtBaseShippingBN)) {
+        summary.add("Base Shipping: ", a.txtBaseShippingBN);
+        form.field("shipping", a.txtBaseShippingBN);
+    }
+    if (isNotEmpty(a.txtExtraShippingBN)) {
+        summary.add("Extra Shipping: ", a.txtExtraShippingBN);
+        form.field("shipping2", a.txtExtraShippingBN);
+    }
+    if (isNotEmpty(a.txtHandlingBN)) {
+        summary.add("Handling: ", a.txtHandlingBN);
+        form.field("handling", a.txtHandlingBN);
+    }
+    if (isNotSevenCharacters(a.txtWebSiteSuccessBN)) {
+        summary.add("Return URL: ", a.txtWebSiteSuccessBN);
+        form.field("return", a.txtWebSiteSuccessBN);
+    }
+    if (isNotSevenCharacters(a.txtCancelBN)) {
+        summary.add("Cancel URL: ", a.txtCancelBN);
+        form.field("cancel_return", a.txtCancelBN);
+    }
+    chooseImage(form, summary, a.optBN, kImgBN, context.endpoints.images, a.txtButtonURLBN);
+
+    return {summary.text(), form.render(context.endpoints.webscr)};
+}
+
+} // namespace ravelin::buttons

@@ -1,0 +1,54 @@
+// SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The Donations button: a single payment, cmd "_xclick", whose amount may be left blank for
+// the donor to fill in. It borrows the Add to Cart logo, return and cancel boxes.
+#include "buttons/money.h"
+#include "buttons/pieces.h"
+#include "buttons/text.h"
+#include "buttons/writers.h"
+
+namespace ravelin::buttons {
+
+Button writeDonate(const DonateAnswers& a, const Context& context) {
+    Summary summary(context.account);
+    Form form;
+
+    writeOpeningFields(form, context, "_xclick");
+
+    summary.add("Donation Name/Service: ", a.txtItemNameDON);
+    form.field("item_name", a.txtItemNameDON);
+
+    summary.add("Donation ID/Number: ", a.txtItemIDDON);
+    form.field("item_number", a.txtItemIDDON);
+
+    const std::string_view currency = currencyCode(a.cmbCurrencyDON);
+    summary.add("Donation Amount: $", a.txtPriceDON);
+    form.field("amount", formatAmount(a.txtPriceDON, currency));
+
+    summary.add("Currency: ", a.cmbCurrencyDON);
+    form.field("currency_code", currency);
+
+    if (a.optNoteDON == 0) {
+        summary.add("Donator Note: Yes, ", a.txtNoteDON);
+        form.field("cn", a.txtNoteDON);
+    }
+    // The logo box takes the seven-character test here, so an empty box is written.
+    if (isNotSevenCharacters(a.txtLogoATC)) {
+        summary.add("Company Logo: ", a.txtLogoATC);
+        form.field("image_url", a.txtLogoATC);
+    }
+    if (isNotSevenCharacters(a.txtWebSiteSuccessATC)) {
+        summary.add("Return URL: ", a.txtWebSiteSuccessATC);
+        form.field("return", a.txtWebSiteSuccessATC);
+    }
+    if (isNotSevenCharacters(a.txtCancelATC)) {
+        summary.add("Cancel URL: ", a.txtCancelATC);
+        form.field("cancel_return", a.txtCancelATC);
+    }
+    chooseImage(form, summary, a.optDON, kImgDON, context.endpoints.images, a.txtButtonURLDON);
+
+    return {summary.text(), form.render(context.endpoints.webscr)};
+}
+
+} // namespace ravelin::buttons

@@ -1,0 +1,54 @@
+// SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "buttons/pieces.h"
+
+#include <array>
+#include <string>
+
+namespace ravelin::buttons {
+
+namespace {
+
+constexpr std::array<std::string_view, kCurrencyCaptions.size()> kCurrencyCodes = {
+    "USD", "GBP", "EUR", "CAD", "JPY"};
+
+} // namespace
+
+void writeOpeningFields(
+    Form& form, const Context& context, std::string_view command,
+    std::initializer_list<std::pair<std::string_view, std::string_view>> beforeBusiness) {
+    form.openingField("bn", context.buildCode);
+    form.openingField("cmd", command);
+    for (const auto& [name, value] : beforeBusiness) {
+        form.openingField(name, value);
+    }
+    form.openingField("business", context.account, true);
+}
+
+std::string_view currencyCode(std::string_view caption) {
+    for (std::size_t i = 0; i < kCurrencyCaptions.size(); ++i) {
+        if (caption == kCurrencyCaptions[i]) {
+            return kCurrencyCodes[i];
+        }
+    }
+    return {};
+}
+
+void chooseImage(Form& form, Summary& summary, OptionIndex selected,
+                 std::span<const std::string_view> imageNames, std::string_view folder,
+                 std::string_view customAddress) {
+    if (!selected || *selected < 0) {
+        return;
+    }
+    const auto index = static_cast<std::size_t>(*selected);
+    if (index == imageNames.size()) {
+        summary.add("Custom Button: ", customAddress);
+        form.image(customAddress);
+    } else if (index < imageNames.size()) {
+        std::string source(folder);
+        source += imageNames[index];
+        form.image(source);
+    }
+}
+
+} // namespace ravelin::buttons

@@ -1,0 +1,80 @@
+// SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The Subscriptions button: a recurring payment, cmd "_xclick-subscriptions". It borrows the
+// Buy Now logo, return and cancel boxes, and takes its pictures from its own image folder.
+#include "buttons/money.h"
+#include "buttons/pieces.h"
+#include "buttons/text.h"
+#include "buttons/writers.h"
+
+namespace ravelin::buttons {
+
+Button writeSubscribe(const SubscribeAnswers& a, const Context& context) {
+    Summary summary(context.account);
+    Form form;
+
+    form.describe("Subscription Name: ", a.txtItemNameSUB);
+    form.describe("Reference Number: ", a.txtItemIDSUB);
+    writeOpeningFields(form, context, "_xclick-subscriptions");
+
+    summary.add("Subscription Name/Service: ", a.txtItemNameSUB);
+    form.field("item_name", a.txtItemNameSUB);
+
+    summary.add("Subscription ID/Number: ", a.txtItemIDSUB);
+    form.field("item_number", a.txtItemIDSUB);
+
+    const std::string_view currency = currencyCode(a.cmbCurrencySUB);
+    summary.add("Currency: ", a.cmbCurrencySUB);
+    form.field("currency_code", currency);
+
+    // The regular plan.
+    summary.add("Subscription Price: $", a.txtPriceSUB);
+    form.field("a3", formatAmount(a.txtPriceSUB, currency));
+    summary.add("Billing Cycle: ", a.cmbNumberSUB);
+    form.field("p3", a.cmbNumberSUB);
+    summary.add("Billing Term: ", a.cmbTermSUB);
+    form.field("t3", firstCharacter(a.cmbTermSUB));
+
+    // Recurrence: until cancelled, or a fixed number of payments.
+    if (a.optRecurSUB == 0) {
+        summary.add("Recurring: Yes");
+        form.field("src", "1");
+    } else if (a.optRecurSUB == 1) {
+        summary.add("Recurring: Yes");
+        summary.add("Stop After: ", a.cmbStopSUB);
+        form.field("src", "1");
+        form.field("srt", a.cmbStopSUB);
+    }
+    summary.add("Retry on Failed: Yes");
+    form.field("sra", "1");
+
+    if (isNotSevenCharacters(a.txtLogoBN)) {
+        summary.add("Company Logo: ", a.txtLogoBN);
+        form.field("image_url", a.txtLogoBN);
+    }
+    if (isNotSevenCharacters(a.txtWebSiteSuccessBN)) {
+        summary.add("Return URL: ", a.txtWebSiteSuccessBN);
+        form.field("return", a.txtWebSiteSuccessBN);
+    }
+    if (isNotSevenCharacters(a.txtCancelBN)) {
+        summary.add("Cancel URL: ", a.txtCancelBN);
+        form.field("cancel_return", a.txtCancelBN);
+    }
+
+    // The trial period or set-up fee; its price is written as typed.
+    if (isNotEmpty(a.txtPrice2SUB)) {
+        summary.add("Trail or Setup Price: $", a.txtPrice2SUB);
+        summary.add("Billing Cycle: ", a.cmbNumber2SUB);
+        summary.add("Billing Term: ", a.cmbTerm2SUB);
+        form.field("a1", a.txtPrice2SUB);
+        form.field("p1", a.cmbNumber2SUB);
+        form.field("t1", firstCharacter(a.cmbTerm2SUB));
+    }
+    chooseImage(form, summary, a.optSUB, kImgSUB, context.endpoints.subscriptionImages,
+                a.txtButtonURLSUB);
+
+    return {summary.text(), form.render(context.endpoints.webscr)};
+}
+
+} // namespace ravelin::buttons

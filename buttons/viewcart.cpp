@@ -1,0 +1,22 @@
+// SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The View Cart button: shows the shopping cart, cmd "_cart" with display "1".
+#include "buttons/pieces.h"
+#include "buttons/writers.h"
+
+namespace ravelin::buttons {
+
+Button writeViewCart(const ViewCartAnswers& a, const Context& context) {
+    Summary summary(context.account);
+    Form form;
+
+    writeOpeningFields(form, context, "_cart");
+    form.openingField("display", "1", true);
+
+    chooseImage(form, summary, a.optVC, kImgVC, context.endpoints.images, a.txtButtonURLVC);
+
+    return {summary.text(), form.render(context.endpoints.webscr)};
+}
+
+} // namespace ravelin::buttons
