@@ -1,0 +1,143 @@
+// SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "buttons/tests/expected.h"
+#include "buttons/writers.h"
+
+#include <gtest/gtest.h>
+
+namespace ravelin::buttons {
+namespace {
+
+using namespace testing;
+
+AddToCartAnswers workedExample() {
+    AddToCartAnswers a;
+    a.optImageButtonATC = 2;
+    a.txtItemNameATC = "Blue Mug";
+    a.txtItemIDATC = "MUG-01";
+    a.txtPriceATC = "12.5";
+    a.cmbCurrencyATC = "Euro (EUR)";
+    a.optNoteATC = 0;
+    a.txtNoteATC = "Gift message";
+    a.txtWebSiteSuccessATC = "thanks.htm";
+    return a;
+}
+
+TEST(AddToCart, WritesTheWorkedExampleToTheCharacter) {
+    const Button button = writeAddToCart(workedExample(), exampleContext());
+    EXPECT_EQ(
+        button.html,
+        htmlLines({
+            "Item Name: Blue Mug<br>",
+            "",
+            "Item Number: MUG-01<br>",
+            "",
+            "Price: $12.5<br>",
+            "",
+            kFormLine,
+            R"(<input type="hidden" name="bn" value="BUILD">)",
+            R"(<input type="hidden" name="cmd" value="_cart">)",
+            R"(<input type="hidden" name="add" value="1">)",
+            R"(<input type="hidden" name="business" value="ACCOUNT" > )",
+            R"(<input type="hidden" name="item_name" value="Blue Mug">)",
+            R"(<input type="hidden" name="item_number" value="MUG-01">)",
+            R"(<input type="hidden" name="amount" value="12.50">)",
+            R"(<input type="hidden" name="currency_code" value="EUR">)",
+            R"(<input type="hidden" name="cn" value="Gift message">)",
+            R"(<input type="hidden" name="no_shipping" value="0">)",
+            R"(<input type="hidden" name="undefined_quantity" value="0">)",
+            R"(<input type="hidden" name="return" value="thanks.htm">)",
+            R"(<input type="image" src="http://images.paypal.com/images/sc-but-03.gif" border="0" name="submit">)",
+            "</form>",
+        }));
+    EXPECT_EQ(button.summary,
+              summaryEntries({"PayPal Account: ACCOUNT", "Item Name/Service: Blue Mug",
+                              "Item ID/Number: MUG-01", "Item Price: $12.5", "Currency: Euro (EUR)",
+                              "Customer Note: Yes, Gift message", "Return URL: thanks.htm"}));
+}
+
+TEST(AddToCart, WithAllDefaultsWritesOnlyTheUnconditionalFields) {
+    const Button button = writeAddToCart({}, exampleContext());
+    EXPECT_TRUE(button.html.starts_with("Item Name: <br>\r\n\r\nItem Number: <br>\r\n\r\n"
+                                        "Price: $<br>\r\n\r\n<form "));
+    EXPECT_EQ(
+        fieldNames(button.html),
+        (std::vector<std::string>{"bn", "cmd", "add", "business", "item_name", "item_number",
+                                  "amount", "currency_code", "no_shipping", "undefined_quantity"}));
+    EXPECT_EQ(fieldValue(button.html, "amount"), "");
+    EXPECT_EQ(fieldValue(button.html, "currency_code"), "USD");
+    EXPECT_TRUE(button.html.ends_with(
+        "<input type=\"image\" src=\"http://images.paypal.com/images/sc-but-01.gif\" border=\"0\" "
+        "name=\"submit\">\r\n</form>"));
+    EXPECT_EQ(button.summary,
+              summaryEntries({"PayPal Account: ACCOUNT", "Item Name/Service: ", "Item ID/Number: ",
+                              "Item Price: $", "Currency: US Dollar ($)"}));
+}
+
+TEST(AddToCart, WritesOptionalBoxesByTheirOwnTests) {
+    struct Case {
+        const char* what;
+        void (*answer)(AddToCartAnswers&);
+        std::string_view field;
+        std::optional<std::string> value;
+        std::string_view entry;
+    };
+    const Case cases[] = {
+        {"one-character logo", [](AddToCartAnswers& a) { a.txtLogoATC = "x"; }, "image_url", "x",
+         "Company Logo: x"},
+        {"seven-character logo", [](AddToCartAnswers& a) { a.txtLogoATC = "a.b/c.d"; }, "image_url",
+         "a.b/c.d", "Company Logo: a.b/c.d"},
+        {"empty logo", [](AddToCartAnswers& a) { a.txtLogoATC = ""; }, "image_url", std::nullopt,
+         "Company Logo:"},
+        {"return of seven other characters",
+         [](AddToCartAnswers& a) { a.txtWebSiteSuccessATC = "a.b/c.d"; }, "return", std::nullopt,
+         "Return URL:"},
+        {"return emptied", [](AddToCartAnswers& a) { a.txtWebSiteSuccessATC = ""; }, "return", "",
+         "Return URL: \r\n"},
+        {"cancel typed", [](AddToCartAnswers& a) { a.txtCancelATC = "sorry.htm"; }, "cancel_return",
+         "sorry.htm", "Cancel URL: sorry.htm"},
+        {"note Yes left at its default", [](AddToCartAnswers& a) { a.optNoteATC = 0; }, "cn",
+         "(optional instructions)", "Customer Note: Yes, (optional instructions)"},
+        {"note No with typed text",
+         [](AddToCartAnswers& a) {
+             a.optNoteATC = 1;
+             a.txtNoteATC = "Size?";
+         },
+         "cn", std::nullopt, "Customer Note:"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        AddToCartAnswers answers;
+        c.answer(answers);
+        const Button button = writeAddToCart(answers, exampleContext());
+        EXPECT_EQ(fieldValue(button.html, c.field), c.value);
+        EXPECT_EQ(contains(button.summary, c.entry), c.value.has_value());
+    }
+}
+
+TEST(AddToCart, WritesTheCustomImageAsTyped) {
+    AddToCartAnswers answers;
+    answers.optImageButtonATC = 5;
+    const Button button = writeAddToCart(answers, exampleContext());
+    EXPECT_EQ(imageSource(button.html), "https://");
+    EXPECT_TRUE(button.summary.ends_with("Custom Button: https://\r\n\r\n"));
+}
+
+TEST(AddToCart, WritesAYenAmountAsAWholeNumber) {
+    AddToCartAnswers answers;
+    answers.txtPriceATC = "0.4";
+    answers.cmbCurrencyATC = "Japanese Yen (¥)";
+    EXPECT_EQ(fieldValue(writeAddToCart(answers, exampleContext()).html, "amount"), "0");
+}
+
+TEST(AddToCart, EscapesTheNoteInTheHtmlOnly) {
+    AddToCartAnswers answers;
+    answers.optNoteATC = 0;
+    answers.txtNoteATC = R"(Say "hi" & <wave>)";
+    const Button button = writeAddToCart(answers, exampleContext());
+    EXPECT_EQ(fieldValue(button.html, "cn"), "Say &quot;hi&quot; &amp; &lt;wave&gt;");
+    EXPECT_TRUE(contains(button.summary, R"(Customer Note: Yes, Say "hi" & <wave>)"));
+}
+
+} // namespace
+} // namespace ravelin::buttons
