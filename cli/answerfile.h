@@ -1,0 +1,105 @@
+// SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// Reading a JSON object of answers into a button type's answers, and describing the keys.
+#pragma once
+
+#include "buttons/text.h"
+#include "cli/buttontypes.h"
+
+#include <QJsonObject>
+#include <QJsonValue>
+#include <QString>
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <string>
+
+namespace ravelin::cli {
+
+// Quotes a text as a JSON string.
+std::string jsonQuoted(std::string_view text);
+
+// Applies `object` over `answers`: keys left out keep their values. `txtEmail` goes into
+// `email`. Returns the problem, naming the key, or the empty text when every key was good.
+template <typename Type>
+std::string applyAnswers(const QJsonObject& object, typename Type::Answers& answers,
+                         std::optional<std::string>& email) {
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        const std::string name = it.key().toStdString();
+        const QJsonValue value = it.value();
+        const std::string quoted = jsonQuoted(name);
+        if (name == kEmailKey) {
+            if (!value.isString()) {
+                return quoted + " must be a string";
+            }
+            email = value.toString().toStdString();
+            continue;
+        }
+        const AnswerKey<typename Type::Answers>* key = nullptr;
+        for (const auto& candidate : Type::kKeys) {
+            if (candidate.name == name) {
+                key = &candidate;
+            }
+        }
+        if (!key) {
+            return std::string(Type::kName) + " has no answer key " + quoted;
+        }
+        if (key->text) {
+            if (!value.isString()) {
+                return quoted + " must be a string";
+            }
+            std::string text = value.toString().toStdString();
+            const std::size_t length = buttons::utf16Length(text);
+            if (key->maxLength > 0 && length > static_cast<std::size_t>(key->maxLength)) {
+                return quoted + " is " + std::to_string(length) +
+                       " characters long; its box takes at most " + std::to_string(key->maxLength);
+            }
+            answers.*(key->text) = std::move(text);
+            continue;
+        }
+        const std::string range = "0 to " + std::to_string(key->options - 1);
+        if (value.isNull()) {
+            answers.*(key->option) = std::nullopt;
+            continue;
+        }
+        const double index = value.toDouble();
+        if (!value.isDouble() || !std::isfinite(index) || index != std::floor(index)) {
+            return quoted + " must be an option index from " + range + ", or null for none";
+        }
+        if (index < 0 || index >= key->options) {
+            const std::string shown = std::abs(index) < 1e15
+                                          ? std::to_string(static_cast<long long>(index))
+                                          : QString::number(index).toStdString();
+            return quoted + " is " + shown + ", outside its options " + range;
+        }
+        answers.*(key->option) = static_cast<int>(index);
+    }
+    return {};
+}
+
+// One line per answer key: its name, its kind and its default.
+template <typename Type> std::string describeKeys() {
+    const typename Type::Answers defaults;
+    std::string out;
+    for (const auto& key : Type::kKeys) {
+        std::string line = "    " + std::string(key.name);
+        line.resize(std::max<std::size_t>(line.size() + 1, 26), ' ');
+        std::string kind;
+        std::string value;
+        if (key.text) {
+            kind = key.maxLength > 0 ? "text, at most " + std::to_string(key.maxLength) : "text";
+            value = jsonQuoted(defaults.*(key.text));
+        } else {
+            kind = "option 0 to " + std::to_string(key.options - 1) + " or null";
+            const OptionIndex& selected = defaults.*(key.option);
+            value = selected ? std::to_string(*selected) : "null";
+        }
+        line += kind;
+        line.resize(std::max<std::size_t>(line.size() + 1, 50), ' ');
+        out += line + "default " + value + "\n";
+    }
+    return out;
+}
+
+} // namespace ravelin::cli

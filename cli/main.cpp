@@ -1,0 +1,237 @@
+// SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// ravelin-button: writes one payment button from a file of answers, as the wizard would.
+#include "cli/answerfile.h"
+#include "cli/buttontypes.h"
+#include "platform/settings.h"
+#include "ravelin/version.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonParseError>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+using namespace ravelin;
+
+constexpr std::string_view kProgram = "ravelin-button";
+
+// Exit statuses.
+constexpr int kWritten = 0;
+constexpr int kOutputFailed = 1;
+constexpr int kBadInput = 2;
+
+struct Arguments {
+    bool help = false;
+    bool version = false;
+    std::string type;
+    std::optional<std::string> answersFile;
+    std::optional<std::string> account;
+    bool summary = false;
+    bool sandbox = false;
+};
+
+// A problem with the input, told to the user in one line.
+struct BadInput {
+    std::string message;
+};
+
+int fail(const BadInput& problem) {
+    std::fprintf(stderr, "%s: %s\n", kProgram.data(), problem.message.c_str());
+    return kBadInput;
+}
+
+bool write(std::string_view text) {
+    return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
+           std::fflush(stdout) == 0;
+}
+
+std::string typeNames() {
+    std::string names;
+    cli::forEachButtonType([&]<typename Type>() {
+        names += names.empty() ? "" : ", ";
+        names += Type::kName;
+    });
+    return names;
+}
+
+std::optional<BadInput> parseArguments(const std::vector<std::string_view>& args,
+                                       Arguments& parsed) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        // An option that takes a value: "--name VALUE" or "--name=VALUE".
+        const auto valueOf = [&](std::string_view name,
+                                 std::optional<std::string>& value) -> std::optional<BadInput> {
+            if (arg == name) {
+                if (i + 1 == args.size()) {
+                    return BadInput{std::string(name) + " needs a value"};
+                }
+                value = std::string(args[++i]);
+            } else {
+                value = std::string(arg.substr(name.size() + 1));
+            }
+            return std::nullopt;
+        };
+        const auto isOption = [&](std::string_view name) {
+            return arg == name ||
+                   (arg.starts_with(name) && arg.size() > name.size() && arg[name.size()] == '=');
+        };
+        if (arg == "--help" || arg == "-h") {
+            parsed.help = true;
+        } else if (arg == "--version") {
+            parsed.version = true;
+        } else if (arg == "--summary") {
+            parsed.summary = true;
+        } else if (arg == "--sandbox") {
+            parsed.sandbox = true;
+        } else if (isOption("--answers")) {
+            if (auto problem = valueOf("--answers", parsed.answersFile)) {
+                return problem;
+            }
+        } else if (isOption("--account")) {
+            if (auto problem = valueOf("--account", parsed.account)) {
+                return problem;
+            }
+        } else if (arg.starts_with("-") && arg != "-") {
+            return BadInput{"unknown option \"" + std::string(arg) + "\"; see --help"};
+        } else if (parsed.type.empty()) {
+            parsed.type = arg;
+        } else {
+            return BadInput{"unexpected argument \"" + std::string(arg) + "\"; see --help"};
+        }
+    }
+    return std::nullopt;
+}
+
+std::string helpText() {
+    std::string text = "Usage: ravelin-button TYPE [--answers FILE] [--account ADDRESS] "
+                       "[--summary] [--sandbox]\n"
+                       "       ravelin-button --help | --version\n"
+                       "\n"
+                       "Writes the HTML of one PayPal payment button to standard output, as the "
+                       "Ravelin Website\nPayments wizard does.\n"
+                       "\n"
+                       "  TYPE               ";
+    text += typeNames();
+    text += "\n"
+            "  --answers FILE     a JSON object of answers; - reads standard input\n"
+            "  --account ADDRESS  the PayPal account e-mail address\n"
+            "  --summary          write the plain-language summary instead of the HTML\n"
+            "  --sandbox          post to the PayPal sandbox\n"
+            "\n"
+            "Answer keys are the wizard's control names. A text box or combo box takes a "
+            "string, an\noption group the index of its selected option (null for none). Keys "
+            "left out keep the\nwizard's defaults.\n"
+            "\n"
+            "The account address is --account, else the answer \"txtEmail\", else the address "
+            "the wizard\nlast stored, else empty.\n";
+    cli::forEachButtonType([&]<typename Type>() {
+        text += "\n  ";
+        text += Type::kName;
+        text += " (";
+        text += Type::kTitle;
+        text += ")\n";
+        text += cli::describeKeys<Type>();
+    });
+    text += "\n"
+            "Exit status: 0 when the button was written, 1 when it could not be written out, "
+            "2 for bad\ninput (the problem is told on standard error).\n";
+    return text;
+}
+
+std::optional<BadInput> readAnswersFile(const std::string& name, QJsonObject& object) {
+    QFile file;
+    const bool opened = name == "-" ? file.open(stdin, QIODevice::ReadOnly)
+                                    : (file.setFileName(QString::fromStdString(name)),
+                                       file.open(QIODevice::ReadOnly));
+    const std::string shown = name == "-" ? "standard input" : "\"" + name + "\"";
+    if (!opened) {
+        return BadInput{"cannot read answers from " + shown + ": " +
+                        file.errorString().toStdString()};
+    }
+    const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        return BadInput{"cannot read answers from " + shown + ": " +
+                        file.errorString().toStdString()};
+    }
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(data, &error);
+    if (error.error != QJsonParseError::NoError) {
+        return BadInput{"the answers in " + shown +
+                        " are not valid JSON: " + error.errorString().toStdString() +
+                        " at offset " + std::to_string(error.offset)};
+    }
+    if (!document.isObject()) {
+        return BadInput{"the answers in " + shown + " must be a JSON object"};
+    }
+    object = document.object();
+    return std::nullopt;
+}
+
+std::string storedAccount() {
+    return platform::GetSetting("RAVELIN", "Program Settings", "EmailAddress").toStdString();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string_view> args(argv + 1, argv + argc);
+    Arguments arguments;
+    if (auto problem = parseArguments(args, arguments)) {
+        return fail(*problem);
+    }
+    if (arguments.help) {
+        return write(helpText()) ? kWritten : kOutputFailed;
+    }
+    if (arguments.version) {
+        return write(std::string(version::kRelease) + "\n") ? kWritten : kOutputFailed;
+    }
+    if (arguments.type.empty()) {
+        return fail({"no button type given; expected one of " + typeNames()});
+    }
+
+    if (!cli::withButtonType(arguments.type, []<typename>() {})) {
+        return fail(
+            {"unknown button type \"" + arguments.type + "\"; expected one of " + typeNames()});
+    }
+
+    QJsonObject answers;
+    if (arguments.answersFile) {
+        if (auto problem = readAnswersFile(*arguments.answersFile, answers)) {
+            return fail(*problem);
+        }
+    }
+
+    std::optional<BadInput> problem;
+    buttons::Button button;
+    cli::withButtonType(arguments.type, [&]<typename Type>() {
+        typename Type::Answers typed;
+        std::optional<std::string> email;
+        if (std::string error = cli::applyAnswers<Type>(answers, typed, email); !error.empty()) {
+            problem = BadInput{std::move(error)};
+            return;
+        }
+        buttons::Context context;
+        context.account = arguments.account ? *arguments.account : email ? *email : storedAccount();
+        context.buildCode = version::kBuildCode;
+        if (arguments.sandbox) {
+            context.endpoints = buttons::Endpoints::sandbox();
+        }
+        button = Type::kWrite(typed, context);
+    });
+    if (problem) {
+        return fail(*problem);
+    }
+    if (!write(arguments.summary ? button.summary : button.html)) {
+        std::fprintf(stderr, "%s: cannot write to standard output\n", kProgram.data());
+        return kOutputFailed;
+    }
+    return kWritten;
+}
