@@ -1,0 +1,372 @@
+// SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// Runs the built ravelin-button as a user would and checks what it writes and how it exits.
+#include "buttons/tests/expected.h"
+#include "buttons/writers.h"
+#include "ravelin/version.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace ravelin::cli {
+namespace {
+
+using buttons::testing::htmlLines;
+using buttons::testing::kFormLine;
+using buttons::testing::summaryEntries;
+
+struct Outcome {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+// A private settings folder, so that no test reads or writes the user's own settings.
+class Command : public ::testing::Test {
+protected:
+    Outcome run(const QStringList& arguments, const std::string& input = {}) {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_CONFIG_HOME", config_.path());
+        process.setProcessEnvironment(environment);
+        process.start(RAVELIN_BUTTON_PATH, arguments);
+        EXPECT_TRUE(process.waitForStarted());
+        process.write(input.data(), static_cast<qint64>(input.size()));
+        process.closeWriteChannel();
+        EXPECT_TRUE(process.waitForFinished());
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+        return {process.exitCode(), process.readAllStandardOutput().toStdString(),
+                process.readAllStandardError().toStdString()};
+    }
+
+    // Writes a file in the private folder and gives its path.
+    QString file(const QString& name, const std::string& contents) {
+        QFile out(config_.filePath(name));
+        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(contents.data(), static_cast<qint64>(contents.size()));
+        return out.fileName();
+    }
+
+    void storeAccount(const std::string& address) {
+        file("RAVELIN.ini", "[Program%20Settings]\nEmailAddress=" + address + "\n");
+    }
+
+    QTemporaryDir config_;
+};
+
+const std::string kBuild(version::kBuildCode);
+
+TEST(BuildCode, OfTheReleaseIsTheWritersBuildCode) {
+    EXPECT_EQ(version::kBuildCode,
+              buttons::buildCode(version::kMajor, version::kMinor, version::kRevision));
+}
+
+struct WorkedExample {
+    const char* type;
+    std::string answers;
+    std::string html;
+    std::string summary;
+};
+
+std::vector<WorkedExample> workedExamples() {
+    return {
+        {"buy-now",
+         R"x({"txtItemNameBN": "Garden Gnome", "txtItemIDBN": "GN-7", "txtPriceBN": "25",
+             "cmbCurrencyBN": "Euro (EUR)", "optExtraBN": 0, "txtBaseShippingBN": "5.00",
+             "txtExtraShippingBN": "", "txtHandlingBN": "1.50", "txtLogoBN": "", "optBN": 5})x",
+         htmlLines(
+             {"Item Name: Garden Gnome<br>", "", "Item Number: GN-7<br>", "", "Price: $25<br>", "",
+              kFormLine, R"(<input type="hidden" name="bn" value=")" + kBuild + R"(">)",
+              R"(<input type="hidden" name="cmd" value="_xclick">)",
+              R"(<input type="hidden" name="business" value="ACCOUNT" > )",
+              R"(<input type="hidden" name="item_name" value="Garden Gnome">)",
+              R"(<input type="hidden" name="item_number" value="GN-7">)",
+              R"(<input type="hidden" name="amount" value="25.00">)",
+              R"(<input type="hidden" name="currency_code" value="EUR">)",
+              R"(<input type="hidden" name="undefined_quantity" value="1">)",
+              R"(<input type="hidden" name="shipping" value="5.00">)",
+              R"(<input type="hidden" name="handling" value="1.50">)",
+              R"(<input type="image" src="http://images.paypal.com/images/x-click-butcc.gif" border="0" name="submit">)",
+              "</form>"}),
+         summaryEntries({"PayPal Account: ACCOUNT", "Item Name/Service: Garden Gnome",
+                         "Item ID/Number: GN-7", "Item Price: $25", "Currency: Euro (EUR)",
+                         "Customer Note: Yes", "Base Shipping: 5.00", "Handling: 1.50"})},
+        {"add-to-cart",
+         R"x({"optImageButtonATC": 2, "txtItemNameATC": "Blue Mug", "txtItemIDATC": "MUG-01",
+             "txtPriceATC": "12.5", "cmbCurrencyATC": "Euro (EUR)", "optNoteATC": 0,
+             "txtNoteATC": "Gift message", "txtWebSiteSuccessATC": "thanks.htm"})x",
+         htmlLines(
+             {"Item Name: Blue Mug<br>",
+              "",
+              "Item Number: MUG-01<br>",
+              "",
+              "Price: $12.5<br>",
+              "",
+              kFormLine,
+              R"(<input type="hidden" name="bn" value=")" + kBuild + R"(">)",
+              R"(<input type="hidden" name="cmd" value="_cart">)",
+              R"(<input type="hidden" name="add" value="1">)",
+              R"(<input type="hidden" name="business" value="ACCOUNT" > )",
+              R"(<input type="hidden" name="item_name" value="Blue Mug">)",
+              R"(<input type="hidden" name="item_number" value="MUG-01">)",
+              R"(<input type="hidden" name="amount" value="12.50">)",
+              R"(<input type="hidden" name="currency_code" value="EUR">)",
+              R"(<input type="hidden" name="cn" value="Gift message">)",
+              R"(<input type="hidden" name="no_shipping" value="0">)",
+              R"(<input type="hidden" name="undefined_quantity" value="0">)",
+              R"(<input type="hidden" name="return" value="thanks.htm">)",
+              R"(<input type="image" src="http://images.paypal.com/images/sc-but-03.gif" border="0" name="submit">)",
+              "</form>"}),
+         summaryEntries({"PayPal Account: ACCOUNT", "Item Name/Service: Blue Mug",
+                         "Item ID/Number: MUG-01", "Item Price: $12.5", "Currency: Euro (EUR)",
+                         "Customer Note: Yes, Gift message", "Return URL: thanks.htm"})},
+        {"view-cart", R"({"optVC": 1})",
+         htmlLines(
+             {kFormLine, R"(<input type="hidden" name="bn" value=")" + kBuild + R"(">)",
+              R"(<input type="hidden" name="cmd" value="_cart">)",
+              R"(<input type="hidden" name="business" value="ACCOUNT" > )",
+              R"(<input type="hidden" name="display" value="1" > )",
+              R"(<input type="image" src="http://images.paypal.com/images/view_cart_03.gif" border="0" name="submit">)",
+              "</form>"}),
+         summaryEntries({"PayPal Account: ACCOUNT"})},
+        {"donate",
+         R"x({"optDON": 3, "txtItemNameDON": "Roof Fund", "txtItemIDDON": "RF-1",
+             "txtPriceDON": "", "cmbCurrencyDON": "British Pound Sterling (£)", "optNoteDON": 1,
+             "txtLogoATC": "", "txtWebSiteSuccessATC": "thanks.htm", "txtCancelATC": "http://"})x",
+         htmlLines(
+             {kFormLine, R"(<input type="hidden" name="bn" value=")" + kBuild + R"(">)",
+              R"(<input type="hidden" name="cmd" value="_xclick">)",
+              R"(<input type="hidden" name="business" value="ACCOUNT" > )",
+              R"(<input type="hidden" name="item_name" value="Roof Fund">)",
+              R"(<input type="hidden" name="item_number" value="RF-1">)",
+              R"(<input type="hidden" name="amount" value="">)",
+              R"(<input type="hidden" name="currency_code" value="GBP">)",
+              R"(<input type="hidden" name="image_url" value="">)",
+              R"(<input type="hidden" name="return" value="thanks.htm">)",
+              R"(<input type="image" src="http://images.paypal.com/images/x-click-butcc-donate.gif" border="0" name="submit">)",
+              "</form>"}),
+         summaryEntries({"PayPal Account: ACCOUNT", "Donation Name/Service: Roof Fund",
+                         "Donation ID/Number: RF-1", "Donation Amount: $",
+                         "Currency: British Pound Sterling (£)",
+                         "Company Logo: ", "Return URL: thanks.htm"})},
+        {"subscribe",
+         R"x({"txtItemNameSUB": "Monthly Newsletter", "txtItemIDSUB": "NL1",
+             "cmbCurrencySUB": "Euro (EUR)", "txtPriceSUB": "9.5", "cmbNumberSUB": "1",
+             "cmbTermSUB": "Months(s)", "optRecurSUB": 0, "cmbStopSUB": "-",
+             "txtPrice2SUB": "0", "cmbNumber2SUB": "1", "cmbTerm2SUB": "Months(s)",
+             "txtLogoBN": "", "txtWebSiteSuccessBN": "http://", "txtCancelBN": "http://",
+             "optSUB": 0})x",
+         htmlLines(
+             {"Subscription Name: Monthly Newsletter<br>",
+              "",
+              "Reference Number: NL1<br>",
+              "",
+              kFormLine,
+              R"(<input type="hidden" name="bn" value=")" + kBuild + R"(">)",
+              R"(<input type="hidden" name="cmd" value="_xclick-subscriptions">)",
+              R"(<input type="hidden" name="business" value="ACCOUNT" > )",
+              R"(<input type="hidden" name="item_name" value="Monthly Newsletter">)",
+              R"(<input type="hidden" name="item_number" value="NL1">)",
+              R"(<input type="hidden" name="currency_code" value="EUR">)",
+              R"(<input type="hidden" name="a3" value="9.50">)",
+              R"(<input type="hidden" name="p3" value="1">)",
+              R"(<input type="hidden" name="t3" value="M">)",
+              R"(<input type="hidden" name="src" value="1">)",
+              R"(<input type="hidden" name="sra" value="1">)",
+              R"(<input type="hidden" name="image_url" value="">)",
+              R"(<input type="hidden" name="a1" value="0">)",
+              R"(<input type="hidden" name="p1" value="1">)",
+              R"(<input type="hidden" name="t1" value="M">)",
+              R"(<input type="image" src="https://www.paypal.com/images/x-click-but20.gif" border="0" name="submit">)",
+              "</form>"}),
+         summaryEntries({"PayPal Account: ACCOUNT", "Subscription Name/Service: Monthly Newsletter",
+                         "Subscription ID/Number: NL1", "Currency: Euro (EUR)",
+                         "Subscription Price: $9.5", "Billing Cycle: 1", "Billing Term: Months(s)",
+                         "Recurring: Yes", "Retry on Failed: Yes",
+                         "Company Logo: ", "Trail or Setup Price: $0", "Billing Cycle: 1",
+                         "Billing Term: Months(s)"})},
+    };
+}
+
+TEST_F(Command, WritesTheWorkedExamplesAndTheirSummariesExactly) {
+    for (const WorkedExample& example : workedExamples()) {
+        SCOPED_TRACE(example.type);
+        const QString answers = file("answers.json", example.answers);
+        const QStringList arguments = {example.type, "--answers", answers, "--account", "ACCOUNT"};
+        const Outcome html = run(arguments);
+        EXPECT_EQ(html.exitCode, 0);
+        EXPECT_EQ(html.out, example.html);
+        EXPECT_EQ(html.err, "");
+        const Outcome summary = run(arguments + QStringList{"--summary"});
+        EXPECT_EQ(summary.exitCode, 0);
+        EXPECT_EQ(summary.out, example.summary);
+    }
+}
+
+TEST_F(Command, ReadsAnswersFromStandardInputForADash) {
+    const Outcome result =
+        run({"view-cart", "--answers", "-", "--account", "ACCOUNT"}, R"({"optVC": 1})");
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out, workedExamples()[2].html);
+}
+
+TEST_F(Command, WithoutAnswersWritesTheWizardDefaults) {
+    const Outcome result = run({"add-to-cart", "--account", "ACCOUNT"});
+    EXPECT_EQ(result.exitCode, 0);
+    buttons::Context context{"ACCOUNT", kBuild, {}};
+    EXPECT_EQ(result.out, buttons::writeAddToCart({}, context).html);
+}
+
+TEST_F(Command, TakesTheAccountFromTheOptionThenTheAnswersThenTheStoredSetting) {
+    const QString withEmail = file("email.json", R"({"txtEmail": "typed@example.com"})");
+    EXPECT_EQ(run({"view-cart", "--summary"}).out, "PayPal Account: \r\n\r\n");
+    storeAccount("stored@example.com");
+    EXPECT_EQ(run({"view-cart", "--summary"}).out, "PayPal Account: stored@example.com\r\n\r\n");
+    EXPECT_EQ(run({"view-cart", "--summary", "--answers", withEmail}).out,
+              "PayPal Account: typed@example.com\r\n\r\n");
+    EXPECT_EQ(
+        run({"view-cart", "--summary", "--answers", withEmail, "--account=given@example.com"}).out,
+        "PayPal Account: given@example.com\r\n\r\n");
+}
+
+TEST_F(Command, PostsToTheSandboxWhenAsked) {
+    const Outcome result = run({"subscribe", "--sandbox"});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_TRUE(buttons::testing::contains(
+        result.out, R"(<form action="https://www.sandbox.paypal.com/cgi-bin/webscr")"));
+    EXPECT_TRUE(buttons::testing::contains(
+        result.out, R"(src="https://www.sandbox.paypal.com/images/x-click-but20.gif")"));
+}
+
+TEST_F(Command, PrintsTheReleaseForVersion) {
+    const Outcome result = run({"--version"});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out, std::string(version::kRelease) + "\n");
+}
+
+TEST_F(Command, ListsEveryTypesAnswerKeysWithTheirDefaultsForHelp) {
+    const Outcome result = run({"--help"});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.err, "");
+    for (const char* expected : {
+             "buy-now",
+             "add-to-cart",
+             "view-cart",
+             "donate",
+             "subscribe",
+             R"x(default "US Dollar ($)")x",
+             R"x(default "(optional instructions)")x",
+             R"x(default "Months(s)")x",
+             R"x(default "Day(s)")x",
+             "txtEmail",
+         }) {
+        EXPECT_TRUE(buttons::testing::contains(result.out, expected)) << expected;
+    }
+    const auto lineOf = [&](const std::string& key) {
+        const std::size_t at = result.out.find("    " + key + " ");
+        return at == std::string::npos ? std::string()
+                                       : result.out.substr(at, result.out.find('\n', at) - at);
+    };
+    EXPECT_TRUE(lineOf("optBN").ends_with("default 5"));
+    EXPECT_TRUE(lineOf("optExtraBN").ends_with("default 0"));
+    EXPECT_TRUE(lineOf("optRecurSUB").ends_with("default 0"));
+    EXPECT_TRUE(lineOf("cmbStopSUB").ends_with(R"(default "-")"));
+    EXPECT_TRUE(lineOf("txtWebSiteSuccessBN").ends_with(R"(default "http://")"));
+    EXPECT_TRUE(lineOf("txtButtonURLBN").ends_with(R"(default "https://")"));
+}
+
+TEST_F(Command, RefusesBadInputWithOneLineAndStatusTwo) {
+    const QString goodFile = file("good.json", "{}");
+    const QString badJson = file("bad.json", R"({"txtItemNameBN": )");
+    struct Case {
+        QStringList arguments;
+        std::string input;
+        std::string problem; // a part of the message
+    };
+    const std::string thirtyOne(31, 'x');
+    const Case cases[] = {
+        {{}, "", "no button type"},
+        {{"buy-later"}, "", R"(unknown button type "buy-later")"},
+        {{"buy-now", "--colour"}, "", R"(unknown option "--colour")"},
+        {{"buy-now", "donate"}, "", R"(unexpected argument "donate")"},
+        {{"buy-now", "--answers"}, "", "--answers needs a value"},
+        {{"buy-now", "--account"}, "", "--account needs a value"},
+        {{"buy-now", "--answers", config_.filePath("missing.json")}, "", "cannot read answers"},
+        {{"buy-now", "--answers", config_.path()}, "", "cannot read answers"},
+        {{"buy-now", "--answers", badJson}, "", "not valid JSON"},
+        {{"buy-now", "--answers", "-"}, "", "not valid JSON"},
+        {{"buy-now", "--answers", "-"}, "[1, 2]", "must be a JSON object"},
+        {{"buy-now", "--answers", "-"},
+         R"({"txtNoteATC": "x"})",
+         R"(buy-now has no answer key "txtNoteATC")"},
+        {{"donate", "--answers", "-"},
+         R"({"txtLogoBN": ""})",
+         R"(donate has no answer key "txtLogoBN")"},
+        {{"subscribe", "--answers", "-"},
+         R"({"txtLogoATC": ""})",
+         R"(subscribe has no answer key "txtLogoATC")"},
+        {{"buy-now", "--answers", "-"},
+         R"({"txtItemNameBN": 5})",
+         R"("txtItemNameBN" must be a string)"},
+        {{"buy-now", "--answers", "-"},
+         R"({"txtItemNameBN": null})",
+         R"("txtItemNameBN" must be a string)"},
+        {{"buy-now", "--answers", "-"}, R"({"txtEmail": ["a"]})", R"("txtEmail" must be a string)"},
+        {{"buy-now", "--answers", "-"}, R"({"optBN": "5"})", R"("optBN" must be an option index)"},
+        {{"buy-now", "--answers", "-"}, R"({"optBN": true})", R"("optBN" must be an option index)"},
+        {{"buy-now", "--answers", "-"}, R"({"optBN": 2.5})", R"("optBN" must be an option index)"},
+        {{"buy-now", "--answers", "-"},
+         R"({"optBN": 9})",
+         R"("optBN" is 9, outside its options 0 to 8)"},
+        {{"buy-now", "--answers", "-"}, R"({"optBN": -1})", R"("optBN" is -1, outside)"},
+        {{"view-cart", "--answers", "-"},
+         R"({"optVC": 4})",
+         R"("optVC" is 4, outside its options 0 to 3)"},
+        {{"subscribe", "--answers", "-"}, R"({"optRecurSUB": 2})", R"("optRecurSUB" is 2)"},
+        {{"add-to-cart", "--answers", "-"},
+         R"({"txtNoteATC": ")" + thirtyOne + R"("})",
+         R"("txtNoteATC" is 31 characters long; its box takes at most 30)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString() + " < " + c.input);
+        const Outcome result = run(c.arguments, c.input);
+        EXPECT_EQ(result.exitCode, 2);
+        EXPECT_EQ(result.out, "");
+        EXPECT_TRUE(result.err.starts_with("ravelin-button: ")) << result.err;
+        EXPECT_TRUE(buttons::testing::contains(result.err, c.problem)) << result.err;
+        EXPECT_TRUE(result.err.ends_with("\n"));
+        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+    }
+}
+
+TEST_F(Command, AcceptsNoteBoxesUpToTheirLimitCountedInCharacters) {
+    std::string thirtyAccented;
+    for (int i = 0; i < 30; ++i) {
+        thirtyAccented += "é"; // 60 bytes, 30 characters
+    }
+    const Outcome atc = run({"add-to-cart", "--answers", "-"},
+                            R"({"optNoteATC": 0, "txtNoteATC": ")" + thirtyAccented + R"("})");
+    EXPECT_EQ(atc.exitCode, 0) << atc.err;
+    EXPECT_TRUE(buttons::testing::contains(atc.out, thirtyAccented));
+    const Outcome donate =
+        run({"donate", "--answers", "-"},
+            R"({"optNoteDON": 0, "txtNoteDON": ")" + std::string(100, 'x') + R"("})");
+    EXPECT_EQ(donate.exitCode, 0) << donate.err;
+}
+
+TEST_F(Command, TakesNullForAnOptionGroupWithNothingSelected) {
+    const Outcome result = run({"view-cart", "--answers", "-"}, R"({"optVC": null})");
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_TRUE(result.out.ends_with("value=\"1\" > \r\n</form>"));
+}
+
+} // namespace
+} // namespace ravelin::cli

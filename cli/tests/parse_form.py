@@ -1,0 +1,88 @@
+#!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Parses buttons written by ravelin-button with Python's HTML parser, which follows the
+browsers' rules for attributes and character references, and checks that names, the account
+and a custom image address holding markup characters come back exactly as typed."""
+
+import html.parser
+import json
+import subprocess
+import sys
+
+NAME = 'Tom\'s "Big" <b>Gnome</b> & Co &amp; sons'
+ACCOUNT = 'a"b&c<d>@example.com'
+IMAGE = 'https://shop.example/b.gif?x=1&y="2"<>'
+
+# type, name key, custom image option and address key, visible label before the name
+CASES = [
+    ("buy-now", "txtItemNameBN", ("optBN", 8, "txtButtonURLBN"), "Item Name: "),
+    ("add-to-cart", "txtItemNameATC", ("optImageButtonATC", 5, "txtButtonURLATC"), "Item Name: "),
+    ("donate", "txtItemNameDON", ("optDON", 4, "txtButtonURLDON"), None),
+    ("subscribe", "txtItemNameSUB", ("optSUB", 8, "txtButtonURLSUB"), "Subscription Name: "),
+]
+
+
+class FormReader(html.parser.HTMLParser):
+    def __init__(self):
+        super().__init__(convert_charrefs=True)
+        self.forms = 0
+        self.hidden = {}
+        self.images = []
+        self.text = ""
+        self.in_form = False
+        self.text_before_form = ""
+
+    def handle_starttag(self, tag, attrs):
+        attributes = dict(attrs)
+        if tag == "form":
+            self.forms += 1
+            self.in_form = True
+            self.text_before_form = self.text
+        elif tag == "input" and attributes.get("type") == "hidden":
+            self.hidden[attributes["name"]] = attributes["value"]
+        elif tag == "input" and attributes.get("type") == "image":
+            self.images.append(attributes["src"])
+        elif tag not in ("br",):
+            raise AssertionError(f"unexpected element <{tag}>")
+
+    def handle_endtag(self, tag):
+        if tag == "form":
+            self.in_form = False
+        elif tag != "br":
+            raise AssertionError(f"unexpected end tag </{tag}>")
+
+    def handle_data(self, data):
+        self.text += data
+
+
+def check(executable, button_type, name_key, image, label):
+    option, custom, address_key = image
+    answers = {name_key: NAME, option: custom, address_key: IMAGE}
+    result = subprocess.run(
+        [executable, button_type, "--answers", "-", "--account", ACCOUNT],
+        input=json.dumps(answers).encode("utf-8"),
+        capture_output=True,
+        check=True,
+    )
+    reader = FormReader()
+    reader.feed(result.stdout.decode("utf-8"))
+    reader.close()
+    assert reader.forms == 1, reader.forms
+    assert reader.hidden["item_name"] == NAME, reader.hidden["item_name"]
+    assert reader.hidden["business"] == ACCOUNT, reader.hidden["business"]
+    assert reader.images == [IMAGE], reader.images
+    if label is not None:
+        first_line = reader.text_before_form.split("\r\n")[0]
+        assert first_line == label + NAME, first_line
+
+
+def main():
+    executable = sys.argv[1]
+    for case in CASES:
+        check(executable, *case)
+        print(f"{case[0]}: ok")
+
+
+if __name__ == "__main__":
+    main()
