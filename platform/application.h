@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/commandbars.h"
 #include "platform/objectmodel.h"
 
 namespace ravelin::platform {
@@ -12,6 +13,8 @@ public:
     virtual ~Application() = default;
     // The HTML document of the page the user is editing, or nullptr when no page is open.
     virtual IHTMLDocument2* ActiveDocument() = 0;
+    // The editor's command bars (its menus).
+    virtual platform::CommandBars* CommandBars() = 0;
 };
 
 } // namespace ravelin::platform
