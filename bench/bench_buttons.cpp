@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// One benchmark per button writer, each on a typical set of answers.
+// One benchmark per button writer, each on the answers of its worked example.
+#include "buttons/tests/examples.h"
 #include "buttons/writers.h"
 
 #include <benchmark/benchmark.h>
@@ -25,58 +26,27 @@ void run(benchmark::State& state, Button (*writer)(const Answers&, const Context
 }
 
 void BM_BuyNow(benchmark::State& state) {
-    BuyNowAnswers a;
-    a.txtItemNameBN = "Garden Gnome";
-    a.txtItemIDBN = "GN-7";
-    a.txtPriceBN = "25";
-    a.cmbCurrencyBN = "Euro (EUR)";
-    a.txtBaseShippingBN = "5.00";
-    a.txtHandlingBN = "1.50";
-    run(state, &writeBuyNow, a);
+    run(state, &writeBuyNow, testing::buyNowExample());
 }
 BENCHMARK(BM_BuyNow);
 
 void BM_AddToCart(benchmark::State& state) {
-    AddToCartAnswers a;
-    a.optImageButtonATC = 2;
-    a.txtItemNameATC = "Blue Mug";
-    a.txtItemIDATC = "MUG-01";
-    a.txtPriceATC = "12.5";
-    a.cmbCurrencyATC = "Euro (EUR)";
-    a.optNoteATC = 0;
-    a.txtNoteATC = "Gift message";
-    a.txtWebSiteSuccessATC = "thanks.htm";
-    run(state, &writeAddToCart, a);
+    run(state, &writeAddToCart, testing::addToCartExample());
 }
 BENCHMARK(BM_AddToCart);
 
 void BM_ViewCart(benchmark::State& state) {
-    ViewCartAnswers a;
-    a.optVC = 1;
-    run(state, &writeViewCart, a);
+    run(state, &writeViewCart, testing::viewCartExample());
 }
 BENCHMARK(BM_ViewCart);
 
 void BM_Donate(benchmark::State& state) {
-    DonateAnswers a;
-    a.optDON = 3;
-    a.txtItemNameDON = "Roof Fund";
-    a.txtItemIDDON = "RF-1";
-    a.cmbCurrencyDON = "British Pound Sterling (£)";
-    a.txtWebSiteSuccessATC = "thanks.htm";
-    run(state, &writeDonate, a);
+    run(state, &writeDonate, testing::donateExample());
 }
 BENCHMARK(BM_Donate);
 
 void BM_Subscribe(benchmark::State& state) {
-    SubscribeAnswers a;
-    a.txtItemNameSUB = "Monthly Newsletter";
-    a.txtItemIDSUB = "NL1";
-    a.cmbCurrencySUB = "Euro (EUR)";
-    a.txtPriceSUB = "9.5";
-    a.txtPrice2SUB = "0";
-    a.cmbTerm2SUB = "Months(s)";
-    run(state, &writeSubscribe, a);
+    run(state, &writeSubscribe, testing::subscribeExample());
 }
 BENCHMARK(BM_Subscribe);
 

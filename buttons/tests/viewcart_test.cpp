@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "buttons/tests/examples.h"
 #include "buttons/tests/expected.h"
 #include "buttons/writers.h"
 
@@ -11,21 +12,9 @@ namespace {
 using namespace testing;
 
 TEST(ViewCart, WritesTheWorkedExampleToTheCharacter) {
-    ViewCartAnswers answers;
-    answers.optVC = 1;
-    const Button button = writeViewCart(answers, exampleContext());
-    EXPECT_EQ(
-        button.html,
-        htmlLines({
-            kFormLine,
-            R"(<input type="hidden" name="bn" value="BUILD">)",
-            R"(<input type="hidden" name="cmd" value="_cart">)",
-            R"(<input type="hidden" name="business" value="ACCOUNT" > )",
-            R"(<input type="hidden" name="display" value="1" > )",
-            R"(<input type="image" src="http://images.paypal.com/images/view_cart_03.gif" border="0" name="submit">)",
-            "</form>",
-        }));
-    EXPECT_EQ(button.summary, "PayPal Account: ACCOUNT\r\n\r\n");
+    const Button button = writeViewCart(viewCartExample(), exampleContext());
+    EXPECT_EQ(button.html, viewCartExpected().html);
+    EXPECT_EQ(button.summary, viewCartExpected().summary);
 }
 
 TEST(ViewCart, PicksThePictureOrTheCustomAddress) {

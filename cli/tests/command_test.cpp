@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // Runs the built ravelin-button as a user would and checks what it writes and how it exits.
+#include "buttons/tests/examples.h"
 #include "buttons/tests/expected.h"
 #include "buttons/writers.h"
 #include "ravelin/version.h"
@@ -18,10 +19,6 @@
 
 namespace ravelin::cli {
 namespace {
-
-using buttons::testing::htmlLines;
-using buttons::testing::kFormLine;
-using buttons::testing::summaryEntries;
 
 struct Outcome {
     int exitCode = -1;
@@ -71,128 +68,33 @@ TEST(BuildCode, OfTheReleaseIsTheWritersBuildCode) {
 
 struct WorkedExample {
     const char* type;
-    std::string answers;
-    std::string html;
-    std::string summary;
+    std::string answers; // the answers file
+    buttons::Button expected;
 };
 
 std::vector<WorkedExample> workedExamples() {
     return {
-        {"buy-now",
-         R"x({"txtItemNameBN": "Garden Gnome", "txtItemIDBN": "GN-7", "txtPriceBN": "25",
+        {"buy-now", R"x({"txtItemNameBN": "Garden Gnome", "txtItemIDBN": "GN-7", "txtPriceBN": "25",
              "cmbCurrencyBN": "Euro (EUR)", "optExtraBN": 0, "txtBaseShippingBN": "5.00",
              "txtExtraShippingBN": "", "txtHandlingBN": "1.50", "txtLogoBN": "", "optBN": 5})x",
-         htmlLines(
-             {"Item Name: Garden Gnome<br>", "", "Item Number: GN-7<br>", "", "Price: $25<br>", "",
-              kFormLine, R"(<input type="hidden" name="bn" value=")" + kBuild + R"(">)",
-              R"(<input type="hidden" name="cmd" value="_xclick">)",
-              R"(<input type="hidden" name="business" value="ACCOUNT" > )",
-              R"(<input type="hidden" name="item_name" value="Garden Gnome">)",
-              R"(<input type="hidden" name="item_number" value="GN-7">)",
-              R"(<input type="hidden" name="amount" value="25.00">)",
-              R"(<input type="hidden" name="currency_code" value="EUR">)",
-              R"(<input type="hidden" name="undefined_quantity" value="1">)",
-              R"(<input type="hidden" name="shipping" value="5.00">)",
-              R"(<input type="hidden" name="handling" value="1.50">)",
-              R"(<input type="image" src="http://images.paypal.com/images/x-click-butcc.gif" border="0" name="submit">)",
-              "</form>"}),
-         summaryEntries({"PayPal Account: ACCOUNT", "Item Name/Service: Garden Gnome",
-                         "Item ID/Number: GN-7", "Item Price: $25", "Currency: Euro (EUR)",
-                         "Customer Note: Yes", "Base Shipping: 5.00", "Handling: 1.50"})},
+         buttons::testing::buyNowExpected("ACCOUNT", kBuild)},
         {"add-to-cart",
          R"x({"optImageButtonATC": 2, "txtItemNameATC": "Blue Mug", "txtItemIDATC": "MUG-01",
              "txtPriceATC": "12.5", "cmbCurrencyATC": "Euro (EUR)", "optNoteATC": 0,
              "txtNoteATC": "Gift message", "txtWebSiteSuccessATC": "thanks.htm"})x",
-         htmlLines(
-             {"Item Name: Blue Mug<br>",
-              "",
-              "Item Number: MUG-01<br>",
-              "",
-              "Price: $12.5<br>",
-              "",
-              kFormLine,
-              R"(<input type="hidden" name="bn" value=")" + kBuild + R"(">)",
-              R"(<input type="hidden" name="cmd" value="_cart">)",
-              R"(<input type="hidden" name="add" value="1">)",
-              R"(<input type="hidden" name="business" value="ACCOUNT" > )",
-              R"(<input type="hidden" name="item_name" value="Blue Mug">)",
-              R"(<input type="hidden" name="item_number" value="MUG-01">)",
-              R"(<input type="hidden" name="amount" value="12.50">)",
-              R"(<input type="hidden" name="currency_code" value="EUR">)",
-              R"(<input type="hidden" name="cn" value="Gift message">)",
-              R"(<input type="hidden" name="no_shipping" value="0">)",
-              R"(<input type="hidden" name="undefined_quantity" value="0">)",
-              R"(<input type="hidden" name="return" value="thanks.htm">)",
-              R"(<input type="image" src="http://images.paypal.com/images/sc-but-03.gif" border="0" name="submit">)",
-              "</form>"}),
-         summaryEntries({"PayPal Account: ACCOUNT", "Item Name/Service: Blue Mug",
-                         "Item ID/Number: MUG-01", "Item Price: $12.5", "Currency: Euro (EUR)",
-                         "Customer Note: Yes, Gift message", "Return URL: thanks.htm"})},
-        {"view-cart", R"({"optVC": 1})",
-         htmlLines(
-             {kFormLine, R"(<input type="hidden" name="bn" value=")" + kBuild + R"(">)",
-              R"(<input type="hidden" name="cmd" value="_cart">)",
-              R"(<input type="hidden" name="business" value="ACCOUNT" > )",
-              R"(<input type="hidden" name="display" value="1" > )",
-              R"(<input type="image" src="http://images.paypal.com/images/view_cart_03.gif" border="0" name="submit">)",
-              "</form>"}),
-         summaryEntries({"PayPal Account: ACCOUNT"})},
-        {"donate",
-         R"x({"optDON": 3, "txtItemNameDON": "Roof Fund", "txtItemIDDON": "RF-1",
+         buttons::testing::addToCartExpected("ACCOUNT", kBuild)},
+        {"view-cart", R"({"optVC": 1})", buttons::testing::viewCartExpected("ACCOUNT", kBuild)},
+        {"donate", R"x({"optDON": 3, "txtItemNameDON": "Roof Fund", "txtItemIDDON": "RF-1",
              "txtPriceDON": "", "cmbCurrencyDON": "British Pound Sterling (£)", "optNoteDON": 1,
              "txtLogoATC": "", "txtWebSiteSuccessATC": "thanks.htm", "txtCancelATC": "http://"})x",
-         htmlLines(
-             {kFormLine, R"(<input type="hidden" name="bn" value=")" + kBuild + R"(">)",
-              R"(<input type="hidden" name="cmd" value="_xclick">)",
-              R"(<input type="hidden" name="business" value="ACCOUNT" > )",
-              R"(<input type="hidden" name="item_name" value="Roof Fund">)",
-              R"(<input type="hidden" name="item_number" value="RF-1">)",
-              R"(<input type="hidden" name="amount" value="">)",
-              R"(<input type="hidden" name="currency_code" value="GBP">)",
-              R"(<input type="hidden" name="image_url" value="">)",
-              R"(<input type="hidden" name="return" value="thanks.htm">)",
-              R"(<input type="image" src="http://images.paypal.com/images/x-click-butcc-donate.gif" border="0" name="submit">)",
-              "</form>"}),
-         summaryEntries({"PayPal Account: ACCOUNT", "Donation Name/Service: Roof Fund",
-                         "Donation ID/Number: RF-1", "Donation Amount: $",
-                         "Currency: British Pound Sterling (£)",
-                         "Company Logo: ", "Return URL: thanks.htm"})},
-        {"subscribe",
-         R"x({"txtItemNameSUB": "Monthly Newsletter", "txtItemIDSUB": "NL1",
+         buttons::testing::donateExpected("ACCOUNT", kBuild)},
+        {"subscribe", R"x({"txtItemNameSUB": "Monthly Newsletter", "txtItemIDSUB": "NL1",
              "cmbCurrencySUB": "Euro (EUR)", "txtPriceSUB": "9.5", "cmbNumberSUB": "1",
              "cmbTermSUB": "Months(s)", "optRecurSUB": 0, "cmbStopSUB": "-",
              "txtPrice2SUB": "0", "cmbNumber2SUB": "1", "cmbTerm2SUB": "Months(s)",
              "txtLogoBN": "", "txtWebSiteSuccessBN": "http://", "txtCancelBN": "http://",
              "optSUB": 0})x",
-         htmlLines(
-             {"Subscription Name: Monthly Newsletter<br>",
-              "",
-              "Reference Number: NL1<br>",
-              "",
-              kFormLine,
-              R"(<input type="hidden" name="bn" value=")" + kBuild + R"(">)",
-              R"(<input type="hidden" name="cmd" value="_xclick-subscriptions">)",
-              R"(<input type="hidden" name="business" value="ACCOUNT" > )",
-              R"(<input type="hidden" name="item_name" value="Monthly Newsletter">)",
-              R"(<input type="hidden" name="item_number" value="NL1">)",
-              R"(<input type="hidden" name="currency_code" value="EUR">)",
-              R"(<input type="hidden" name="a3" value="9.50">)",
-              R"(<input type="hidden" name="p3" value="1">)",
-              R"(<input type="hidden" name="t3" value="M">)",
-              R"(<input type="hidden" name="src" value="1">)",
-              R"(<input type="hidden" name="sra" value="1">)",
-              R"(<input type="hidden" name="image_url" value="">)",
-              R"(<input type="hidden" name="a1" value="0">)",
-              R"(<input type="hidden" name="p1" value="1">)",
-              R"(<input type="hidden" name="t1" value="M">)",
-              R"(<input type="image" src="https://www.paypal.com/images/x-click-but20.gif" border="0" name="submit">)",
-              "</form>"}),
-         summaryEntries({"PayPal Account: ACCOUNT", "Subscription Name/Service: Monthly Newsletter",
-                         "Subscription ID/Number: NL1", "Currency: Euro (EUR)",
-                         "Subscription Price: $9.5", "Billing Cycle: 1", "Billing Term: Months(s)",
-                         "Recurring: Yes", "Retry on Failed: Yes",
-                         "Company Logo: ", "Trail or Setup Price: $0", "Billing Cycle: 1",
-                         "Billing Term: Months(s)"})},
+         buttons::testing::subscribeExpected("ACCOUNT", kBuild)},
     };
 }
 
@@ -203,11 +105,11 @@ TEST_F(Command, WritesTheWorkedExamplesAndTheirSummariesExactly) {
         const QStringList arguments = {example.type, "--answers", answers, "--account", "ACCOUNT"};
         const Outcome html = run(arguments);
         EXPECT_EQ(html.exitCode, 0);
-        EXPECT_EQ(html.out, example.html);
+        EXPECT_EQ(html.out, example.expected.html);
         EXPECT_EQ(html.err, "");
         const Outcome summary = run(arguments + QStringList{"--summary"});
         EXPECT_EQ(summary.exitCode, 0);
-        EXPECT_EQ(summary.out, example.summary);
+        EXPECT_EQ(summary.out, example.expected.summary);
     }
 }
 
@@ -215,7 +117,7 @@ TEST_F(Command, ReadsAnswersFromStandardInputForADash) {
     const Outcome result =
         run({"view-cart", "--answers", "-", "--account", "ACCOUNT"}, R"({"optVC": 1})");
     EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.out, workedExamples()[2].html);
+    EXPECT_EQ(result.out, buttons::testing::viewCartExpected("ACCOUNT", kBuild).html);
 }
 
 TEST_F(Command, WithoutAnswersWritesTheWizardDefaults) {
