@@ -1,0 +1,134 @@
+// SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "extras/attach.h"
+
+#include "extras/frmabout.h"
+#include "extras/links.h"
+#include "extras/maker.h"
+#include "extras/samples.h"
+#include "extras/shell.h"
+#include "host/paste.h"
+#include "platform/clicklabel.h"
+
+#if RAVELIN_UPDATE_CHECK
+#include "extras/updatecheck.h"
+#endif
+
+#include <QAbstractButton>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+namespace ravelin::extras {
+
+namespace {
+
+constexpr int kCheckDelayMs = 250;
+
+// Holds what the wiring needs beyond the controls: the editor and the one About window.
+class Wiring : public QObject {
+public:
+    Wiring(QWidget* window, platform::Application* editor)
+        : QObject(window), window_(window), editor_(editor) {
+        setObjectName(QStringLiteral("extrasWiring"));
+    }
+
+    // Runs `handler` on each click of the named control, a push button or a clickable label.
+    template <typename Handler> void onClick(const char* name, Handler handler) {
+        QObject* control = window_->findChild<QObject*>(QLatin1String(name));
+        if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+            connect(button, &QAbstractButton::clicked, this, [handler] { handler(); });
+        } else if (auto* label = qobject_cast<platform::ClickLabel*>(control)) {
+            connect(label, &platform::ClickLabel::clicked, this, handler);
+        } else {
+            qWarning("The wizard window has no clickable control named %s", name);
+        }
+    }
+
+    // Opens the address the control keeps in its Tag.
+    void onClickOpenTag(const char* name) {
+        QObject* control = window_->findChild<QObject*>(QLatin1String(name));
+        onClick(name, [control = QPointer<QObject>(control)] {
+            if (control.isNull()) {
+                return;
+            }
+            const QString address = tagAddress(control);
+            if (!address.isEmpty()) {
+                OpenAddress(address);
+            }
+        });
+    }
+
+    void showPointingHand(const char* name) {
+        auto* control = window_->findChild<QWidget*>(QLatin1String(name));
+        if (auto* label = qobject_cast<platform::ClickLabel*>(control)) {
+            label->setLink(true);
+        } else if (control != nullptr) {
+            control->setCursor(Qt::PointingHandCursor);
+        }
+    }
+
+    void showAbout() {
+        if (about_.isNull()) {
+            about_ = new FrmAbout(window_);
+        }
+        about_->show();
+        about_->raise();
+        about_->activateWindow();
+    }
+
+    void paste(const QString& html) { host::pasteHTML(editor_, html); }
+
+private:
+    QWidget* window_;
+    platform::Application* editor_;
+    QPointer<FrmAbout> about_;
+};
+
+void armUpdateCheck(QWidget* window) {
+    auto* timer = window->findChild<QTimer*>(QStringLiteral("tmCheckVersion"));
+    if (timer == nullptr) {
+        timer = new QTimer(window);
+        timer->setObjectName(QStringLiteral("tmCheckVersion"));
+    }
+#if RAVELIN_UPDATE_CHECK
+    timer->setInterval(kCheckDelayMs);
+    QObject::connect(timer, &QTimer::timeout, window, [timer, window] {
+        // Off first, for good: the check runs once per opening of the window.
+        timer->stop();
+        checkForUpdate(window);
+    });
+    timer->start();
+#else
+    // Built without the check: the timer stays off.
+    timer->setInterval(kCheckDelayMs);
+    timer->stop();
+#endif
+}
+
+} // namespace
+
+void attach(QWidget* frmStartup, platform::Application* editor) {
+    auto* wiring = new Wiring(frmStartup, editor);
+
+    wiring->onClick("Label26", [wiring] { wiring->showAbout(); });
+    wiring->onClick("Image1", [] { OpenAddress(makerHomePage()); });
+    wiring->onClick("btnOther", [] { OpenAddress(otherSoftwarePage()); });
+    wiring->onClick("btnAbout", [] { OpenAddress(merchantSignupPage()); });
+    wiring->onClick("btnPleaseDonate", [] { OpenAddress(makerDonationRequest()); });
+    for (const char* name : {"lblPolicy", "Label20", "Image3", "Label21", "Image4", "Label23"}) {
+        wiring->onClickOpenTag(name);
+    }
+    for (const char* name :
+         {"Label26", "lblPolicy", "Label20", "Image3", "Label21", "Image4", "Label23"}) {
+        wiring->showPointingHand(name);
+    }
+
+    wiring->onClick("btnBuyNow", [wiring] { wiring->paste(buyNowSample()); });
+    wiring->onClick("btnShoppingCart", [wiring] { wiring->paste(shoppingCartSample()); });
+    wiring->onClick("btnSubscriptions", [wiring] { wiring->paste(subscriptionSample()); });
+
+    armUpdateCheck(frmStartup);
+}
+
+} // namespace ravelin::extras
