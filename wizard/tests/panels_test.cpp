@@ -45,7 +45,7 @@ std::string str(const QString& text) {
 
 // Every panel, created once under one host as the window would hold them, and shown so
 // that their layouts have run.
-class Panels : public ::testing::Test {
+class PanelForms : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         host_ = new QWidget;
@@ -111,7 +111,7 @@ const std::vector<PanelSize> kPanelSizes = {
     {"fmSUB_3", 7035, 3555},
 };
 
-TEST_F(Panels, EveryPanelIsCreatedUnderItsNameAtItsSizeInTwips) {
+TEST_F(PanelForms, EveryPanelIsCreatedUnderItsNameAtItsSizeInTwips) {
     ASSERT_EQ(panelNames().size(), kPanelSizes.size());
     for (const PanelSize& expected : kPanelSizes) {
         SCOPED_TRACE(expected.name);
@@ -260,7 +260,7 @@ std::string shown(const QString& caption) {
     return str(text.replace(QLatin1Char('\n'), QLatin1Char(' ')));
 }
 
-TEST_F(Panels, EveryControlExistsOnceOnItsPanelWithItsKindAndDesignDefault) {
+TEST_F(PanelForms, EveryControlExistsOnceOnItsPanelWithItsKindAndDesignDefault) {
     for (const Control& c : controlTable()) {
         SCOPED_TRACE(c.name);
         QWidget* w = control(c.name);
@@ -311,7 +311,7 @@ TEST_F(Panels, EveryControlExistsOnceOnItsPanelWithItsKindAndDesignDefault) {
     }
 }
 
-TEST_F(Panels, NoTwoWidgetsOfTheWindowShareAName) {
+TEST_F(PanelForms, NoTwoWidgetsOfTheWindowShareAName) {
     std::set<QString> seen;
     for (QWidget* w : host_->findChildren<QWidget*>()) {
         const QString name = w->objectName();
@@ -335,7 +335,7 @@ struct TextDefault {
     std::string text;
 };
 
-TEST_F(Panels, DesignDefaultsEqualTheDefaultsOfTheWritersAnswers) {
+TEST_F(PanelForms, DesignDefaultsEqualTheDefaultsOfTheWritersAnswers) {
     const buttons::BuyNowAnswers bn;
     const buttons::AddToCartAnswers atc;
     const buttons::ViewCartAnswers vc;
@@ -414,7 +414,7 @@ TEST_F(Panels, DesignDefaultsEqualTheDefaultsOfTheWritersAnswers) {
 }
 
 // Options of one group exclude each other, and no option of another group.
-TEST_F(Panels, SelectingAnOptionClearsOnlyItsOwnGroup) {
+TEST_F(PanelForms, SelectingAnOptionClearsOnlyItsOwnGroup) {
     control("optBN_8")->setProperty("checked", true);
     EXPECT_FALSE(control("optBN_5")->property("checked").toBool());
     EXPECT_TRUE(control("optExtraBN_0")->property("checked").toBool());
@@ -429,7 +429,7 @@ struct PictureGroup {
     const char* caption;
 };
 
-TEST_F(Panels, EachPictureShowsTheButtonOfTheImageNameInItsTag) {
+TEST_F(PanelForms, EachPictureShowsTheButtonOfTheImageNameInItsTag) {
     const std::vector<PictureGroup> groups = {
         {"imgBN", buttons::kImgBN, "Buy Now"},
         {"imgImageButtonATC", buttons::kImgImageButtonATC, "Add to Cart"},
@@ -456,7 +456,7 @@ TEST_F(Panels, EachPictureShowsTheButtonOfTheImageNameInItsTag) {
     }
 }
 
-TEST_F(Panels, LinksShowThePointingHandAndCarryTheirAddressInTheirTag) {
+TEST_F(PanelForms, LinksShowThePointingHandAndCarryTheirAddressInTheirTag) {
     const std::string webscr = "http://www.paypal.com/cgi-bin/webscr?cmd=";
     const std::vector<TextDefault> links = {
         {"lblPolicy", webscr + "p/gen/ua/policy_privacy-outside"},
@@ -487,7 +487,7 @@ QStringList numbers(int from, int to) {
     return list;
 }
 
-TEST_F(Panels, ComboBoxesOfferTheirFixedLists) {
+TEST_F(PanelForms, ComboBoxesOfferTheirFixedLists) {
     QStringList currencies;
     for (std::string_view caption : buttons::kCurrencyCaptions) {
         currencies << qs(caption);
@@ -525,7 +525,7 @@ struct PageCaption {
     int count;  // the type's page count
 };
 
-TEST_F(Panels, EveryPageShowsItsPageNumberAndTheTypesPageCount) {
+TEST_F(PanelForms, EveryPageShowsItsPageNumberAndTheTypesPageCount) {
     const std::vector<PageCaption> captions = {
         {"fmBN_1", 1, 2, 6},   {"fmBN_2", 2, 3, 6},   {"fmBN_3", 3, 4, 6},   {"fmBN_4", 4, 5, 6},
         {"fmBN_5", 5, 6, 6},   {"fmATC_1", 6, 2, 5},  {"fmATC_2", 7, 3, 5},  {"fmATC_3", 8, 4, 5},
@@ -703,7 +703,7 @@ std::vector<std::string> textsOn(QFrame* panel) {
     return texts;
 }
 
-TEST_F(Panels, EveryFixedTextIsShownOnItsPanelCharacterForCharacter) {
+TEST_F(PanelForms, EveryFixedTextIsShownOnItsPanelCharacterForCharacter) {
     for (const FixedText& f : fixedTexts()) {
         SCOPED_TRACE(f.text);
         const auto texts = textsOn(panel(f.panel));
@@ -717,7 +717,7 @@ TEST_F(Panels, EveryFixedTextIsShownOnItsPanelCharacterForCharacter) {
     }
 }
 
-TEST_F(Panels, TheDeveloperPagesAddressIsPlainText) {
+TEST_F(PanelForms, TheDeveloperPagesAddressIsPlainText) {
     for (const char* name : {"lblPdnAddressBN", "lblPdnAddressATC", "lblPdnAddressVC"}) {
         SCOPED_TRACE(name);
         auto* address = qobject_cast<QLabel*>(control(name));
@@ -734,7 +734,7 @@ QRect inTwips(const QRect& r) {
             r.height() * kTwipsPerPixel};
 }
 
-TEST_F(Panels, NavigationButtonsLieAlongTheBottomOfEachFirstPage) {
+TEST_F(PanelForms, NavigationButtonsLieAlongTheBottomOfEachFirstPage) {
     const std::vector<std::pair<std::string, std::array<int, 3>>> lefts = {
         {"BN", {3105, 4410, 5715}},  {"ATC", {3015, 4320, 5625}}, {"VC", {3105, 4410, 5715}},
         {"DON", {3060, 4365, 5670}}, {"SUB", {3015, 4320, 5625}},
@@ -756,7 +756,7 @@ TEST_F(Panels, NavigationButtonsLieAlongTheBottomOfEachFirstPage) {
 
 // The later pages lie over the first page from its top down to 3555 twips; whatever of the
 // first page reached below that line would show through under them.
-TEST_F(Panels, FirstPagesKeepEverythingButTheirButtonsAboveTheLaterPages) {
+TEST_F(PanelForms, FirstPagesKeepEverythingButTheirButtonsAboveTheLaterPages) {
     for (const char* suffix : {"BN", "ATC", "VC", "DON", "SUB"}) {
         QFrame* first = panel(std::string("fm") + suffix + "_1");
         for (QWidget* w : first->findChildren<QWidget*>()) {
@@ -785,7 +785,7 @@ std::string clipping(QWidget* w) {
     return {};
 }
 
-class EveryPanel : public Panels, public ::testing::WithParamInterface<std::string> {};
+class EveryPanel : public PanelForms, public ::testing::WithParamInterface<std::string> {};
 
 TEST_P(EveryPanel, ShowsEveryTextWholeAndInsideThePanel) {
     QFrame* p = panel(GetParam());
@@ -807,7 +807,7 @@ TEST_P(EveryPanel, ShowsEveryTextWholeAndInsideThePanel) {
     EXPECT_GT(checked, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Panels, EveryPanel, ::testing::ValuesIn([] {
+INSTANTIATE_TEST_SUITE_P(PanelForms, EveryPanel, ::testing::ValuesIn([] {
                              std::vector<std::string> names;
                              for (std::string_view n : panelNames()) {
                                  names.emplace_back(n);
@@ -816,19 +816,19 @@ INSTANTIATE_TEST_SUITE_P(Panels, EveryPanel, ::testing::ValuesIn([] {
                          }()),
                          [](const auto& info) { return info.param; });
 
-TEST(Pictures, TheLogoHasTheSizeOfItsPlaceInTheWindow) {
+TEST(DrawnPictures, TheLogoHasTheSizeOfItsPlaceInTheWindow) {
     const QPixmap logo = logoPicture();
     EXPECT_EQ(logo.width() * kTwipsPerPixel, 1665);
     EXPECT_EQ(logo.height() * kTwipsPerPixel, 555);
 }
 
-TEST(Pictures, AnUnknownImageNameStillGetsAButton) {
+TEST(DrawnPictures, AnUnknownImageNameStillGetsAButton) {
     const QPixmap picture = buttonPicture("no-such-button.gif");
     EXPECT_FALSE(picture.isNull());
     EXPECT_EQ(str(buttonLook("no-such-button.gif").caption), "Buy Now");
 }
 
-TEST(Pictures, ButtonsAreDrawnAndNotEmpty) {
+TEST(DrawnPictures, ButtonsAreDrawnAndNotEmpty) {
     const QImage image = buttonPicture("x-click-butcc.gif").toImage();
     // The middle of the button is painted, the corner outside its rounding is not.
     EXPECT_GT(qAlpha(image.pixel(image.width() / 2, image.height() / 2)), 200);
@@ -837,12 +837,3 @@ TEST(Pictures, ButtonsAreDrawnAndNotEmpty) {
 
 } // namespace
 } // namespace ravelin::wizard
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
