@@ -15,15 +15,43 @@
 #endif
 
 #include <QAbstractButton>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
+#include <utility>
 
 namespace ravelin::extras {
 
 namespace {
 
 constexpr int kCheckDelayMs = 250;
+
+// Gives a widget without a click event of its own (a plain picture) one: a left-button
+// release over it.
+class ClickFilter : public QObject {
+public:
+    ClickFilter(QWidget* target, std::function<void()> handler)
+        : QObject(target), handler_(std::move(handler)) {
+        target->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonRelease) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            const auto* widget = static_cast<QWidget*>(watched);
+            if (mouse->button() == Qt::LeftButton &&
+                widget->rect().contains(mouse->position().toPoint())) {
+                handler_();
+            }
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> handler_;
+};
 
 // Holds what the wiring needs beyond the controls: the editor and the one About window.
 class Wiring : public QObject {
@@ -33,13 +61,16 @@ public:
         setObjectName(QStringLiteral("extrasWiring"));
     }
 
-    // Runs `handler` on each click of the named control, a push button or a clickable label.
+    // Runs `handler` on each click of the named control: a push button, a clickable label, or
+    // any other widget (a plain picture).
     template <typename Handler> void onClick(const char* name, Handler handler) {
         QObject* control = window_->findChild<QObject*>(QLatin1String(name));
         if (auto* button = qobject_cast<QAbstractButton*>(control)) {
             connect(button, &QAbstractButton::clicked, this, [handler] { handler(); });
         } else if (auto* label = qobject_cast<platform::ClickLabel*>(control)) {
             connect(label, &platform::ClickLabel::clicked, this, handler);
+        } else if (auto* widget = qobject_cast<QWidget*>(control)) {
+            new ClickFilter(widget, handler);
         } else {
             qWarning("The wizard window has no clickable control named %s", name);
         }

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QFrame>
+#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -40,7 +41,10 @@ public:
     StandInWizard() {
         window.resize(490, 527);
         label("Label26", &window);
-        label("Image1", &window);
+        // The title logo is a plain picture in the wizard.
+        auto* logo = new QLabel(QStringLiteral("logo"), &window);
+        logo->setObjectName(QStringLiteral("Image1"));
+        logo->setGeometry(0, 6, 111, 37);
         auto* advertising = frame("grpPage_0", &window);
         label("Label20", advertising, kWebsitePayments);
         label("Image3", advertising, kWebsitePayments);
