@@ -3,6 +3,13 @@
 //
 // The wizard's panels: the advertising panel, the Setup page, the examples panel and every
 // page panel of the five button types, each built from its form in wizard/pages/.
+//
+// Page captions read "Step", lblCurrentPage_N, "of", lblTotalPages_N, numbered across the
+// window in the order of panelNames(): fmBN_1..5 are N = 1..5, fmATC_1..4 are 6..9,
+// fmVC_1..2 are 10..11, fmDON_1..2 are 12..13, fmSUB_1..3 are 14..16; the Setup page's "1"
+// is lblCurrentPage_0. The words are lblStepWord_N and lblOfWord_N. Other fixed texts are
+// labels named after their role and panel (lblHeadingBN1, lblOrBN1, lblUrlBN1, ...), each
+// name used once in the window.
 #pragma once
 
 #include <QFrame>
