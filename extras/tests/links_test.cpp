@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "extras/links.h"
-#include "extras/maker.h"
 #include "extras/shell.h"
 #include "extras/tests/support.h"
 
@@ -45,26 +44,6 @@ INSTANTIATE_TEST_SUITE_P(
                      "&cancel_return=https%3A%2F%2Ftools.example%2Fen%2Fthanks%2F"
                      "&submit.x=47&submit.y=20"}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(MakerDonationRequest, AsksTheMakersSalesAccountForTheProductAndReturnsToTheMakersSite) {
-    const QString site = QString::fromUtf8(maker::kWebSite);
-    EXPECT_EQ(
-        makerDonationRequest(),
-        donationRequest({QStringLiteral("www.paypal.com"), QString::fromUtf8(maker::kSalesEmail),
-                         QString::fromUtf8(maker::kDonationItemName), site}));
-    EXPECT_FALSE(QString::fromUtf8(maker::kDonationItemName).contains(QLatin1Char(' ')));
-}
-
-TEST(MakerPages, OtherSoftwareIsTheHomePageWithOneTrailingSlash) {
-    EXPECT_TRUE(otherSoftwarePage().startsWith(makerHomePage()));
-    EXPECT_TRUE(otherSoftwarePage().endsWith(QLatin1Char('/')));
-    EXPECT_FALSE(otherSoftwarePage().endsWith(QLatin1String("//")));
-}
-
-TEST(MakerPages, MerchantSignupCarriesTheReferralOnThePaymentServicesSecureHost) {
-    EXPECT_EQ(merchantSignupPage(), QStringLiteral("https://www.paypal.com/mrb/pal=") +
-                                        QString::fromUtf8(maker::kReferralId));
-}
 
 class OpenAddressHands : public ::testing::TestWithParam<const char*> {};
 
