@@ -1,0 +1,95 @@
+// SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "wizard/driver.h"
+
+#include "wizard/mstartup.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QTabBar>
+#include <QTabWidget>
+
+namespace ravelin::wizard::driver {
+
+namespace {
+
+void mouseClick(QWidget& widget, QPoint at) {
+    const QPointF local(at);
+    const QPointF global(widget.mapToGlobal(at));
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(&widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(&widget, &release);
+}
+
+} // namespace
+
+bool click(QWidget& window, std::string_view name) {
+    QWidget* widget = mstartup::control(window, name);
+    if (widget == nullptr || !widget->isEnabled()) {
+        return false;
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->click();
+    } else if (qobject_cast<QLabel*>(widget) != nullptr) {
+        mouseClick(*widget, widget->rect().center());
+    } else {
+        return false;
+    }
+    settle();
+    return true;
+}
+
+bool type(QWidget& window, std::string_view name, const QString& text) {
+    QWidget* widget = mstartup::control(window, name);
+    if (widget == nullptr || !widget->isEnabled()) {
+        return false;
+    }
+    if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+        line->selectAll();
+        line->insert(text);
+    } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        const int item = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (item >= 0) {
+            combo->setCurrentIndex(item);
+        } else if (combo->isEditable()) {
+            combo->setEditText(text);
+        } else {
+            return false;
+        }
+    } else if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
+        if (box->isReadOnly()) {
+            return false;
+        }
+        box->selectAll();
+        box->insertPlainText(text);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+bool selectTab(QWidget& window, int index) {
+    auto* strip = qobject_cast<QTabWidget*>(mstartup::control(window, "TabStrip1"));
+    if (strip == nullptr || !strip->isVisible() || index < 1 || index > strip->count()) {
+        return false;
+    }
+    QTabBar* bar = strip->tabBar();
+    mouseClick(*bar, bar->tabRect(index - 1).center());
+    settle();
+    return true;
+}
+
+void settle() {
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+}
+
+} // namespace ravelin::wizard::driver

@@ -1,0 +1,320 @@
+// SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "wizard/frmstartup.h"
+
+#include "host/paste.h"
+#include "platform/clicklabel.h"
+#include "platform/msgbox.h"
+#include "platform/settings.h"
+#include "ravelin/version.h"
+#include "ui_frmstartup.h"
+#include "wizard/choices.h"
+#include "wizard/layout.h"
+#include "wizard/mstartup.h"
+#include "wizard/panels.h"
+#include "wizard/pictures.h"
+
+#include <QAbstractButton>
+#include <QFrame>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProxyStyle>
+#include <QStyle>
+#include <QTabBar>
+#include <QTimer>
+#include <algorithm>
+#include <array>
+
+namespace ravelin::wizard {
+
+namespace {
+
+// The stored account address.
+const QString kSettingsApp = QStringLiteral("RAVELIN");
+const QString kSettingsSection = QStringLiteral("Program Settings");
+const QString kSettingsKey = QStringLiteral("EmailAddress");
+
+// The panels over the tab strip, bottom to top: the examples panel, the Setup page and the
+// first page of each type, then the later pages, which lie over the first ones.
+constexpr std::array<std::string_view, 18> kStackedPanels = {
+    "frmExamples", "grpSTART_1", "fmATC_1", "fmVC_1",  "fmBN_1",  "fmDON_1",
+    "fmSUB_1",     "fmATC_2",    "fmATC_3", "fmATC_4", "fmVC_2",  "fmBN_2",
+    "fmBN_3",      "fmBN_4",     "fmBN_5",  "fmDON_2", "fmSUB_2", "fmSUB_3"};
+
+QString qstr(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The six tabs of the tab strip fit its width with a little less room beside each caption.
+class CompactTabStyle : public QProxyStyle {
+public:
+    explicit CompactTabStyle(const QString& base) : QProxyStyle(base) {}
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        const int value = QProxyStyle::pixelMetric(metric, option, widget);
+        return metric == PM_TabBarTabHSpace ? std::min(value, 12) : value;
+    }
+};
+
+template <typename T> T* named(const QWidget& window, std::string_view name) {
+    return qobject_cast<T*>(mstartup::control(window, name));
+}
+
+} // namespace
+
+FrmStartup::FrmStartup(platform::Application* editor, QWidget* parent)
+    : QWidget(parent), ui_(std::make_unique<Ui::FrmStartup>()), editor_(editor),
+      tmCheckVersion_(new QTimer(this)) {
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setAttribute(Qt::WA_DeleteOnClose);
+    ui_->setupUi(this);
+    placePanels();
+    connectPages();
+    load();
+}
+
+FrmStartup::~FrmStartup() = default;
+
+buttons::Context FrmStartup::writerContext() const {
+    return {.account = account_.toStdString(), .buildCode = buildCode_, .endpoints = {}};
+}
+
+void FrmStartup::placePanels() {
+    ui_->Image1->setGeometry(toPixels(layout::kLogo));
+    ui_->Image1->setPixmap(logoPicture());
+    ui_->lblTitle->setGeometry(toPixels(layout::kTitle));
+    ui_->Label26->setGeometry(toPixels(layout::kSubtitle));
+    ui_->Label26->setLink(true);
+    ui_->frmMain->setGeometry(toPixels(layout::kWelcome));
+    ui_->btnFirstTime->setGeometry(toPixels(layout::kFirstTime));
+    ui_->btnStart->setGeometry(toPixels(layout::kStart));
+    ui_->TabStrip1->setGeometry(toPixels(layout::kTabStrip));
+    ui_->TabStrip1->setAutoFillBackground(true); // it hides the advertising panel below it
+    auto* tabStyle = new CompactTabStyle(style()->name());
+    tabStyle->setParent(ui_->TabStrip1->tabBar());
+    ui_->TabStrip1->tabBar()->setStyle(tabStyle);
+    ui_->TabStrip1->hide();
+    ui_->btnPleaseDonate->setGeometry(toPixels(layout::kPleaseDonate));
+    ui_->btnAbout->setGeometry(toPixels(layout::kMerchantSignup));
+    ui_->btnOther->setGeometry(toPixels(layout::kOtherSoftware));
+
+    if (QFrame* advertising = createPanel("grpPage_0", ui_->frmMain)) {
+        advertising->move(toPixels(layout::kAdvertising).topLeft());
+        advertising->show();
+    }
+    // The tab strip lies over the welcome panel, the panels over the tab strip.
+    ui_->frmMain->lower();
+    for (std::string_view name : kStackedPanels) {
+        QFrame* panel = createPanel(name, this);
+        if (panel == nullptr) {
+            qWarning("ravelin: the wizard has no panel %s", qstr(name).toUtf8().constData());
+            continue;
+        }
+        // Panels lie over one another: each hides what is below it.
+        panel->setAutoFillBackground(true);
+        panel->move(pixels(layout::kPageLeft), pixels(layout::kPageTop));
+        panel->hide();
+        panel->raise();
+    }
+}
+
+void FrmStartup::connectPages() {
+    connect(ui_->btnStart, &QAbstractButton::clicked, this, &FrmStartup::startClicked);
+    connect(ui_->btnFirstTime, &QAbstractButton::clicked, this, &FrmStartup::firstTimeClicked);
+
+    // A tab is selected by a click on another tab, a click on the selected one, or the
+    // keyboard. The handler runs after the tab strip has finished with the mouse or key, so
+    // that the message it may show does not interrupt the tab strip's own event.
+    QTabWidget* tabs = ui_->TabStrip1;
+    auto select = [this](int position) {
+        QMetaObject::invokeMethod(
+            this, [this, position] { tabStripClicked(position + 1); }, Qt::QueuedConnection);
+    };
+    connect(tabs, &QTabWidget::currentChanged, this, select);
+    connect(tabs, &QTabWidget::tabBarClicked, this, [tabs, select](int position) {
+        if (position >= 0 && position == tabs->currentIndex()) {
+            select(position);
+        }
+    });
+
+    for (const ButtonTab& tab : kButtonTabs) {
+        const QString suffix = qstr(tab.suffix);
+        if (auto* next = findChild<QAbstractButton*>("btnNext" + suffix)) {
+            connect(next, &QAbstractButton::clicked, this, [this, &tab] { nextClicked(tab); });
+        }
+        if (auto* previous = findChild<QAbstractButton*>("btnPrev" + suffix)) {
+            connect(previous, &QAbstractButton::clicked, this,
+                    [this, &tab] { previousClicked(tab); });
+        }
+        if (auto* finish = findChild<QAbstractButton*>("btnFinish" + suffix)) {
+            connect(finish, &QAbstractButton::clicked, this,
+                    [this, &tab] { insertHtmlClicked(tab); });
+        }
+    }
+
+    // A click on a standard button picture selects its option and disables the address box.
+    for (const ImageGroup& group : kImageGroups) {
+        for (int i = 0; i < group.standard; ++i) {
+            const QString index = '_' + QString::number(i);
+            auto* image = findChild<platform::ClickLabel*>(qstr(group.images) + index);
+            auto* option = findChild<QAbstractButton*>(qstr(group.options) + index);
+            QWidget* box = mstartup::control(*this, group.addressBox);
+            if (image == nullptr || option == nullptr) {
+                continue;
+            }
+            connect(image, &platform::ClickLabel::clicked, this, [option, box] {
+                option->setChecked(true);
+                if (box != nullptr) {
+                    box->setEnabled(false);
+                }
+            });
+        }
+    }
+
+    // Address, note and payment-count boxes are enabled exactly while their option is
+    // selected: selecting another option of the group turns the enabling one off.
+    for (const DependentBox& dependent : kDependentBoxes) {
+        auto* option = named<QAbstractButton>(*this, dependent.option);
+        QWidget* box = mstartup::control(*this, dependent.box);
+        if (option == nullptr || box == nullptr) {
+            continue;
+        }
+        box->setEnabled(option->isChecked());
+        connect(option, &QAbstractButton::toggled, box, &QWidget::setEnabled);
+    }
+}
+
+void FrmStartup::load() {
+    buildCode_ = buttons::buildCode(version::kMajor, version::kMinor, version::kRevision);
+    account_ = platform::GetSetting(kSettingsApp, kSettingsSection, kSettingsKey);
+    const QString product = qstr(version::kProductName);
+    setWindowTitle(product);
+    ui_->lblTitle->setText(product);
+    setFixedSize(pixels(layout::kClientWidth), pixels(layout::kClientHeight));
+
+    tmCheckVersion_->setObjectName(QStringLiteral("tmCheckVersion"));
+    tmCheckVersion_->setSingleShot(true);
+    tmCheckVersion_->setInterval(250);
+    tmCheckVersion_->start();
+}
+
+void FrmStartup::startClicked() {
+    if (QWidget* examples = mstartup::control(*this, "frmExamples")) {
+        examples->hide();
+    }
+    ui_->TabStrip1->show();
+    mstartup::pageReset(*this);
+    showPanel(kSetupPanel);
+    if (auto* email = named<QLineEdit>(*this, "txtEmail")) {
+        email->setText(account_);
+    }
+}
+
+void FrmStartup::firstTimeClicked() {
+    ui_->TabStrip1->hide();
+    if (QWidget* examples = mstartup::control(*this, "frmExamples")) {
+        examples->setGeometry(pixels(layout::kExamplesLeft), pixels(layout::kExamplesTop), width(),
+                              pixels(layout::kExamplesHeight));
+        examples->show();
+    }
+    mstartup::pageReset(*this);
+}
+
+void FrmStartup::tabStripClicked(int index) {
+    const ButtonTab* tab = buttonTab(index);
+    if (tab != nullptr) {
+        auto* email = named<QLineEdit>(*this, "txtEmail");
+        account_ = email != nullptr ? email->text() : QString();
+        if (account_.isEmpty()) {
+            if (auto* label = named<QWidget>(*this, "lblEmail")) {
+                QPalette palette = label->palette();
+                palette.setColor(QPalette::WindowText, QColor(255, 0, 0));
+                label->setPalette(palette);
+            }
+            platform::MsgBox(tr("Please enter your PayPal payment email address."),
+                             platform::vbOKOnly, {}, this);
+            if (email != nullptr) {
+                email->setFocus();
+            }
+            return;
+        }
+    }
+    mstartup::pageReset(*this);
+    // A failed write leaves the address held by the window; it is written again at the next
+    // tab selection.
+    if (!platform::SaveSetting(kSettingsApp, kSettingsSection, kSettingsKey, account_)) {
+        qWarning("ravelin: could not store the account address in %s",
+                 platform::settingsFilePath(kSettingsApp).toUtf8().constData());
+    }
+    showPanel(tab != nullptr ? tab->panels[0] : kSetupPanel);
+    page_ = 1;
+    if (tab != nullptr) {
+        setButtonStates(*tab);
+    }
+}
+
+void FrmStartup::nextClicked(const ButtonTab& tab) {
+    const std::optional<PageStep> step = nextStep(tab, page_);
+    if (!step) {
+        return;
+    }
+    page_ = static_cast<qint16>(step->page);
+    setButtonStates(tab);
+    if (step->runsWriter) {
+        mstartup::writeButton(tab.tab, *this, writerContext());
+    }
+    showPanel(step->show);
+    hidePanel(step->hide);
+}
+
+void FrmStartup::previousClicked(const ButtonTab& tab) {
+    const std::optional<PageStep> step = previousStep(tab, page_);
+    if (!step) {
+        return;
+    }
+    hidePanel(step->hide);
+    showPanel(step->show);
+    page_ = static_cast<qint16>(step->page);
+    setButtonStates(tab);
+}
+
+void FrmStartup::insertHtmlClicked(const ButtonTab& tab) {
+    auto* box = named<QPlainTextEdit>(*this, tab.htmlBox);
+    if (box == nullptr) {
+        return;
+    }
+    host::pasteHTML(editor_, mstartup::boxText(*box));
+}
+
+void FrmStartup::showPanel(std::string_view name) {
+    if (QWidget* panel = mstartup::control(*this, name)) {
+        panel->move(pixels(layout::kPageLeft), pixels(layout::kPageTop));
+        panel->show();
+    }
+}
+
+void FrmStartup::hidePanel(std::string_view name) {
+    if (name.empty()) {
+        return;
+    }
+    if (QWidget* panel = mstartup::control(*this, name)) {
+        panel->hide();
+    }
+}
+
+void FrmStartup::setButtonStates(const ButtonTab& tab) {
+    const ButtonStates states = buttonStates(tab, page_);
+    const QString suffix = qstr(tab.suffix);
+    if (auto* previous = findChild<QWidget*>("btnPrev" + suffix)) {
+        previous->setEnabled(states.previous);
+    }
+    if (auto* next = findChild<QWidget*>("btnNext" + suffix)) {
+        next->setEnabled(states.next);
+    }
+    if (auto* finish = findChild<QWidget*>("btnFinish" + suffix)) {
+        finish->setEnabled(states.insertHtml);
+    }
+}
+
+} // namespace ravelin::wizard

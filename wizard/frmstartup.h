@@ -1,0 +1,80 @@
+// SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The wizard window: the welcome panel with its two start buttons, the tab strip with the Setup
+// page and one tab per button type, the examples panel, and the page-by-page walk of each type
+// to its result page and the paste of its HTML into the editor's page.
+#pragma once
+
+#include "buttons/writers.h"
+#include "wizard/tabs.h"
+
+#include <QString>
+#include <QWidget>
+#include <memory>
+#include <string>
+#include <string_view>
+
+class QTimer;
+namespace Ui {
+class FrmStartup;
+}
+namespace ravelin::platform {
+class Application;
+}
+
+namespace ravelin::wizard {
+
+// A top-level window without owner; it deletes itself when closed (Qt::WA_DeleteOnClose), so
+// hold it through a QPointer. Every control carries its name as objectName; look controls up
+// with findChild (names are unique in the window).
+class FrmStartup : public QWidget {
+    Q_OBJECT
+public:
+    // Builds and loads the window: computes the build code and reads the account address from
+    // the stored setting. `editor` receives the pastes of Insert HTML (and of the samples); it
+    // must outlive the window.
+    explicit FrmStartup(platform::Application* editor, QWidget* parent = nullptr);
+    ~FrmStartup() override;
+
+    // The editor the window pastes into.
+    platform::Application* editor() const { return editor_; }
+    // The seller's payment-account address the buttons are written for.
+    const QString& accountAddress() const { return account_; }
+    // The "bn" value of every button, e.g. "KORVANEX.301".
+    const std::string& buildCode() const { return buildCode_; }
+    // The page number of the selected button type, 1 for its first panel; 0 until a tab is
+    // selected.
+    int pageNumber() const { return page_; }
+    // The update-check timer: single shot, 250 ms, started when the window loads. Its timeout
+    // is for the update check to connect to.
+    QTimer* tmCheckVersion() const { return tmCheckVersion_; }
+
+    // What every writer reads besides its tab's answers.
+    buttons::Context writerContext() const;
+
+private:
+    void load();
+    void placePanels();
+    void connectPages();
+
+    void startClicked();
+    void firstTimeClicked();
+    void tabStripClicked(int index);
+    void nextClicked(const ButtonTab& tab);
+    void previousClicked(const ButtonTab& tab);
+    void insertHtmlClicked(const ButtonTab& tab);
+
+    void showPanel(std::string_view name);
+    void hidePanel(std::string_view name);
+    void setButtonStates(const ButtonTab& tab);
+
+    std::unique_ptr<Ui::FrmStartup> ui_;
+    platform::Application* editor_;
+    QString account_;
+    std::string buildCode_;
+    qint16 page_ = 0;
+    QTimer* tmCheckVersion_;
+};
+
+} // namespace ravelin::wizard

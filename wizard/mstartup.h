@@ -1,0 +1,51 @@
+// SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The wizard's module operations: they bind the window's controls, found by name, to the
+// button writers, and reset the page area. They read and write widgets but decide nothing of
+// the buttons' content: that is the writers' alone.
+#pragma once
+
+#include "buttons/answers.h"
+#include "buttons/writers.h"
+#include "wizard/tabs.h"
+
+#include <QString>
+#include <string_view>
+
+class QPlainTextEdit;
+class QWidget;
+
+namespace ravelin::wizard::mstartup {
+
+// The control of the window with this name, or nullptr when there is none.
+QWidget* control(const QWidget& window, std::string_view name);
+
+// The text of a text box or combo box (as the user sees it), or of a result box.
+QString controlText(const QWidget& window, std::string_view name);
+
+// The index of the selected option of the group NAME_0 .. NAME_(count - 1), or empty when none
+// of them is selected.
+buttons::OptionIndex selectedOption(const QWidget& window, std::string_view group, int count);
+
+// The answers of each button type, read from the window's controls.
+buttons::BuyNowAnswers readBuyNow(const QWidget& window);
+buttons::AddToCartAnswers readAddToCart(const QWidget& window);
+buttons::ViewCartAnswers readViewCart(const QWidget& window);
+buttons::DonateAnswers readDonate(const QWidget& window);
+buttons::SubscribeAnswers readSubscribe(const QWidget& window);
+
+// Runs the writer of a button tab over the window's answers and fills that tab's result boxes:
+// the HTML box first, then the summary box (the View Cart summary first, then its HTML).
+void writeButton(Tab tab, QWidget& window, const buttons::Context& context);
+
+// Hides the Setup page and every page panel of every button type. A missing panel is skipped.
+void pageReset(QWidget& window);
+
+// A result box holds its text as a Windows text box does, line separators included: the text
+// read back is exactly the text put in, until the user edits the box; after an edit each line
+// break reads as CR LF.
+void setBoxText(QPlainTextEdit& box, const QString& text);
+QString boxText(const QPlainTextEdit& box);
+
+} // namespace ravelin::wizard::mstartup
