@@ -1,0 +1,409 @@
+// SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// Walking each button type's pages with Next and Previous: the panels shown, the buttons'
+// states, the borrowed panels, and the writer's output on the result page.
+#include "wizard/tests/windowtest.h"
+#include "wizard/twips.h"
+
+#include <functional>
+
+namespace ravelin::wizard::testing {
+namespace {
+
+// An answer given on one page: text typed into a box, or (no text) a click.
+struct Answer {
+    int page;
+    std::string_view control;
+    QString value;
+};
+
+struct WalkCase {
+    const char* name;
+    Tab tab;
+    std::vector<Answer> answers;
+    std::function<buttons::Button()> expected;
+};
+
+std::vector<WalkCase> walkCases() {
+    using namespace buttons;
+    return {
+        {"AddToCartDefaults", Tab::AddToCart, {}, [] { return writeAddToCart({}, context()); }},
+        {"ViewCartDefaults", Tab::ViewCart, {}, [] { return writeViewCart({}, context()); }},
+        {"BuyNowDefaults", Tab::BuyNow, {}, [] { return writeBuyNow({}, context()); }},
+        {"DonateDefaults", Tab::Donate, {}, [] { return writeDonate({}, context()); }},
+        {"SubscriptionsDefaults",
+         Tab::Subscriptions,
+         {},
+         [] { return writeSubscribe({}, context()); }},
+        {"AddToCartExample",
+         Tab::AddToCart,
+         {{1, "imgImageButtonATC_2", {}},
+          {2, "txtItemNameATC", "Blue Mug"},
+          {2, "txtItemIDATC", "MUG-01"},
+          {2, "txtPriceATC", "12.5"},
+          {2, "cmbCurrencyATC", "Euro (EUR)"},
+          {2, "optNoteATC_0", {}},
+          {2, "txtNoteATC", "Gift message"},
+          {3, "txtWebSiteSuccessATC", "thanks.htm"}},
+         [] {
+             AddToCartAnswers a;
+             a.optImageButtonATC = 2;
+             a.txtItemNameATC = "Blue Mug";
+             a.txtItemIDATC = "MUG-01";
+             a.txtPriceATC = "12.5";
+             a.cmbCurrencyATC = "Euro (EUR)";
+             a.optNoteATC = 0;
+             a.txtNoteATC = "Gift message";
+             a.txtWebSiteSuccessATC = "thanks.htm";
+             return writeAddToCart(a, context());
+         }},
+        {"ViewCartExample",
+         Tab::ViewCart,
+         {{1, "optVC_1", {}}},
+         [] {
+             ViewCartAnswers a;
+             a.optVC = 1;
+             return writeViewCart(a, context());
+         }},
+        {"ViewCartCustomImage",
+         Tab::ViewCart,
+         {{1, "optVC_3", {}}, {1, "txtButtonURLVC", "https://shop.example.com/cart.png"}},
+         [] {
+             ViewCartAnswers a;
+             a.optVC = 3;
+             a.txtButtonURLVC = "https://shop.example.com/cart.png";
+             return writeViewCart(a, context());
+         }},
+        {"BuyNowExample",
+         Tab::BuyNow,
+         {{2, "txtItemNameBN", "Garden Gnome"},
+          {2, "txtItemIDBN", "GN-7"},
+          {2, "txtPriceBN", "25"},
+          {2, "cmbCurrencyBN", "Euro (EUR)"},
+          {2, "optExtraBN_0", {}},
+          {3, "txtBaseShippingBN", "5.00"},
+          {3, "txtHandlingBN", "1.50"}},
+         [] {
+             BuyNowAnswers a;
+             a.txtItemNameBN = "Garden Gnome";
+             a.txtItemIDBN = "GN-7";
+             a.txtPriceBN = "25";
+             a.cmbCurrencyBN = "Euro (EUR)";
+             a.optExtraBN = 0;
+             a.txtBaseShippingBN = "5.00";
+             a.txtHandlingBN = "1.50";
+             return writeBuyNow(a, context());
+         }},
+        {"BuyNowTypedEverywhere",
+         Tab::BuyNow,
+         {{1, "optBN_8", {}},
+          {1, "txtButtonURLBN", "https://shop.example.com/buy.png"},
+          {2, "txtItemNameBN", "Caf\u00e9 \"Deluxe\" <b>&</b>"},
+          {2, "txtPriceBN", "0.5"},
+          {2, "cmbCurrencyBN", "Japanese Yen (\u00a5)"},
+          {2, "optExtraBN_1", {}},
+          {3, "txtExtraShippingBN", "2"},
+          {4, "txtLogoBN", "https://shop.example.com/logo.png"},
+          {4, "txtWebSiteSuccessBN", ""},
+          {4, "txtCancelBN", "https://shop.example.com/cancel"}},
+         [] {
+             BuyNowAnswers a;
+             a.optBN = 8;
+             a.txtButtonURLBN = "https://shop.example.com/buy.png";
+             a.txtItemNameBN = "Caf\u00e9 \"Deluxe\" <b>&</b>";
+             a.txtPriceBN = "0.5";
+             a.cmbCurrencyBN = "Japanese Yen (\u00a5)";
+             a.optExtraBN = 1;
+             a.txtExtraShippingBN = "2";
+             a.txtLogoBN = "https://shop.example.com/logo.png";
+             a.txtWebSiteSuccessBN = "";
+             a.txtCancelBN = "https://shop.example.com/cancel";
+             return writeBuyNow(a, context());
+         }},
+        {"DonateExample",
+         Tab::Donate,
+         {{1, "imgDON_3", {}},
+          {2, "txtItemNameDON", "Roof Fund"},
+          {2, "txtItemIDDON", "RF-1"},
+          {2, "cmbCurrencyDON", "British Pound Sterling (\u00a3)"},
+          {3, "txtWebSiteSuccessATC", "thanks.htm"}},
+         [] {
+             DonateAnswers a;
+             a.optDON = 3;
+             a.txtItemNameDON = "Roof Fund";
+             a.txtItemIDDON = "RF-1";
+             a.cmbCurrencyDON = "British Pound Sterling (\u00a3)";
+             a.txtWebSiteSuccessATC = "thanks.htm";
+             return writeDonate(a, context());
+         }},
+        {"DonateWithANote",
+         Tab::Donate,
+         {{2, "txtPriceDON", "5"}, {2, "optNoteDON_0", {}}, {2, "cmbCurrencyDON", "Dollars"}},
+         [] {
+             DonateAnswers a;
+             a.txtPriceDON = "5";
+             a.optNoteDON = 0;
+             a.cmbCurrencyDON = "Dollars";
+             return writeDonate(a, context());
+         }},
+        {"SubscriptionsExample",
+         Tab::Subscriptions,
+         {{2, "txtItemNameSUB", "Monthly Newsletter"},
+          {2, "txtItemIDSUB", "NL1"},
+          {2, "cmbCurrencySUB", "Euro (EUR)"},
+          {3, "txtPriceSUB", "9.5"},
+          {3, "cmbNumberSUB", "1"},
+          {3, "cmbTermSUB", "Months(s)"},
+          {3, "optRecurSUB_0", {}},
+          {3, "txtPrice2SUB", "0"},
+          {3, "cmbNumber2SUB", "1"},
+          {3, "cmbTerm2SUB", "Months(s)"}},
+         [] {
+             SubscribeAnswers a;
+             a.txtItemNameSUB = "Monthly Newsletter";
+             a.txtItemIDSUB = "NL1";
+             a.cmbCurrencySUB = "Euro (EUR)";
+             a.txtPriceSUB = "9.5";
+             a.txtPrice2SUB = "0";
+             a.cmbTerm2SUB = "Months(s)";
+             return writeSubscribe(a, context());
+         }},
+        {"SubscriptionsStoppingAfterTwelvePayments",
+         Tab::Subscriptions,
+         {{1, "imgSUB_7", {}},
+          {3, "txtPriceSUB", "20"},
+          {3, "cmbNumberSUB", "3"},
+          {3, "cmbTermSUB", "Weeks(s)"},
+          {3, "optRecurSUB_1", {}},
+          {3, "cmbStopSUB", "12"},
+          {4, "txtLogoBN", "http://"}},
+         [] {
+             SubscribeAnswers a;
+             a.optSUB = 7;
+             a.txtPriceSUB = "20";
+             a.cmbNumberSUB = "3";
+             a.cmbTermSUB = "Weeks(s)";
+             a.optRecurSUB = 1;
+             a.cmbStopSUB = "12";
+             a.txtLogoBN = "http://";
+             return writeSubscribe(a, context());
+         }},
+    };
+}
+
+class Walk : public WindowTest, public ::testing::WithParamInterface<WalkCase> {
+protected:
+    void answer(const Answer& a) {
+        ASSERT_TRUE(shown(a.control)) << a.control << " is not on the page shown";
+        if (a.value.isNull()) {
+            ASSERT_TRUE(driver::click(*window, a.control)) << a.control;
+        } else {
+            ASSERT_TRUE(driver::type(*window, a.control, a.value)) << a.control;
+        }
+    }
+};
+
+TEST_P(Walk, TheResultPageShowsTheWritersSummaryAndHtmlForTheAnswersTyped) {
+    const WalkCase& c = GetParam();
+    const ButtonTab& tab = *buttonTab(static_cast<int>(c.tab));
+    openWithAccount();
+    selectTab(c.tab);
+    for (int page = 1; page <= tab.resultPage; ++page) {
+        ASSERT_EQ(window->pageNumber(), page);
+        for (const Answer& a : c.answers) {
+            if (a.page == page) {
+                answer(a);
+            }
+        }
+        if (page < tab.resultPage) {
+            ASSERT_TRUE(driver::click(*window, "btnNext" + std::string(tab.suffix)));
+        }
+    }
+
+    const buttons::Button expected = c.expected();
+    EXPECT_TRUE(shown(tab.htmlBox));
+    EXPECT_EQ(text(tab.htmlBox), expected.html);
+    EXPECT_EQ(text(tab.logBox), expected.summary);
+    // The box shows the lines of the HTML.
+    EXPECT_EQ(named<QPlainTextEdit>(tab.htmlBox)->toPlainText().toStdString(),
+              QString::fromStdString(expected.html)
+                  .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+                  .toStdString());
+    EXPECT_TRUE(messages.empty()) << "no page checks its answers";
+}
+
+INSTANTIATE_TEST_SUITE_P(Tabs, Walk, ::testing::ValuesIn(walkCases()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class Navigation : public WindowTest, public ::testing::WithParamInterface<ButtonTab> {
+protected:
+    void expectPage(int page) {
+        const ButtonTab& tab = GetParam();
+        const std::string suffix(tab.suffix);
+        SCOPED_TRACE("page " + std::to_string(page));
+        EXPECT_EQ(window->pageNumber(), page);
+        EXPECT_EQ(enabled("btnPrev" + suffix), page > 1);
+        EXPECT_EQ(enabled("btnNext" + suffix), page < tab.resultPage);
+        EXPECT_EQ(enabled("btnFinish" + suffix), page == tab.resultPage);
+        // The first panel with its buttons stays under every later page.
+        for (std::string_view panel : kResetPanels) {
+            const bool expected = panel == tab.panels[0] || panel == tab.panels[page - 1];
+            EXPECT_EQ(shown(panel), expected) << panel;
+        }
+        EXPECT_EQ(toTwips(named(tab.panels[page - 1])->geometry()),
+                  (TwipsRect{135, 2880, 7035, page == 1 ? 4095 : 3555}));
+    }
+};
+
+TEST_P(Navigation, NextAndPreviousSetTheButtonsAndPanelsOfEveryPage) {
+    const ButtonTab& tab = GetParam();
+    const std::string suffix(tab.suffix);
+    openWithAccount();
+    selectTab(tab.tab);
+    expectPage(1);
+    for (int page = 2; page <= tab.resultPage; ++page) {
+        ASSERT_TRUE(driver::click(*window, "btnNext" + suffix));
+        expectPage(page);
+    }
+    EXPECT_FALSE(driver::click(*window, "btnNext" + suffix)) << "Next is disabled";
+    for (int page = tab.resultPage - 1; page >= 1; --page) {
+        ASSERT_TRUE(driver::click(*window, "btnPrev" + suffix));
+        expectPage(page);
+    }
+    EXPECT_FALSE(driver::click(*window, "btnPrev" + suffix)) << "Previous is disabled";
+}
+
+TEST_P(Navigation, SelectingTheTabAgainStartsAtTheFirstPageWithTheAnswersKept) {
+    const ButtonTab& tab = GetParam();
+    const std::string suffix(tab.suffix);
+    openWithAccount();
+    selectTab(tab.tab);
+    const std::string urlBox = "txtButtonURL" + suffix;
+    ASSERT_TRUE(driver::click(*window, tab.tab == Tab::AddToCart  ? "optImageButtonATC_5"
+                                       : tab.tab == Tab::ViewCart ? "optVC_3"
+                                       : tab.tab == Tab::Donate   ? "optDON_4"
+                                                                  : "opt" + suffix + "_8"));
+    ASSERT_TRUE(driver::type(*window, urlBox, QStringLiteral("https://example.com/b.png")));
+    for (int page = 2; page <= tab.resultPage; ++page) {
+        ASSERT_TRUE(driver::click(*window, "btnNext" + suffix));
+    }
+    const std::string result = text(tab.htmlBox);
+
+    selectTab(Tab::Setup);
+    selectTab(tab.tab);
+    expectPage(1);
+    EXPECT_EQ(text(urlBox), "https://example.com/b.png");
+    EXPECT_EQ(text(tab.htmlBox), result) << "result boxes keep their last texts";
+
+    // And the very same tab clicked again while on a later page.
+    ASSERT_TRUE(driver::click(*window, "btnNext" + suffix));
+    selectTab(tab.tab);
+    expectPage(1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tabs, Navigation, ::testing::ValuesIn(kButtonTabs),
+                         [](const auto& info) { return std::string(info.param.suffix); });
+
+class BorrowedPanels : public WindowTest {};
+
+TEST_F(BorrowedPanels, DonateShowsTheAddToCartSettingsPageWithWhatWasTypedThere) {
+    openWithAccount();
+    selectTab(Tab::AddToCart);
+    ASSERT_TRUE(driver::click(*window, "btnNextATC"));
+    ASSERT_TRUE(driver::click(*window, "btnNextATC"));
+    ASSERT_TRUE(driver::type(*window, "txtLogoATC", QStringLiteral("https://example.com/l.png")));
+
+    selectTab(Tab::Donate);
+    ASSERT_TRUE(driver::click(*window, "btnNextDON"));
+    ASSERT_TRUE(driver::click(*window, "btnNextDON"));
+    EXPECT_TRUE(shown("fmATC_3"));
+    EXPECT_TRUE(shown("fmDON_1"));
+    EXPECT_FALSE(shown("fmATC_1"));
+    EXPECT_EQ(text("txtLogoATC"), "https://example.com/l.png");
+
+    ASSERT_TRUE(driver::click(*window, "btnPrevDON"));
+    EXPECT_TRUE(shown("fmDON_2"));
+    EXPECT_FALSE(shown("fmATC_3"));
+}
+
+TEST_F(BorrowedPanels, SubscriptionsStepsBackFromTheBuyNowSettingsPageToItsBillingPage) {
+    openWithAccount();
+    selectTab(Tab::Subscriptions);
+    ASSERT_TRUE(driver::click(*window, "btnNextSUB"));
+    ASSERT_TRUE(driver::click(*window, "btnNextSUB"));
+    ASSERT_TRUE(driver::type(*window, "txtPriceSUB", QStringLiteral("9.5")));
+    ASSERT_TRUE(driver::click(*window, "btnNextSUB"));
+    EXPECT_TRUE(shown("fmBN_4"));
+    EXPECT_TRUE(shown("fmSUB_1"));
+
+    ASSERT_TRUE(driver::click(*window, "btnPrevSUB"));
+    EXPECT_TRUE(shown("fmSUB_3"));
+    EXPECT_FALSE(shown("fmBN_4"));
+    EXPECT_EQ(text("txtPriceSUB"), "9.5");
+}
+
+TEST_F(BorrowedPanels, TheSubscriptionsResultReplacesABuyNowResultInTheSharedBoxes) {
+    openWithAccount();
+    selectTab(Tab::BuyNow);
+    for (int i = 0; i < 4; ++i) {
+        ASSERT_TRUE(driver::click(*window, "btnNextBN"));
+    }
+    ASSERT_EQ(text("txtHTMLBN"), buttons::writeBuyNow({}, context()).html);
+
+    selectTab(Tab::Subscriptions);
+    for (int i = 0; i < 4; ++i) {
+        ASSERT_TRUE(driver::click(*window, "btnNextSUB"));
+    }
+    EXPECT_TRUE(shown("fmBN_5"));
+    EXPECT_EQ(text("txtHTMLBN"), buttons::writeSubscribe({}, context()).html);
+    EXPECT_EQ(text("txtLogBN"), buttons::writeSubscribe({}, context()).summary);
+}
+
+TEST_F(BorrowedPanels, DonateAndAddToCartOverwriteEachOthersResult) {
+    openWithAccount();
+    selectTab(Tab::Donate);
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(driver::click(*window, "btnNextDON"));
+    }
+    EXPECT_EQ(text("txtHTMLATC"), buttons::writeDonate({}, context()).html);
+    selectTab(Tab::AddToCart);
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(driver::click(*window, "btnNextATC"));
+    }
+    EXPECT_EQ(text("txtHTMLATC"), buttons::writeAddToCart({}, context()).html);
+}
+
+TEST_F(WindowTest, GoingBackAndForwardAgainRunsTheWriterOnTheCurrentAnswers) {
+    openWithAccount();
+    selectTab(Tab::BuyNow);
+    for (int i = 0; i < 4; ++i) {
+        ASSERT_TRUE(driver::click(*window, "btnNextBN"));
+    }
+    ASSERT_TRUE(driver::click(*window, "btnPrevBN"));
+    ASSERT_TRUE(driver::type(*window, "txtLogoBN", QStringLiteral("https://example.com/l.png")));
+    ASSERT_TRUE(driver::click(*window, "btnNextBN"));
+
+    buttons::BuyNowAnswers answers;
+    answers.txtLogoBN = "https://example.com/l.png";
+    EXPECT_EQ(text("txtHTMLBN"), buttons::writeBuyNow(answers, context()).html);
+    EXPECT_EQ(text("txtLogBN"), buttons::writeBuyNow(answers, context()).summary);
+}
+
+TEST_F(WindowTest, TheResultBoxesAreMultiLineWithAVerticalScrollBarAndOnlyViewCartsIsEditable) {
+    open();
+    for (std::string_view box :
+         {"txtLogBN", "txtHTMLBN", "txtLogATC", "txtHTMLATC", "txtLogVC", "txtHTMLVC"}) {
+        auto* edit = named<QPlainTextEdit>(box);
+        ASSERT_NE(edit, nullptr);
+        EXPECT_NE(edit->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff) << box;
+    }
+    EXPECT_FALSE(enabled("txtHTMLBN"));
+    EXPECT_FALSE(enabled("txtHTMLATC"));
+    EXPECT_TRUE(enabled("txtHTMLVC"));
+    EXPECT_FALSE(driver::type(*window, "txtHTMLBN", QStringLiteral("typed")));
+    EXPECT_FALSE(driver::type(*window, "txtHTMLATC", QStringLiteral("typed")));
+}
+
+} // namespace
+} // namespace ravelin::wizard::testing
