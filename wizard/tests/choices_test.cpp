@@ -13,6 +13,18 @@ std::string item(std::string_view group, int index) {
     return std::string(group) + '_' + std::to_string(index);
 }
 
+} // namespace
+} // namespace ravelin::wizard::testing
+
+namespace ravelin::wizard {
+inline void PrintTo(const ImageGroup& group, std::ostream* os) {
+    *os << group.options;
+}
+} // namespace ravelin::wizard
+
+namespace ravelin::wizard::testing {
+namespace {
+
 class ImageChoice : public WindowTest, public ::testing::WithParamInterface<ImageGroup> {
 protected:
     std::optional<int> selected() const {
@@ -83,6 +95,10 @@ struct NoteCase {
     const char* group;
     const char* box;
 };
+
+void PrintTo(const NoteCase& c, std::ostream* os) {
+    *os << c.group;
+}
 
 class NoteChoice : public WindowTest, public ::testing::WithParamInterface<NoteCase> {};
 

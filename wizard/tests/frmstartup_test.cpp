@@ -78,6 +78,10 @@ struct BadSettings {
     QByteArray bytes; // empty: a folder stands where the file should be
 };
 
+void PrintTo(const BadSettings& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class UnreadableSettings : public FrmStartupTest,
                            public ::testing::WithParamInterface<BadSettings> {
 protected:
@@ -190,6 +194,10 @@ struct AddressCase {
     bool passes;
 };
 
+void PrintTo(const AddressCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class AddressCheck : public FrmStartupTest,
                      public ::testing::WithParamInterface<std::tuple<Tab, AddressCase>> {};
 
@@ -298,6 +306,10 @@ struct Placement {
     const char* name;
     TwipsRect rect;
 };
+
+void PrintTo(const Placement& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Geometry : public FrmStartupTest, public ::testing::WithParamInterface<Placement> {};
 

@@ -19,6 +19,10 @@ struct BoxCase {
     QString text;
 };
 
+void PrintTo(const BoxCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class ResultBoxText : public ::testing::TestWithParam<BoxCase> {};
 
 TEST_P(ResultBoxText, ReadsBackExactlyWhatWasPutIn) {

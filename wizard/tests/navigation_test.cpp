@@ -25,6 +25,10 @@ struct WalkCase {
     std::function<buttons::Button()> expected;
 };
 
+void PrintTo(const WalkCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 std::vector<WalkCase> walkCases() {
     using namespace buttons;
     return {
