@@ -42,6 +42,19 @@ QString envOr(const char* variable, const char* builtIn) {
     return value.isEmpty() ? QString::fromUtf8(builtIn) : value;
 }
 
+// Hosts under the reserved top-level domains never resolve: a build that kept the placeholder
+// addresses has no version file to look for, and does not ask the network about it.
+bool leadsNowhere(const QUrl& address) {
+    const QString host = address.host().toLower();
+    for (const char* domain : {"example", "invalid", "test"}) {
+        const QString name = QString::fromLatin1(domain);
+        if (host == name || host.endsWith(QLatin1Char('.') + name)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 std::optional<Release> parseRelease(QStringView text) {
@@ -98,7 +111,12 @@ void UpdateCheck::start() {
     }
     started_ = true;
 
-    QNetworkRequest request(QUrl(addresses_.versionFile, QUrl::StrictMode));
+    const QUrl versionFile(addresses_.versionFile, QUrl::StrictMode);
+    if (leadsNowhere(versionFile)) {
+        QTimer::singleShot(0, this, &UpdateCheck::end);
+        return;
+    }
+    QNetworkRequest request(versionFile);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
                          QNetworkRequest::AlwaysNetwork);
     reply_ = network_->get(request);

@@ -61,7 +61,8 @@ public:
     // window ends a fetch still under way.
     UpdateCheck(Addresses addresses, std::chrono::milliseconds timeout, QWidget* window);
 
-    // Starts the fetch. A check runs once; it deletes itself after finished().
+    // Starts the fetch. A check runs once; it deletes itself after finished(). An address on a
+    // reserved domain (".example", ".invalid", ".test") is not fetched.
     void start();
 
 signals:

@@ -183,6 +183,13 @@ TEST(UpdateCheck, AnAddressThatIsNotHttpEndsTheCheckSilently) {
     EXPECT_TRUE(outcome.messages.empty());
 }
 
+TEST(UpdateCheck, APlaceholderAddressOnAReservedDomainEndsTheCheckSilently) {
+    const Outcome outcome =
+        check(QStringLiteral("https://www.ravelin.example/version.txt"), platform::vbYes);
+    EXPECT_TRUE(outcome.messages.empty());
+    EXPECT_TRUE(outcome.opened.isEmpty());
+}
+
 TEST(UpdateCheck, ASilentServerTimesOutWhileTheWindowKeepsAnswering) {
     LocalHttpServer server;
     server.staySilent();
