@@ -1,0 +1,51 @@
+// SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "host/wizardwindow.h"
+
+#include "extras/attach.h"
+#include "wizard/frmstartup.h"
+
+#include <QPointer>
+
+namespace ravelin::host {
+
+namespace {
+
+QPointer<QWidget>& window() {
+    static QPointer<QWidget> instance;
+    return instance;
+}
+
+// A closed window waits for its deletion hidden, with its delete-on-close already spent.
+bool closed(const QWidget& widget) {
+    return !widget.isVisible() && !widget.testAttribute(Qt::WA_DeleteOnClose);
+}
+
+} // namespace
+
+QWidget* wizardWindow() {
+    QWidget* widget = window().data();
+    return widget != nullptr && !closed(*widget) ? widget : nullptr;
+}
+
+QWidget* showWizard(platform::Application* editor) {
+    QWidget* widget = wizardWindow();
+    if (widget == nullptr) {
+        widget = new wizard::FrmStartup(editor);
+        widget->setAttribute(Qt::WA_DeleteOnClose);
+        extras::attach(widget, editor); // links, samples, About and the update check
+        window() = widget;
+        widget->show();
+        return widget;
+    }
+    if (widget->isMinimized()) {
+        widget->showNormal();
+    } else {
+        widget->show();
+    }
+    widget->raise();
+    widget->activateWindow();
+    return widget;
+}
+
+} // namespace ravelin::host
