@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wizard/frmstartup.h"
 
+#include "extras/attach.h"
 #include "host/paste.h"
 #include "platform/clicklabel.h"
 #include "platform/msgbox.h"
@@ -72,6 +73,7 @@ FrmStartup::FrmStartup(platform::Application* editor, QWidget* parent)
     placePanels();
     connectPages();
     load();
+    extras::attach(this, editor);
 }
 
 FrmStartup::~FrmStartup() = default;
