@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "host/wizardwindow.h"
 
-#include "extras/attach.h"
 #include "wizard/frmstartup.h"
 
 #include <QPointer>
@@ -33,7 +32,6 @@ QWidget* showWizard(platform::Application* editor) {
     if (widget == nullptr) {
         widget = new wizard::FrmStartup(editor);
         widget->setAttribute(Qt::WA_DeleteOnClose);
-        extras::attach(widget, editor); // links, samples, About and the update check
         window() = widget;
         widget->show();
         return widget;

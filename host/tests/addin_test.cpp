@@ -4,6 +4,7 @@
 // The add-in in the page editor, end to end: the real library, registered by regsvr, loaded
 // by the editor from its registration, and its wizard pasting into the editor's page.
 #include "buttons/tests/examples.h"
+#include "extras/samples.h"
 #include "host/tests/editorfixture.h"
 #include "platform/addinsdialog.h"
 #include "platform/com.h"
@@ -169,6 +170,19 @@ TEST_F(AddinTest, WithAnImageTagSelectedInsertHtmlSaysUnableToGetSelectionPoint)
     EXPECT_EQ(shown, std::vector<QString>{QStringLiteral("Unable to get selection point")});
     EXPECT_EQ(editor->page().text, page);
     EXPECT_EQ(wizards(), std::vector<QWidget*>{&wizard});
+}
+
+TEST_F(AddinTest, ASampleButtonOfTheWizardPastesItsPageOnceIntoTheEditor) {
+    start();
+    setPage(QStringLiteral("<body>\n\n</body>"), 7);
+    QWidget& wizard = openWizard();
+    ASSERT_TRUE(driver::click(wizard, "btnFirstTime"));
+
+    ASSERT_TRUE(driver::click(wizard, "btnBuyNow"));
+
+    EXPECT_EQ(editor->page().text, QStringLiteral("<body>\n") +
+                                       platform::normalizeLineBreaks(extras::buyNowSample()) +
+                                       QStringLiteral("\n</body>"));
 }
 
 TEST_F(AddinTest, ConnectingDisconnectingAndConnectingInTheAddInsDialogLeavesOneEntry) {
