@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <string_view>
@@ -136,6 +137,7 @@ int main(int argc, char** argv) {
     }
     QTemporaryDir settings;
     qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
+    qputenv("RAVELIN_VERSION_URL", "http://127.0.0.1:9/version.txt");
     QApplication app(argc, argv);
     if (argc != 2 || !settings.isValid()) {
         std::fprintf(stderr, "usage: ravelin-screens DIR\n");
@@ -154,6 +156,7 @@ int main(int argc, char** argv) {
 
     // Nothing is pasted: the window needs no editor.
     auto* window = new wizard::FrmStartup(nullptr);
+    window->tmCheckVersion()->stop(); // no update check from a picture-drawing tool
     window->show();
     Camera camera(*window, dir);
     namespace drive = wizard::driver;

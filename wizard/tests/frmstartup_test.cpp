@@ -64,7 +64,7 @@ TEST_F(FrmStartupTest, LoadingSetsTheCaptionsTheBuildCodeAndTheStoredAddress) {
 }
 
 TEST_F(FrmStartupTest, TheUpdateCheckTimerFiresOnceAQuarterSecondAfterTheLoad) {
-    open();
+    window = std::make_unique<FrmStartup>(&editor);
     QTimer* timer = window->tmCheckVersion();
     ASSERT_NE(timer, nullptr);
     EXPECT_EQ(timer, window->findChild<QTimer*>(QStringLiteral("tmCheckVersion")));

@@ -16,6 +16,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    // Should an update check start, it finds nothing listening on this machine.
+    qputenv("RAVELIN_VERSION_URL", "http://127.0.0.1:9/version.txt");
+    qputenv("RAVELIN_INSTALLER_URL", "http://127.0.0.1:9/setup.exe");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -21,6 +21,7 @@
 #include <QSettings>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
@@ -69,9 +70,11 @@ protected:
         platform::setMsgBoxHandler({});
     }
 
-    // Creates and shows the window (the load reads the stored setting).
+    // Creates and shows the window (the load reads the stored setting). The update check is
+    // not run: its timer is stopped before it fires.
     FrmStartup& open() {
         window = std::make_unique<FrmStartup>(&editor);
+        window->tmCheckVersion()->stop();
         window->show();
         driver::settle();
         return *window;
