@@ -27,6 +27,7 @@ namespace ravelin::extras {
 namespace {
 
 constexpr int kCheckDelayMs = 250;
+const QString kWiringName = QStringLiteral("extrasWiring");
 
 // Gives a widget without a click event of its own (a plain picture) one: a left-button
 // release over it.
@@ -58,7 +59,7 @@ class Wiring : public QObject {
 public:
     Wiring(QWidget* window, platform::Application* editor)
         : QObject(window), window_(window), editor_(editor) {
-        setObjectName(QStringLiteral("extrasWiring"));
+        setObjectName(kWiringName);
     }
 
     // Runs `handler` on each click of the named control: a push button, a clickable label, or
@@ -140,6 +141,9 @@ void armUpdateCheck(QWidget* window) {
 } // namespace
 
 void attach(QWidget* frmStartup, platform::Application* editor) {
+    if (frmStartup->findChild<QObject*>(kWiringName, Qt::FindDirectChildrenOnly) != nullptr) {
+        return; // wired already: a second wiring would open and paste everything twice
+    }
     auto* wiring = new Wiring(frmStartup, editor);
 
     wiring->onClick("Label26", [wiring] { wiring->showAbout(); });

@@ -24,8 +24,8 @@ namespace ravelin::extras {
 //   editor's page.
 // Link labels and pictures get the pointing hand. The single-shot timer tmCheckVersion (the
 // window's own child of that name, or a new one) is armed for 250 ms; its tick switches it off
-// and runs the update check. A control the window lacks is skipped with a warning. Call once,
-// when the window has been built.
+// and runs the update check. A control the window lacks is skipped with a warning. Call when
+// the window has been built; a further call for the same window does nothing.
 void attach(QWidget* frmStartup, platform::Application* editor);
 
 } // namespace ravelin::extras

@@ -266,6 +266,19 @@ TEST(AttachedTimer, IsTheWindowsOwnTimerWhenItHasOne) {
     EXPECT_EQ(own->interval(), 250);
 }
 
+TEST(Attach, WiresAWindowOnlyOnceHoweverOftenCalled) {
+    platform::testing::MemoryPage page;
+    platform::testing::MemoryEditor editor(&page);
+    StandInWizard wizard;
+    attach(&wizard.window, &editor);
+    attach(&wizard.window, &editor);
+    OpenedAddresses::instance().clear();
+    QTest::mouseClick(wizard["btnOther"], Qt::LeftButton);
+    QTest::mouseClick(wizard["btnBuyNow"], Qt::LeftButton);
+    EXPECT_EQ(OpenedAddresses::instance().addresses().size(), 1);
+    EXPECT_EQ(page.pasteCount(), 1);
+}
+
 TEST(Attach, SkipsControlsTheWindowLacks) {
     QWidget empty;
     attach(&empty, nullptr);
