@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wizard/mstartup.h"
 
+#include "buttons/answerkeys.h"
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
@@ -66,82 +68,42 @@ buttons::OptionIndex selectedOption(const QWidget& window, std::string_view grou
     return std::nullopt;
 }
 
+namespace {
+
+// Reads a tab's answers from the controls that key them.
+template <typename Answers, std::size_t N>
+Answers readAnswers(const QWidget& window, const std::array<buttons::AnswerKey<Answers>, N>& keys) {
+    Answers answers;
+    for (const buttons::AnswerKey<Answers>& key : keys) {
+        if (key.text != nullptr) {
+            answers.*key.text = text(window, key.name);
+        } else {
+            answers.*key.option = selectedOption(window, key.name, key.options);
+        }
+    }
+    return answers;
+}
+
+} // namespace
+
 buttons::BuyNowAnswers readBuyNow(const QWidget& w) {
-    buttons::BuyNowAnswers a;
-    a.optBN = selectedOption(w, "optBN", 9);
-    a.txtButtonURLBN = text(w, "txtButtonURLBN");
-    a.txtItemNameBN = text(w, "txtItemNameBN");
-    a.txtItemIDBN = text(w, "txtItemIDBN");
-    a.txtPriceBN = text(w, "txtPriceBN");
-    a.cmbCurrencyBN = text(w, "cmbCurrencyBN");
-    a.optExtraBN = selectedOption(w, "optExtraBN", 2);
-    a.txtBaseShippingBN = text(w, "txtBaseShippingBN");
-    a.txtExtraShippingBN = text(w, "txtExtraShippingBN");
-    a.txtHandlingBN = text(w, "txtHandlingBN");
-    a.txtLogoBN = text(w, "txtLogoBN");
-    a.txtWebSiteSuccessBN = text(w, "txtWebSiteSuccessBN");
-    a.txtCancelBN = text(w, "txtCancelBN");
-    return a;
+    return readAnswers(w, buttons::kBuyNowKeys);
 }
 
 buttons::AddToCartAnswers readAddToCart(const QWidget& w) {
-    buttons::AddToCartAnswers a;
-    a.optImageButtonATC = selectedOption(w, "optImageButtonATC", 6);
-    a.txtButtonURLATC = text(w, "txtButtonURLATC");
-    a.txtItemNameATC = text(w, "txtItemNameATC");
-    a.txtItemIDATC = text(w, "txtItemIDATC");
-    a.txtPriceATC = text(w, "txtPriceATC");
-    a.cmbCurrencyATC = text(w, "cmbCurrencyATC");
-    a.optNoteATC = selectedOption(w, "optNoteATC", 2);
-    a.txtNoteATC = text(w, "txtNoteATC");
-    a.txtLogoATC = text(w, "txtLogoATC");
-    a.txtWebSiteSuccessATC = text(w, "txtWebSiteSuccessATC");
-    a.txtCancelATC = text(w, "txtCancelATC");
-    return a;
+    return readAnswers(w, buttons::kAddToCartKeys);
 }
 
 buttons::ViewCartAnswers readViewCart(const QWidget& w) {
-    buttons::ViewCartAnswers a;
-    a.optVC = selectedOption(w, "optVC", 4);
-    a.txtButtonURLVC = text(w, "txtButtonURLVC");
-    return a;
+    return readAnswers(w, buttons::kViewCartKeys);
 }
 
 buttons::DonateAnswers readDonate(const QWidget& w) {
-    buttons::DonateAnswers a;
-    a.optDON = selectedOption(w, "optDON", 5);
-    a.txtButtonURLDON = text(w, "txtButtonURLDON");
-    a.txtItemNameDON = text(w, "txtItemNameDON");
-    a.txtItemIDDON = text(w, "txtItemIDDON");
-    a.txtPriceDON = text(w, "txtPriceDON");
-    a.cmbCurrencyDON = text(w, "cmbCurrencyDON");
-    a.optNoteDON = selectedOption(w, "optNoteDON", 2);
-    a.txtNoteDON = text(w, "txtNoteDON");
-    a.txtLogoATC = text(w, "txtLogoATC");
-    a.txtWebSiteSuccessATC = text(w, "txtWebSiteSuccessATC");
-    a.txtCancelATC = text(w, "txtCancelATC");
-    return a;
+    return readAnswers(w, buttons::kDonateKeys);
 }
 
 buttons::SubscribeAnswers readSubscribe(const QWidget& w) {
-    buttons::SubscribeAnswers a;
-    a.optSUB = selectedOption(w, "optSUB", 9);
-    a.txtButtonURLSUB = text(w, "txtButtonURLSUB");
-    a.txtItemNameSUB = text(w, "txtItemNameSUB");
-    a.txtItemIDSUB = text(w, "txtItemIDSUB");
-    a.cmbCurrencySUB = text(w, "cmbCurrencySUB");
-    a.txtPriceSUB = text(w, "txtPriceSUB");
-    a.cmbNumberSUB = text(w, "cmbNumberSUB");
-    a.cmbTermSUB = text(w, "cmbTermSUB");
-    a.optRecurSUB = selectedOption(w, "optRecurSUB", 2);
-    a.cmbStopSUB = text(w, "cmbStopSUB");
-    a.txtPrice2SUB = text(w, "txtPrice2SUB");
-    a.cmbNumber2SUB = text(w, "cmbNumber2SUB");
-    a.cmbTerm2SUB = text(w, "cmbTerm2SUB");
-    a.txtLogoBN = text(w, "txtLogoBN");
-    a.txtWebSiteSuccessBN = text(w, "txtWebSiteSuccessBN");
-    a.txtCancelBN = text(w, "txtCancelBN");
-    return a;
+    return readAnswers(w, buttons::kSubscribeKeys);
 }
 
 namespace {
