@@ -3,6 +3,7 @@
 //
 // Walking each button type's pages with Next and Previous: the panels shown, the buttons'
 // states, the borrowed panels, and the writer's output on the result page.
+#include "buttons/tests/examples.h"
 #include "wizard/tests/windowtest.h"
 #include "wizard/twips.h"
 
@@ -50,26 +51,11 @@ std::vector<WalkCase> walkCases() {
           {2, "optNoteATC_0", {}},
           {2, "txtNoteATC", "Gift message"},
           {3, "txtWebSiteSuccessATC", "thanks.htm"}},
-         [] {
-             AddToCartAnswers a;
-             a.optImageButtonATC = 2;
-             a.txtItemNameATC = "Blue Mug";
-             a.txtItemIDATC = "MUG-01";
-             a.txtPriceATC = "12.5";
-             a.cmbCurrencyATC = "Euro (EUR)";
-             a.optNoteATC = 0;
-             a.txtNoteATC = "Gift message";
-             a.txtWebSiteSuccessATC = "thanks.htm";
-             return writeAddToCart(a, context());
-         }},
+         [] { return writeAddToCart(buttons::testing::addToCartExample(), context()); }},
         {"ViewCartExample",
          Tab::ViewCart,
          {{1, "optVC_1", {}}},
-         [] {
-             ViewCartAnswers a;
-             a.optVC = 1;
-             return writeViewCart(a, context());
-         }},
+         [] { return writeViewCart(buttons::testing::viewCartExample(), context()); }},
         {"ViewCartCustomImage",
          Tab::ViewCart,
          {{1, "optVC_3", {}}, {1, "txtButtonURLVC", "https://shop.example.com/cart.png"}},
@@ -88,17 +74,7 @@ std::vector<WalkCase> walkCases() {
           {2, "optExtraBN_0", {}},
           {3, "txtBaseShippingBN", "5.00"},
           {3, "txtHandlingBN", "1.50"}},
-         [] {
-             BuyNowAnswers a;
-             a.txtItemNameBN = "Garden Gnome";
-             a.txtItemIDBN = "GN-7";
-             a.txtPriceBN = "25";
-             a.cmbCurrencyBN = "Euro (EUR)";
-             a.optExtraBN = 0;
-             a.txtBaseShippingBN = "5.00";
-             a.txtHandlingBN = "1.50";
-             return writeBuyNow(a, context());
-         }},
+         [] { return writeBuyNow(buttons::testing::buyNowExample(), context()); }},
         {"BuyNowTypedEverywhere",
          Tab::BuyNow,
          {{1, "optBN_8", {}},
@@ -163,16 +139,7 @@ std::vector<WalkCase> walkCases() {
           {3, "txtPrice2SUB", "0"},
           {3, "cmbNumber2SUB", "1"},
           {3, "cmbTerm2SUB", "Months(s)"}},
-         [] {
-             SubscribeAnswers a;
-             a.txtItemNameSUB = "Monthly Newsletter";
-             a.txtItemIDSUB = "NL1";
-             a.cmbCurrencySUB = "Euro (EUR)";
-             a.txtPriceSUB = "9.5";
-             a.txtPrice2SUB = "0";
-             a.cmbTerm2SUB = "Months(s)";
-             return writeSubscribe(a, context());
-         }},
+         [] { return writeSubscribe(buttons::testing::subscribeExample(), context()); }},
         {"SubscriptionsStoppingAfterTwelvePayments",
          Tab::Subscriptions,
          {{1, "imgSUB_7", {}},
