@@ -14,6 +14,7 @@
 #include "wizard/mstartup.h"
 #include "wizard/panels.h"
 #include "wizard/pictures.h"
+#include "wizard/qstr.h"
 
 #include <QAbstractButton>
 #include <QFrame>
@@ -41,10 +42,6 @@ constexpr std::array<std::string_view, 18> kStackedPanels = {
     "frmExamples", "grpSTART_1", "fmATC_1", "fmVC_1",  "fmBN_1",  "fmDON_1",
     "fmSUB_1",     "fmATC_2",    "fmATC_3", "fmATC_4", "fmVC_2",  "fmBN_2",
     "fmBN_3",      "fmBN_4",     "fmBN_5",  "fmDON_2", "fmSUB_2", "fmSUB_3"};
-
-QString qstr(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The six tabs of the tab strip fit its width with a little less room beside each caption.
 class CompactTabStyle : public QProxyStyle {

@@ -3,6 +3,7 @@
 #include "wizard/mstartup.h"
 
 #include "buttons/answerkeys.h"
+#include "wizard/qstr.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -17,10 +18,6 @@ namespace {
 
 // The dynamic property of a result box that keeps the text last put into it.
 constexpr char kWrittenText[] = "ravelinWrittenText";
-
-QString qstr(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A text as a text document holds it: every line break one block separator.
 QString asBlocks(QString text) {

@@ -24,6 +24,7 @@
 #include "ui_grppage_0.h"
 #include "ui_grpstart_1.h"
 #include "wizard/pictures.h"
+#include "wizard/qstr.h"
 
 #include <QComboBox>
 #include <QStringList>
@@ -87,10 +88,6 @@ constexpr auto kPanelNames = [] {
     return names;
 }();
 
-QString qstring(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // Each button-image page's picture group and the image names its pictures show.
 struct PictureGroup {
     const char* prefix;
@@ -113,7 +110,7 @@ void setUpImages(QFrame* frame) {
             if (image == nullptr) {
                 continue; // the group lives on another panel
             }
-            image->setProperty("Tag", qstring(group.names[i]));
+            image->setProperty("Tag", qstr(group.names[i]));
             image->setPixmap(buttonPicture(group.names[i]));
         }
     }
@@ -153,7 +150,7 @@ struct ComboList {
 std::vector<ComboList> comboLists() {
     QStringList currencies;
     for (std::string_view caption : buttons::kCurrencyCaptions) {
-        currencies << qstring(caption);
+        currencies << qstr(caption);
     }
     const QStringList units = {QStringLiteral("Day(s)"), QStringLiteral("Weeks(s)"),
                                QStringLiteral("Months(s)"), QStringLiteral("Years(s)")};

@@ -9,6 +9,7 @@
 #include "platform/clicklabel.h"
 #include "wizard/panels.h"
 #include "wizard/pictures.h"
+#include "wizard/qstr.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -34,10 +35,6 @@ namespace {
 using platform::ClickLabel;
 
 constexpr int kTwipsPerPixel = 15;
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::string str(const QString& text) {
     return text.toStdString();
@@ -68,7 +65,7 @@ protected:
 
     // The one widget of this name in the whole window; fails when there is none or more.
     static QWidget* control(const std::string& name) {
-        const auto found = host_->findChildren<QWidget*>(qs(name));
+        const auto found = host_->findChildren<QWidget*>(qstr(name));
         EXPECT_EQ(found.size(), 1) << name;
         return found.isEmpty() ? nullptr : found.front();
     }
@@ -490,7 +487,7 @@ QStringList numbers(int from, int to) {
 TEST_F(PanelForms, ComboBoxesOfferTheirFixedLists) {
     QStringList currencies;
     for (std::string_view caption : buttons::kCurrencyCaptions) {
-        currencies << qs(caption);
+        currencies << qstr(caption);
     }
     const QStringList units = {"Day(s)", "Weeks(s)", "Months(s)", "Years(s)"};
     const std::vector<std::pair<std::string, QStringList>> lists = {
