@@ -23,8 +23,10 @@
 #include "ui_frmexamples.h"
 #include "ui_grppage_0.h"
 #include "ui_grpstart_1.h"
+#include "wizard/layout.h"
 #include "wizard/pictures.h"
 #include "wizard/qstr.h"
+#include "wizard/twips.h"
 
 #include <QComboBox>
 #include <QStringList>
@@ -35,8 +37,6 @@ namespace ravelin::wizard {
 namespace {
 
 using platform::ClickLabel;
-
-constexpr int kTwipsPerPixel = 15;
 
 // The form's widgets are owned by the frame; the Ui object is only needed while building.
 template <class Ui> void setUp(QFrame* frame) {
@@ -58,10 +58,11 @@ constexpr int kFirstPageHeight = 4095;
 constexpr int kLaterPageHeight = 3555;
 
 constexpr std::array kPanels = {
-    PanelEntry{"grpPage_0", setUp<Ui::grpPage_0>, 6990, 3420},
+    PanelEntry{"grpPage_0", setUp<Ui::grpPage_0>, layout::kAdvertising.width,
+               layout::kAdvertising.height},
     PanelEntry{"grpSTART_1", setUp<Ui::grpSTART_1>, kPageWidth, kFirstPageHeight},
     // As wide as the window; the window sets the width again when it shows the panel.
-    PanelEntry{"frmExamples", setUp<Ui::frmExamples>, 7350, 3345},
+    PanelEntry{"frmExamples", setUp<Ui::frmExamples>, layout::kOuterWidth, layout::kExamplesHeight},
     PanelEntry{"fmBN_1", setUp<Ui::fmBN_1>, kPageWidth, kFirstPageHeight},
     PanelEntry{"fmBN_2", setUp<Ui::fmBN_2>, kPageWidth, kLaterPageHeight},
     PanelEntry{"fmBN_3", setUp<Ui::fmBN_3>, kPageWidth, kLaterPageHeight},
@@ -187,7 +188,7 @@ QFrame* createPanel(std::string_view name, QWidget* parent) {
         }
         auto* frame = new QFrame(parent);
         entry.build(frame);
-        frame->resize(entry.widthTwips / kTwipsPerPixel, entry.heightTwips / kTwipsPerPixel);
+        frame->resize(pixels(entry.widthTwips), pixels(entry.heightTwips));
         setUpImages(frame);
         setUpLinks(frame);
         setUpCombos(frame);

@@ -10,6 +10,7 @@
 #include "wizard/panels.h"
 #include "wizard/pictures.h"
 #include "wizard/qstr.h"
+#include "wizard/twips.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -33,8 +34,6 @@ namespace ravelin::wizard {
 namespace {
 
 using platform::ClickLabel;
-
-constexpr int kTwipsPerPixel = 15;
 
 std::string str(const QString& text) {
     return text.toStdString();
@@ -115,8 +114,8 @@ TEST_F(PanelForms, EveryPanelIsCreatedUnderItsNameAtItsSizeInTwips) {
         QFrame* frame = panel(expected.name);
         EXPECT_EQ(str(frame->objectName()), expected.name);
         EXPECT_EQ(frame->parentWidget(), host_);
-        EXPECT_EQ(frame->width() * kTwipsPerPixel, expected.width);
-        EXPECT_EQ(frame->height() * kTwipsPerPixel, expected.height);
+        EXPECT_EQ(twips(frame->width()), expected.width);
+        EXPECT_EQ(twips(frame->height()), expected.height);
     }
 }
 
@@ -727,8 +726,7 @@ TEST_F(PanelForms, TheDeveloperPagesAddressIsPlainText) {
 }
 
 QRect inTwips(const QRect& r) {
-    return {r.x() * kTwipsPerPixel, r.y() * kTwipsPerPixel, r.width() * kTwipsPerPixel,
-            r.height() * kTwipsPerPixel};
+    return {twips(r.x()), twips(r.y()), twips(r.width()), twips(r.height())};
 }
 
 TEST_F(PanelForms, NavigationButtonsLieAlongTheBottomOfEachFirstPage) {
@@ -761,7 +759,7 @@ TEST_F(PanelForms, FirstPagesKeepEverythingButTheirButtonsAboveTheLaterPages) {
                 continue;
             }
             const QRect r(w->mapTo(first, QPoint()), w->size());
-            EXPECT_LE((r.bottom() + 1) * kTwipsPerPixel, 3555) << str(w->objectName());
+            EXPECT_LE(twips(r.bottom() + 1), 3555) << str(w->objectName());
         }
     }
 }
@@ -815,8 +813,8 @@ INSTANTIATE_TEST_SUITE_P(PanelForms, EveryPanel, ::testing::ValuesIn([] {
 
 TEST(DrawnPictures, TheLogoHasTheSizeOfItsPlaceInTheWindow) {
     const QPixmap logo = logoPicture();
-    EXPECT_EQ(logo.width() * kTwipsPerPixel, 1665);
-    EXPECT_EQ(logo.height() * kTwipsPerPixel, 555);
+    EXPECT_EQ(twips(logo.width()), 1665);
+    EXPECT_EQ(twips(logo.height()), 555);
 }
 
 TEST(DrawnPictures, AnUnknownImageNameStillGetsAButton) {
