@@ -4,26 +4,32 @@
 // The option groups of the pages and the boxes that depend on them.
 #pragma once
 
+#include "buttons/writers.h"
+
 #include <array>
+#include <span>
 #include <string_view>
 
 namespace ravelin::wizard {
 
-// A button-image page: options NAME_0 .. NAME_(standard - 1) each paired with the image of the
-// same index, and the custom-image option NAME_standard, which goes with the address box.
+// A button-image page: options NAME_0 .. NAME_(standard() - 1) each paired with the picture of
+// the same index, which shows the standard image of that index, and the custom-image option
+// NAME_standard(), which goes with the address box.
 struct ImageGroup {
     std::string_view options;
     std::string_view images;
-    int standard;
+    std::span<const std::string_view> imageNames; // the standard images, by option index
     std::string_view addressBox;
+
+    constexpr int standard() const { return static_cast<int>(imageNames.size()); }
 };
 
 inline constexpr std::array<ImageGroup, 5> kImageGroups = {{
-    {"optBN", "imgBN", 8, "txtButtonURLBN"},
-    {"optImageButtonATC", "imgImageButtonATC", 5, "txtButtonURLATC"},
-    {"optVC", "imgVC", 3, "txtButtonURLVC"},
-    {"optDON", "imgDON", 4, "txtButtonURLDON"},
-    {"optSUB", "imgSUB", 8, "txtButtonURLSUB"},
+    {"optBN", "imgBN", buttons::kImgBN, "txtButtonURLBN"},
+    {"optImageButtonATC", "imgImageButtonATC", buttons::kImgImageButtonATC, "txtButtonURLATC"},
+    {"optVC", "imgVC", buttons::kImgVC, "txtButtonURLVC"},
+    {"optDON", "imgDON", buttons::kImgDON, "txtButtonURLDON"},
+    {"optSUB", "imgSUB", buttons::kImgSUB, "txtButtonURLSUB"},
 }};
 
 // A box that is enabled exactly while one option is selected.

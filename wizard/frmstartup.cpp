@@ -154,7 +154,7 @@ void FrmStartup::connectPages() {
 
     // A click on a standard button picture selects its option and disables the address box.
     for (const ImageGroup& group : kImageGroups) {
-        for (int i = 0; i < group.standard; ++i) {
+        for (int i = 0; i < group.standard(); ++i) {
             const QString index = '_' + QString::number(i);
             auto* image = findChild<platform::ClickLabel*>(qstr(group.images) + index);
             auto* option = findChild<QAbstractButton*>(qstr(group.options) + index);

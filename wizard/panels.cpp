@@ -23,6 +23,7 @@
 #include "ui_frmexamples.h"
 #include "ui_grppage_0.h"
 #include "ui_grpstart_1.h"
+#include "wizard/choices.h"
 #include "wizard/layout.h"
 #include "wizard/pictures.h"
 #include "wizard/qstr.h"
@@ -89,30 +90,16 @@ constexpr auto kPanelNames = [] {
     return names;
 }();
 
-// Each button-image page's picture group and the image names its pictures show.
-struct PictureGroup {
-    const char* prefix;
-    std::span<const std::string_view> names;
-};
-
-const std::array kPictureGroups = {
-    PictureGroup{"imgBN", buttons::kImgBN},
-    PictureGroup{"imgImageButtonATC", buttons::kImgImageButtonATC},
-    PictureGroup{"imgVC", buttons::kImgVC},
-    PictureGroup{"imgDON", buttons::kImgDON},
-    PictureGroup{"imgSUB", buttons::kImgSUB},
-};
-
 void setUpImages(QFrame* frame) {
-    for (const PictureGroup& group : kPictureGroups) {
-        for (std::size_t i = 0; i < group.names.size(); ++i) {
+    for (const ImageGroup& group : kImageGroups) {
+        for (std::size_t i = 0; i < group.imageNames.size(); ++i) {
             auto* image =
-                frame->findChild<ClickLabel*>(QStringLiteral("%1_%2").arg(group.prefix).arg(i));
+                frame->findChild<ClickLabel*>(qstr(group.images) + '_' + QString::number(i));
             if (image == nullptr) {
                 continue; // the group lives on another panel
             }
-            image->setProperty("Tag", qstr(group.names[i]));
-            image->setPixmap(buttonPicture(group.names[i]));
+            image->setProperty("Tag", qstr(group.imageNames[i]));
+            image->setPixmap(buttonPicture(group.imageNames[i]));
         }
     }
     if (auto* picture = frame->findChild<ClickLabel*>(QStringLiteral("Image3"))) {

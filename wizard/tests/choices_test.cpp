@@ -28,7 +28,7 @@ namespace {
 class ImageChoice : public WindowTest, public ::testing::WithParamInterface<ImageGroup> {
 protected:
     std::optional<int> selected() const {
-        return mstartup::selectedOption(*window, GetParam().options, GetParam().standard + 1);
+        return mstartup::selectedOption(*window, GetParam().options, GetParam().standard() + 1);
     }
 };
 
@@ -41,8 +41,8 @@ TEST_P(ImageChoice, EveryAddressBoxStartsDisabledWithTheSecureScheme) {
 TEST_P(ImageChoice, TheCustomOptionEnablesTheAddressBoxAndAnyOtherOptionDisablesIt) {
     const ImageGroup& group = GetParam();
     open();
-    for (int i = 0; i < group.standard; ++i) {
-        ASSERT_TRUE(driver::click(*window, item(group.options, group.standard)));
+    for (int i = 0; i < group.standard(); ++i) {
+        ASSERT_TRUE(driver::click(*window, item(group.options, group.standard())));
         EXPECT_TRUE(enabled(group.addressBox));
         ASSERT_TRUE(driver::click(*window, item(group.options, i)));
         EXPECT_FALSE(enabled(group.addressBox)) << "after option " << i;
@@ -53,8 +53,8 @@ TEST_P(ImageChoice, TheCustomOptionEnablesTheAddressBoxAndAnyOtherOptionDisables
 TEST_P(ImageChoice, ClickingAPictureSelectsItsOptionAndDisablesTheBoxKeepingItsText) {
     const ImageGroup& group = GetParam();
     open();
-    for (int i = 0; i < group.standard; ++i) {
-        ASSERT_TRUE(driver::click(*window, item(group.options, group.standard)));
+    for (int i = 0; i < group.standard(); ++i) {
+        ASSERT_TRUE(driver::click(*window, item(group.options, group.standard())));
         ASSERT_TRUE(driver::type(*window, group.addressBox, QStringLiteral("https://x/my.png")));
         ASSERT_TRUE(driver::click(*window, item(group.images, i)));
         EXPECT_EQ(selected(), i);
