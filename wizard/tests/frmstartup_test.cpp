@@ -238,8 +238,8 @@ INSTANTIATE_TEST_SUITE_P(
                                          AddressCase{"OneBlank", QStringLiteral(" "), true},
                                          AddressCase{"AnAddress", kAccount, true})),
     [](const auto& info) {
-        return "Tab" + std::to_string(static_cast<int>(std::get<0>(info.param))) +
-               std::get<1>(info.param).name;
+        const ButtonTab& tab = *buttonTab(static_cast<int>(std::get<0>(info.param)));
+        return std::string(tab.suffix) + std::get<1>(info.param).name;
     });
 
 TEST_F(FrmStartupTest, TheLabelStaysRedAfterAFailedCheckEvenOnceAnAddressIsGiven) {

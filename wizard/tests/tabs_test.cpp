@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wizard/tabs.h"
+#include "wizard/tests/printers.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -24,7 +25,7 @@ const std::vector<Sequence> kSequences = {
 };
 
 std::string nameOf(Tab tab) {
-    return std::to_string(static_cast<int>(tab));
+    return ::testing::PrintToString(tab);
 }
 
 TEST(TabsTest, EveryButtonTypeTabIsFoundByItsIndexAndTheSetupTabIsNot) {

@@ -13,6 +13,7 @@
 #include "wizard/frmstartup.h"
 #include "wizard/mstartup.h"
 #include "wizard/tabs.h"
+#include "wizard/tests/printers.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -24,25 +25,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
-#include <ostream>
 #include <string>
 #include <vector>
-
-namespace ravelin::wizard {
-
-// Test parameters print by name.
-inline void PrintTo(Tab tab, std::ostream* os) {
-    static constexpr const char* kNames[] = {"",        "Setup",  "Add to Cart",  "View Cart",
-                                             "Buy Now", "Donate", "Subscriptions"};
-    const int index = static_cast<int>(tab);
-    *os << (index >= 1 && index <= kTabCount ? kNames[index] : "no tab");
-}
-
-inline void PrintTo(const ButtonTab& tab, std::ostream* os) {
-    PrintTo(tab.tab, os);
-}
-
-} // namespace ravelin::wizard
 
 namespace ravelin::wizard::testing {
 
