@@ -4,18 +4,22 @@
 // One benchmark per button writer, each on the answers of its worked example.
 #include "buttons/tests/examples.h"
 #include "buttons/writers.h"
+#include "ravelin/version.h"
 
 #include <benchmark/benchmark.h>
+#include <cstdint>
+#include <string>
 
 namespace {
 
 using namespace ravelin::buttons;
 
-const Context kContext{"seller@example.com", "KORVANEX.301", Endpoints{}};
+const Context kContext{"seller@example.com", std::string(ravelin::version::kBuildCode),
+                       Endpoints{}};
 
 template <typename Answers>
-void run(benchmark::State& state, Button (*writer)(const Answers&, const Context&),
-         const Answers& answers) {
+void BM_Write(benchmark::State& state, Button (*writer)(const Answers&, const Context&),
+              const Answers& answers) {
     std::size_t bytes = 0;
     for (auto _ : state) {
         Button button = writer(answers, kContext);
@@ -25,29 +29,10 @@ void run(benchmark::State& state, Button (*writer)(const Answers&, const Context
     state.SetBytesProcessed(static_cast<std::int64_t>(bytes));
 }
 
-void BM_BuyNow(benchmark::State& state) {
-    run(state, &writeBuyNow, testing::buyNowExample());
-}
-BENCHMARK(BM_BuyNow);
-
-void BM_AddToCart(benchmark::State& state) {
-    run(state, &writeAddToCart, testing::addToCartExample());
-}
-BENCHMARK(BM_AddToCart);
-
-void BM_ViewCart(benchmark::State& state) {
-    run(state, &writeViewCart, testing::viewCartExample());
-}
-BENCHMARK(BM_ViewCart);
-
-void BM_Donate(benchmark::State& state) {
-    run(state, &writeDonate, testing::donateExample());
-}
-BENCHMARK(BM_Donate);
-
-void BM_Subscribe(benchmark::State& state) {
-    run(state, &writeSubscribe, testing::subscribeExample());
-}
-BENCHMARK(BM_Subscribe);
+BENCHMARK_CAPTURE(BM_Write, BuyNow, &writeBuyNow, testing::buyNowExample());
+BENCHMARK_CAPTURE(BM_Write, AddToCart, &writeAddToCart, testing::addToCartExample());
+BENCHMARK_CAPTURE(BM_Write, ViewCart, &writeViewCart, testing::viewCartExample());
+BENCHMARK_CAPTURE(BM_Write, Donate, &writeDonate, testing::donateExample());
+BENCHMARK_CAPTURE(BM_Write, Subscribe, &writeSubscribe, testing::subscribeExample());
 
 } // namespace
