@@ -16,7 +16,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <algorithm>
 #include <cstdio>
 #include <string_view>
 #include <vector>
@@ -171,13 +170,13 @@ int main(int argc, char** argv) {
     ok = camera.shoot(QStringLiteral("setup-address-missing")) && ok;
     ok = drive::type(*window, "txtEmail", QStringLiteral("seller@example.com")) && ok;
 
-    for (const wizard::ButtonTab& tab : wizard::kButtonTabs) {
-        const auto& walks = exampleWalks();
-        const auto* w = &*std::find_if(walks.begin(), walks.end(),
-                                       [&](const Walk& x) { return x.tab == tab.tab; });
-        ok = walk(*window, camera, tab, QString::fromUtf8(w->name), true, {}) && ok;
+    const std::vector<Walk> walks = exampleWalks();
+    for (const Walk& w : walks) {
+        ok = walk(*window, camera, *wizard::buttonTab(static_cast<int>(w.tab)),
+                  QString::fromUtf8(w.name), true, {}) &&
+             ok;
     }
-    for (const Walk& w : exampleWalks()) {
+    for (const Walk& w : walks) {
         // Through the Setup tab, so that each walk starts with a fresh tab selection.
         drive::selectTab(*window, static_cast<int>(Tab::Setup));
         ok = walk(*window, camera, *wizard::buttonTab(static_cast<int>(w.tab)),
