@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// The wizard tests run offscreen, with their settings in a temporary folder, never the user's.
-
+// The main of every test program with windows: one offscreen application whose settings and
+// registry live in a temporary folder, never the user's. Should an update check start, it
+// finds nothing listening on this machine. Closing a test's last window never quits.
 #include <QApplication>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -16,10 +17,11 @@ int main(int argc, char** argv) {
         return 1;
     }
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-    // Should an update check start, it finds nothing listening on this machine.
     qputenv("RAVELIN_VERSION_URL", "http://127.0.0.1:9/version.txt");
     qputenv("RAVELIN_INSTALLER_URL", "http://127.0.0.1:9/setup.exe");
-    QApplication app(argc, argv);
+
+    QApplication application(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
