@@ -4,6 +4,7 @@
 
 #include "extras/links.h"
 #include "extras/shell.h"
+#include "platform/qstr.h"
 #include "ravelin/version.h"
 #include "ui_frmabout.h"
 
@@ -15,10 +16,7 @@ namespace ravelin::extras {
 
 namespace {
 
-QString productName() {
-    return QString::fromUtf8(version::kProductName.data(),
-                             static_cast<qsizetype>(version::kProductName.size()));
-}
+using platform::qstr;
 
 // The window's emblem: a ravelin, the arrow-shaped outwork of a fortress, seen from above,
 // in green with a light keep, over the payment blue.
@@ -63,12 +61,11 @@ FrmAbout::FrmAbout(QWidget* parent) : QWidget(parent, Qt::Window), ui(new Ui::Fr
 
     setWindowTitle(tr("About"));
     ui->Image1->setPixmap(emblem(64));
-    ui->lblTitle->setText(productName());
+    ui->lblTitle->setText(qstr(version::kProductName));
     ui->txtGNU->setPlainText(licenceNotice());
-    ui->lblcopyright->setText(tr("Copyright \u00a9 2026 The %1 developers").arg(productName()));
-    ui->lblVersion->setText(tr("Version: ") + QString::number(version::kMajor) + QLatin1Char('.') +
-                            QString::number(version::kMinor) + QLatin1Char('.') +
-                            QString::number(version::kRevision));
+    ui->lblcopyright->setText(
+        tr("Copyright \u00a9 2026 The %1 developers").arg(qstr(version::kProductName)));
+    ui->lblVersion->setText(tr("Version: ") + qstr(version::kRelease));
 
     ui->Label2->setText(makerEmail());
     ui->Label2->setLink(true);

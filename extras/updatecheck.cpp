@@ -5,6 +5,7 @@
 #include "extras/maker.h"
 #include "extras/shell.h"
 #include "platform/msgbox.h"
+#include "platform/qstr.h"
 #include "ravelin/version.h"
 
 #include <QByteArray>
@@ -139,9 +140,7 @@ void UpdateCheck::fetched() {
     const bool answered = reply->error() == QNetworkReply::NoError && status >= 200 && status < 300;
     if (answered && !tooLarge_) {
         const QByteArray body = reply->read(kMaxVersionFileSize + 1);
-        const auto running = QString::fromUtf8(version::kRelease.data(),
-                                               static_cast<qsizetype>(version::kRelease.size()));
-        if (announcesNewerRelease(body, running)) {
+        if (announcesNewerRelease(body, platform::qstr(version::kRelease))) {
             offer();
             return;
         }

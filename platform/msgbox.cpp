@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/msgbox.h"
 
+#include "platform/qstr.h"
 #include "ravelin/version.h"
 
 #include <QMessageBox>
@@ -22,10 +23,7 @@ void setMsgBoxHandler(MsgBoxHandler replacement) {
 }
 
 int MsgBox(const QString& prompt, int style, const QString& title, QWidget* parent) {
-    const QString shownTitle =
-        title.isEmpty() ? QString::fromUtf8(version::kProductName.data(),
-                                            static_cast<qsizetype>(version::kProductName.size()))
-                        : title;
+    const QString shownTitle = title.isEmpty() ? qstr(version::kProductName) : title;
     if (handler()) {
         return handler()(prompt, style, shownTitle);
     }
