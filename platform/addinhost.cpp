@@ -122,23 +122,20 @@ void AddinHost::shutdown() {
 }
 
 QLibrary* AddinHost::library(const QString& path, QString* error) {
-    auto& loaded = libraries_[path];
-    if (!loaded) {
-        auto candidate = std::make_unique<QLibrary>(path);
-        if (!QFileInfo(path).isFile()) {
-            *error = tr("the library %1 does not exist").arg(QDir::toNativeSeparators(path));
-            libraries_.erase(path);
-            return nullptr;
-        }
-        if (!candidate->load()) {
-            *error = tr("the library %1 cannot be loaded: %2")
-                         .arg(QDir::toNativeSeparators(path), candidate->errorString());
-            libraries_.erase(path);
-            return nullptr;
-        }
-        loaded = std::move(candidate);
+    if (const auto loaded = libraries_.find(path); loaded != libraries_.end()) {
+        return loaded->second.get();
     }
-    return loaded.get();
+    if (!QFileInfo(path).isFile()) {
+        *error = tr("the library %1 does not exist").arg(QDir::toNativeSeparators(path));
+        return nullptr;
+    }
+    auto candidate = std::make_unique<QLibrary>(path);
+    if (!candidate->load()) {
+        *error = tr("the library %1 cannot be loaded: %2")
+                     .arg(QDir::toNativeSeparators(path), candidate->errorString());
+        return nullptr;
+    }
+    return libraries_.emplace(path, std::move(candidate)).first->second.get();
 }
 
 std::unique_ptr<AddinInstance> AddinHost::createInstance(Entry& entry, QString* error) {
