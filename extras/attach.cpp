@@ -123,8 +123,8 @@ void armUpdateCheck(QWidget* window) {
         timer = new QTimer(window);
         timer->setObjectName(QStringLiteral("tmCheckVersion"));
     }
-#if RAVELIN_UPDATE_CHECK
     timer->setInterval(kCheckDelayMs);
+#if RAVELIN_UPDATE_CHECK
     QObject::connect(timer, &QTimer::timeout, window, [timer, window] {
         // Off first, for good: the check runs once per opening of the window.
         timer->stop();
@@ -133,7 +133,6 @@ void armUpdateCheck(QWidget* window) {
     timer->start();
 #else
     // Built without the check: the timer stays off.
-    timer->setInterval(kCheckDelayMs);
     timer->stop();
 #endif
 }
