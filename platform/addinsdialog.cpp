@@ -3,6 +3,7 @@
 #include "platform/addinsdialog.h"
 
 #include "platform/addinhost.h"
+#include "platform/registry.h"
 #include "ui_addinsdialog.h"
 
 #include <QDir>
@@ -18,7 +19,7 @@ constexpr int kProgIdRole = Qt::UserRole;
 
 QString loadBehaviorText(int loadBehavior) {
     switch (loadBehavior) {
-    case 3:
+    case kLoadAtStartup:
         return AddinsDialog::tr("Load at Startup");
     case 9:
         return AddinsDialog::tr("Load on Demand");
