@@ -176,7 +176,9 @@ std::optional<BadInput> readAnswersFile(const std::string& name, QJsonObject& ob
 }
 
 std::string storedAccount() {
-    return platform::GetSetting("RAVELIN", "Program Settings", "EmailAddress").toStdString();
+    return platform::GetSetting(platform::kAccountSettingApp, platform::kAccountSettingSection,
+                                platform::kAccountSettingKey)
+        .toStdString();
 }
 
 } // namespace

@@ -10,6 +10,11 @@
 
 namespace ravelin::platform {
 
+// Where the seller's account address is kept: the wizard stores it, ravelin-button reads it.
+inline constexpr char kAccountSettingApp[] = "RAVELIN";
+inline constexpr char kAccountSettingSection[] = "Program Settings";
+inline constexpr char kAccountSettingKey[] = "EmailAddress";
+
 // The stored value, or `fallback` when there is none or the file cannot be read or parsed.
 QString GetSetting(const QString& appName, const QString& section, const QString& key,
                    const QString& fallback = {});

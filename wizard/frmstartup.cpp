@@ -6,6 +6,7 @@
 #include "host/paste.h"
 #include "platform/clicklabel.h"
 #include "platform/msgbox.h"
+#include "platform/qstr.h"
 #include "platform/settings.h"
 #include "ravelin/version.h"
 #include "ui_frmstartup.h"
@@ -14,7 +15,6 @@
 #include "wizard/mstartup.h"
 #include "wizard/panels.h"
 #include "wizard/pictures.h"
-#include "wizard/qstr.h"
 
 #include <QAbstractButton>
 #include <QFrame>
@@ -29,12 +29,9 @@
 
 namespace ravelin::wizard {
 
-namespace {
+using platform::qstr;
 
-// The stored account address.
-const QString kSettingsApp = QStringLiteral("RAVELIN");
-const QString kSettingsSection = QStringLiteral("Program Settings");
-const QString kSettingsKey = QStringLiteral("EmailAddress");
+namespace {
 
 // The panels over the tab strip, bottom to top: the examples panel, the Setup page and the
 // first page of each type, then the later pages, which lie over the first ones.
@@ -186,7 +183,8 @@ void FrmStartup::connectPages() {
 
 void FrmStartup::load() {
     buildCode_ = buttons::buildCode(version::kMajor, version::kMinor, version::kRevision);
-    account_ = platform::GetSetting(kSettingsApp, kSettingsSection, kSettingsKey);
+    account_ = platform::GetSetting(platform::kAccountSettingApp, platform::kAccountSettingSection,
+                                    platform::kAccountSettingKey);
     const QString product = qstr(version::kProductName);
     setWindowTitle(product);
     ui_->lblTitle->setText(product);
@@ -242,9 +240,10 @@ void FrmStartup::tabStripClicked(int index) {
     mstartup::pageReset(*this);
     // A failed write leaves the address held by the window; it is written again at the next
     // tab selection.
-    if (!platform::SaveSetting(kSettingsApp, kSettingsSection, kSettingsKey, account_)) {
+    if (!platform::SaveSetting(platform::kAccountSettingApp, platform::kAccountSettingSection,
+                               platform::kAccountSettingKey, account_)) {
         qWarning("ravelin: could not store the account address in %s",
-                 platform::settingsFilePath(kSettingsApp).toUtf8().constData());
+                 platform::settingsFilePath(platform::kAccountSettingApp).toUtf8().constData());
     }
     showPanel(tab != nullptr ? tab->panels[0] : kSetupPanel);
     page_ = 1;
