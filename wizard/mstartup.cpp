@@ -3,7 +3,7 @@
 #include "wizard/mstartup.h"
 
 #include "buttons/answerkeys.h"
-#include "wizard/qstr.h"
+#include "platform/qstr.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -13,6 +13,8 @@
 #include <QWidget>
 
 namespace ravelin::wizard::mstartup {
+
+using platform::qstr;
 
 namespace {
 

@@ -4,6 +4,7 @@
 
 #include "buttons/writers.h"
 #include "platform/clicklabel.h"
+#include "platform/qstr.h"
 #include "ui_fmatc_1.h"
 #include "ui_fmatc_2.h"
 #include "ui_fmatc_3.h"
@@ -26,7 +27,6 @@
 #include "wizard/choices.h"
 #include "wizard/layout.h"
 #include "wizard/pictures.h"
-#include "wizard/qstr.h"
 #include "wizard/twips.h"
 
 #include <QComboBox>
@@ -35,6 +35,8 @@
 #include <vector>
 
 namespace ravelin::wizard {
+
+using platform::qstr;
 namespace {
 
 using platform::ClickLabel;

@@ -7,9 +7,9 @@
 #include "buttons/answers.h"
 #include "buttons/writers.h"
 #include "platform/clicklabel.h"
+#include "platform/qstr.h"
 #include "wizard/panels.h"
 #include "wizard/pictures.h"
-#include "wizard/qstr.h"
 #include "wizard/twips.h"
 
 #include <QAbstractButton>
@@ -31,6 +31,8 @@
 #include <vector>
 
 namespace ravelin::wizard {
+
+using platform::qstr;
 namespace {
 
 using platform::ClickLabel;
