@@ -42,14 +42,7 @@ Button writeAddToCart(const AddToCartAnswers& a, const Context& context) {
         summary.add("Company Logo: ", a.txtLogoATC);
         form.field("image_url", a.txtLogoATC);
     }
-    if (isNotSevenCharacters(a.txtWebSiteSuccessATC)) {
-        summary.add("Return URL: ", a.txtWebSiteSuccessATC);
-        form.field("return", a.txtWebSiteSuccessATC);
-    }
-    if (isNotSevenCharacters(a.txtCancelATC)) {
-        summary.add("Cancel URL: ", a.txtCancelATC);
-        form.field("cancel_return", a.txtCancelATC);
-    }
+    writeReturnAddresses(form, summary, a.txtWebSiteSuccessATC, a.txtCancelATC);
     chooseImage(form, summary, a.optImageButtonATC, kImgImageButtonATC, context.endpoints.images,
                 a.txtButtonURLATC);
 

@@ -51,14 +51,7 @@ Button writeBuyNow(const BuyNowAnswers& a, const Context& context) {
         summary.add("Handling: ", a.txtHandlingBN);
         form.field("handling", a.txtHandlingBN);
     }
-    if (isNotSevenCharacters(a.txtWebSiteSuccessBN)) {
-        summary.add("Return URL: ", a.txtWebSiteSuccessBN);
-        form.field("return", a.txtWebSiteSuccessBN);
-    }
-    if (isNotSevenCharacters(a.txtCancelBN)) {
-        summary.add("Cancel URL: ", a.txtCancelBN);
-        form.field("cancel_return", a.txtCancelBN);
-    }
+    writeReturnAddresses(form, summary, a.txtWebSiteSuccessBN, a.txtCancelBN);
     chooseImage(form, summary, a.optBN, kImgBN, context.endpoints.images, a.txtButtonURLBN);
 
     return {summary.text(), form.render(context.endpoints.webscr)};

@@ -38,14 +38,7 @@ Button writeDonate(const DonateAnswers& a, const Context& context) {
         summary.add("Company Logo: ", a.txtLogoATC);
         form.field("image_url", a.txtLogoATC);
     }
-    if (isNotSevenCharacters(a.txtWebSiteSuccessATC)) {
-        summary.add("Return URL: ", a.txtWebSiteSuccessATC);
-        form.field("return", a.txtWebSiteSuccessATC);
-    }
-    if (isNotSevenCharacters(a.txtCancelATC)) {
-        summary.add("Cancel URL: ", a.txtCancelATC);
-        form.field("cancel_return", a.txtCancelATC);
-    }
+    writeReturnAddresses(form, summary, a.txtWebSiteSuccessATC, a.txtCancelATC);
     chooseImage(form, summary, a.optDON, kImgDON, context.endpoints.images, a.txtButtonURLDON);
 
     return {summary.text(), form.render(context.endpoints.webscr)};

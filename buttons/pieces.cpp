@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "buttons/pieces.h"
 
+#include "buttons/text.h"
+
 #include <array>
 #include <string>
 
@@ -32,6 +34,18 @@ std::string_view currencyCode(std::string_view caption) {
         }
     }
     return {};
+}
+
+void writeReturnAddresses(Form& form, Summary& summary, std::string_view returnAddress,
+                          std::string_view cancelAddress) {
+    if (isNotSevenCharacters(returnAddress)) {
+        summary.add("Return URL: ", returnAddress);
+        form.field("return", returnAddress);
+    }
+    if (isNotSevenCharacters(cancelAddress)) {
+        summary.add("Cancel URL: ", cancelAddress);
+        form.field("cancel_return", cancelAddress);
+    }
 }
 
 void chooseImage(Form& form, Summary& summary, OptionIndex selected,

@@ -26,6 +26,12 @@ void writeOpeningFields(
 // order; the empty code for any other text.
 std::string_view currencyCode(std::string_view caption);
 
+// The return and cancel addresses, each only when its box does not hold exactly seven
+// characters (the length of its default "http://"): "Return URL: " and `return`, then
+// "Cancel URL: " and `cancel_return`.
+void writeReturnAddresses(Form& form, Summary& summary, std::string_view returnAddress,
+                          std::string_view cancelAddress);
+
 // The image choice, run after all other fields. `imageNames` are the standard pictures by
 // option index; the option just after them is the custom image, whose address is written as
 // typed and gets the summary entry "Custom Button: ". No option selected, no image.

@@ -53,14 +53,7 @@ Button writeSubscribe(const SubscribeAnswers& a, const Context& context) {
         summary.add("Company Logo: ", a.txtLogoBN);
         form.field("image_url", a.txtLogoBN);
     }
-    if (isNotSevenCharacters(a.txtWebSiteSuccessBN)) {
-        summary.add("Return URL: ", a.txtWebSiteSuccessBN);
-        form.field("return", a.txtWebSiteSuccessBN);
-    }
-    if (isNotSevenCharacters(a.txtCancelBN)) {
-        summary.add("Cancel URL: ", a.txtCancelBN);
-        form.field("cancel_return", a.txtCancelBN);
-    }
+    writeReturnAddresses(form, summary, a.txtWebSiteSuccessBN, a.txtCancelBN);
 
     // The trial period or set-up fee; its price is written as typed.
     if (isNotEmpty(a.txtPrice2SUB)) {
