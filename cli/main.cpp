@@ -4,7 +4,7 @@
 // ravelin-button: writes one payment button from a file of answers, as the wizard would.
 #include "cli/answerfile.h"
 #include "cli/buttontypes.h"
-#include "platform/settings.h"
+#include "common/settings.h"
 #include "ravelin/version.h"
 
 #include <QByteArray>
@@ -176,8 +176,8 @@ std::optional<BadInput> readAnswersFile(const std::string& name, QJsonObject& ob
 }
 
 std::string storedAccount() {
-    return platform::GetSetting(platform::kAccountSettingApp, platform::kAccountSettingSection,
-                                platform::kAccountSettingKey)
+    return common::GetSetting(common::kAccountSettingApp, common::kAccountSettingSection,
+                              common::kAccountSettingKey)
         .toStdString();
 }
 

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "extras/frmabout.h"
 
+#include "common/qstr.h"
 #include "extras/links.h"
 #include "extras/shell.h"
-#include "platform/qstr.h"
 #include "ravelin/version.h"
 #include "ui_frmabout.h"
 
@@ -16,7 +16,7 @@ namespace ravelin::extras {
 
 namespace {
 
-using platform::qstr;
+using common::qstr;
 
 // The window's emblem: a ravelin, the arrow-shaped outwork of a fortress, seen from above,
 // in green with a light keep, over the payment blue.
@@ -72,9 +72,8 @@ FrmAbout::FrmAbout(QWidget* parent) : QWidget(parent, Qt::Window), ui(new Ui::Fr
     ui->Label4->setText(makerHomePage());
     ui->Label4->setLink(true);
     // The links open what their captions show.
-    connect(ui->Label2, &platform::ClickLabel::clicked, this,
-            [this] { MailTo(ui->Label2->text()); });
-    connect(ui->Label4, &platform::ClickLabel::clicked, this,
+    connect(ui->Label2, &common::ClickLabel::clicked, this, [this] { MailTo(ui->Label2->text()); });
+    connect(ui->Label4, &common::ClickLabel::clicked, this,
             [this] { OpenAddress(ui->Label4->text()); });
     connect(ui->cmdClose, &QPushButton::clicked, this, &QWidget::close);
 }

@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "extras/updatecheck.h"
 
+#include "common/msgbox.h"
+#include "common/qstr.h"
 #include "extras/maker.h"
 #include "extras/shell.h"
-#include "platform/msgbox.h"
-#include "platform/qstr.h"
 #include "ravelin/version.h"
 
 #include <QByteArray>
@@ -140,7 +140,7 @@ void UpdateCheck::fetched() {
     const bool answered = reply->error() == QNetworkReply::NoError && status >= 200 && status < 300;
     if (answered && !tooLarge_) {
         const QByteArray body = reply->read(kMaxVersionFileSize + 1);
-        if (announcesNewerRelease(body, platform::qstr(version::kRelease))) {
+        if (announcesNewerRelease(body, common::qstr(version::kRelease))) {
             offer();
             return;
         }
@@ -151,18 +151,18 @@ void UpdateCheck::fetched() {
 void UpdateCheck::offer() {
     // The messages are modal: the window may go while one is open, and this check with it.
     const QPointer<UpdateCheck> self(this);
-    const int answer = platform::MsgBox(tr("A newer version of Ravelin Wizard has been found.  "
-                                           "Would you like to download it now?"),
-                                        platform::vbYesNo, tr("New Version"), window_);
+    const int answer = common::MsgBox(tr("A newer version of Ravelin Wizard has been found.  "
+                                         "Would you like to download it now?"),
+                                      common::vbYesNo, tr("New Version"), window_);
     if (self.isNull()) {
         return;
     }
-    if (answer == platform::vbYes) {
-        platform::MsgBox(
+    if (answer == common::vbYes) {
+        common::MsgBox(
             tr("When the download begins, you will receive a dialog box on whether to OPEN/RUN or "
                "SAVE the program.  Choose the OPEN/RUN button to automatically install the "
                "update.  You will need to exit FrontPage for the Update to work."),
-            platform::vbInformation, {}, window_);
+            common::vbInformation, {}, window_);
         if (self.isNull()) {
             return;
         }

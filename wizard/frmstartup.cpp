@@ -2,14 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wizard/frmstartup.h"
 
-#include "extras/attach.h"
-#include "host/paste.h"
-#include "platform/clicklabel.h"
-#include "platform/msgbox.h"
-#include "platform/qstr.h"
-#include "platform/settings.h"
+#include "common/clicklabel.h"
+#include "common/msgbox.h"
+#include "common/qstr.h"
+#include "common/settings.h"
+#include "objectmodel/paste.h"
 #include "ravelin/version.h"
 #include "ui_frmstartup.h"
+#include "wizard/attach.h"
 #include "wizard/choices.h"
 #include "wizard/layout.h"
 #include "wizard/mstartup.h"
@@ -29,7 +29,7 @@
 
 namespace ravelin::wizard {
 
-using platform::qstr;
+using common::qstr;
 
 namespace {
 
@@ -57,7 +57,7 @@ template <typename T> T* named(const QWidget& window, std::string_view name) {
 
 } // namespace
 
-FrmStartup::FrmStartup(platform::Application* editor, QWidget* parent)
+FrmStartup::FrmStartup(objectmodel::Application* editor, QWidget* parent)
     : QWidget(parent), ui_(std::make_unique<Ui::FrmStartup>()), editor_(editor),
       tmCheckVersion_(new QTimer(this)) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -153,13 +153,13 @@ void FrmStartup::connectPages() {
     for (const ImageGroup& group : kImageGroups) {
         for (int i = 0; i < group.standard(); ++i) {
             const QString index = '_' + QString::number(i);
-            auto* image = findChild<platform::ClickLabel*>(qstr(group.images) + index);
+            auto* image = findChild<common::ClickLabel*>(qstr(group.images) + index);
             auto* option = findChild<QAbstractButton*>(qstr(group.options) + index);
             QWidget* box = mstartup::control(*this, group.addressBox);
             if (image == nullptr || option == nullptr) {
                 continue;
             }
-            connect(image, &platform::ClickLabel::clicked, this, [option, box] {
+            connect(image, &common::ClickLabel::clicked, this, [option, box] {
                 option->setChecked(true);
                 if (box != nullptr) {
                     box->setEnabled(false);
@@ -183,8 +183,8 @@ void FrmStartup::connectPages() {
 
 void FrmStartup::load() {
     buildCode_ = buttons::buildCode(version::kMajor, version::kMinor, version::kRevision);
-    account_ = platform::GetSetting(platform::kAccountSettingApp, platform::kAccountSettingSection,
-                                    platform::kAccountSettingKey);
+    account_ = common::GetSetting(common::kAccountSettingApp, common::kAccountSettingSection,
+                                  common::kAccountSettingKey);
     const QString product = qstr(version::kProductName);
     setWindowTitle(product);
     ui_->lblTitle->setText(product);
@@ -229,8 +229,8 @@ void FrmStartup::tabStripClicked(int index) {
                 palette.setColor(QPalette::WindowText, QColor(255, 0, 0));
                 label->setPalette(palette);
             }
-            platform::MsgBox(tr("Please enter your PayPal payment email address."),
-                             platform::vbOKOnly, {}, this);
+            common::MsgBox(tr("Please enter your PayPal payment email address."), common::vbOKOnly,
+                           {}, this);
             if (email != nullptr) {
                 email->setFocus();
             }
@@ -240,10 +240,10 @@ void FrmStartup::tabStripClicked(int index) {
     mstartup::pageReset(*this);
     // A failed write leaves the address held by the window; it is written again at the next
     // tab selection.
-    if (!platform::SaveSetting(platform::kAccountSettingApp, platform::kAccountSettingSection,
-                               platform::kAccountSettingKey, account_)) {
+    if (!common::SaveSetting(common::kAccountSettingApp, common::kAccountSettingSection,
+                             common::kAccountSettingKey, account_)) {
         qWarning("ravelin: could not store the account address in %s",
-                 platform::settingsFilePath(platform::kAccountSettingApp).toUtf8().constData());
+                 common::settingsFilePath(common::kAccountSettingApp).toUtf8().constData());
     }
     showPanel(tab != nullptr ? tab->panels[0] : kSetupPanel);
     page_ = 1;
@@ -282,7 +282,7 @@ void FrmStartup::insertHtmlClicked(const ButtonTab& tab) {
     if (box == nullptr) {
         return;
     }
-    host::pasteHTML(editor_, mstartup::boxText(*box));
+    objectmodel::pasteHTML(editor_, mstartup::boxText(*box));
 }
 
 void FrmStartup::showPanel(std::string_view name) {

@@ -19,7 +19,7 @@ class QTimer;
 namespace Ui {
 class FrmStartup;
 }
-namespace ravelin::platform {
+namespace ravelin::objectmodel {
 class Application;
 }
 
@@ -34,11 +34,11 @@ public:
     // Builds and loads the window: computes the build code and reads the account address from
     // the stored setting. `editor` receives the pastes of Insert HTML (and of the samples); it
     // must outlive the window.
-    explicit FrmStartup(platform::Application* editor, QWidget* parent = nullptr);
+    explicit FrmStartup(objectmodel::Application* editor, QWidget* parent = nullptr);
     ~FrmStartup() override;
 
     // The editor the window pastes into.
-    platform::Application* editor() const { return editor_; }
+    objectmodel::Application* editor() const { return editor_; }
     // The seller's payment-account address the buttons are written for.
     const QString& accountAddress() const { return account_; }
     // The "bn" value of every button, e.g. "KORVANEX.301".
@@ -70,7 +70,7 @@ private:
     void setButtonStates(const ButtonTab& tab);
 
     std::unique_ptr<Ui::FrmStartup> ui_;
-    platform::Application* editor_;
+    objectmodel::Application* editor_;
     QString account_;
     std::string buildCode_;
     qint16 page_ = 0;

@@ -3,7 +3,7 @@
 #include "wizard/mstartup.h"
 
 #include "buttons/answerkeys.h"
-#include "platform/qstr.h"
+#include "common/qstr.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -14,7 +14,7 @@
 
 namespace ravelin::wizard::mstartup {
 
-using platform::qstr;
+using common::qstr;
 
 namespace {
 

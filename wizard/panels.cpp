@@ -3,8 +3,8 @@
 #include "wizard/panels.h"
 
 #include "buttons/writers.h"
-#include "platform/clicklabel.h"
-#include "platform/qstr.h"
+#include "common/clicklabel.h"
+#include "common/qstr.h"
 #include "ui_fmatc_1.h"
 #include "ui_fmatc_2.h"
 #include "ui_fmatc_3.h"
@@ -36,10 +36,10 @@
 
 namespace ravelin::wizard {
 
-using platform::qstr;
+using common::qstr;
 namespace {
 
-using platform::ClickLabel;
+using common::ClickLabel;
 
 // The form's widgets are owned by the frame; the Ui object is only needed while building.
 template <class Ui> void setUp(QFrame* frame) {

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/clicklabel.h"
 #include "extras/frmabout.h"
 #include "extras/maker.h"
 #include "extras/tests/support.h"
-#include "platform/clicklabel.h"
 #include "ravelin/version.h"
 
 #include <QLabel>
@@ -74,7 +74,7 @@ class FrmAboutLink : public ::testing::TestWithParam<LinkCase> {};
 TEST_P(FrmAboutLink, OpensWhatItsCaptionShows) {
     FrmAbout about;
     about.show();
-    auto* link = control<platform::ClickLabel>(&about, GetParam().control);
+    auto* link = control<common::ClickLabel>(&about, GetParam().control);
     ASSERT_NE(link, nullptr);
     EXPECT_EQ(link->text(), QString::fromStdString(GetParam().caption));
     EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);

@@ -5,7 +5,7 @@
 // recorders, and a small HTTP server on 127.0.0.1.
 #pragma once
 
-#include "platform/msgbox.h"
+#include "common/msgbox.h"
 
 #include <QByteArray>
 #include <QDesktopServices>
@@ -65,13 +65,13 @@ public:
         QString title;
     };
 
-    explicit MessageLog(int answer = platform::vbOK) : answer_(answer) {
-        platform::setMsgBoxHandler([this](const QString& prompt, int style, const QString& title) {
+    explicit MessageLog(int answer = common::vbOK) : answer_(answer) {
+        common::setMsgBoxHandler([this](const QString& prompt, int style, const QString& title) {
             messages_.push_back({prompt, style, title});
-            return (style & 7) == platform::vbYesNo ? answer_ : platform::vbOK;
+            return (style & 7) == common::vbYesNo ? answer_ : common::vbOK;
         });
     }
-    ~MessageLog() { platform::setMsgBoxHandler({}); }
+    ~MessageLog() { common::setMsgBoxHandler({}); }
     MessageLog(const MessageLog&) = delete;
     MessageLog& operator=(const MessageLog&) = delete;
 

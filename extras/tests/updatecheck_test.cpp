@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/msgbox.h"
 #include "extras/tests/support.h"
 #include "extras/updatecheck.h"
-#include "platform/msgbox.h"
 #include "ravelin/version.h"
 
 #include <QPushButton>
@@ -92,7 +92,7 @@ struct Outcome {
     QStringList opened;
 };
 
-Outcome check(const QString& versionFile, int answer = platform::vbNo,
+Outcome check(const QString& versionFile, int answer = common::vbNo,
               std::chrono::milliseconds timeout = 2s) {
     MessageLog log(answer);
     OpenedAddresses::instance().clear();
@@ -117,7 +117,7 @@ class UpdateCheckAgainstServer : public ::testing::TestWithParam<ServerCase> {};
 TEST_P(UpdateCheckAgainstServer, PromptsOnlyForANewerReleaseInASuccessfulReply) {
     LocalHttpServer server;
     server.answer(GetParam().status, GetParam().body);
-    const Outcome outcome = check(server.address(), platform::vbNo);
+    const Outcome outcome = check(server.address(), common::vbNo);
 
     EXPECT_EQ(server.requests(), 1);
     ASSERT_EQ(outcome.messages.size(), GetParam().prompted ? 1U : 0U);
@@ -144,13 +144,13 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(UpdateCheck, AskedAboutANewerReleaseTheUserWhoDeclinesHearsNothingMore) {
     LocalHttpServer server;
     server.answer(200, newer());
-    const Outcome outcome = check(server.address(), platform::vbNo);
+    const Outcome outcome = check(server.address(), common::vbNo);
 
     ASSERT_EQ(outcome.messages.size(), 1U);
     EXPECT_EQ(outcome.messages[0].prompt,
               QStringLiteral("A newer version of Ravelin Wizard has been found.  Would you like to "
                              "download it now?"));
-    EXPECT_EQ(outcome.messages[0].style, platform::vbYesNo);
+    EXPECT_EQ(outcome.messages[0].style, common::vbYesNo);
     EXPECT_EQ(outcome.messages[0].title, QStringLiteral("New Version"));
     EXPECT_TRUE(outcome.opened.isEmpty());
 }
@@ -158,7 +158,7 @@ TEST(UpdateCheck, AskedAboutANewerReleaseTheUserWhoDeclinesHearsNothingMore) {
 TEST(UpdateCheck, AUserWhoAcceptsIsToldHowToInstallAndGetsTheInstaller) {
     LocalHttpServer server;
     server.answer(200, newer());
-    const Outcome outcome = check(server.address(), platform::vbYes);
+    const Outcome outcome = check(server.address(), common::vbYes);
 
     ASSERT_EQ(outcome.messages.size(), 2U);
     EXPECT_EQ(outcome.messages[1].prompt,
@@ -166,26 +166,26 @@ TEST(UpdateCheck, AUserWhoAcceptsIsToldHowToInstallAndGetsTheInstaller) {
                              "to OPEN/RUN or SAVE the program.  Choose the OPEN/RUN button to "
                              "automatically install the update.  You will need to exit FrontPage "
                              "for the Update to work."));
-    EXPECT_EQ(outcome.messages[1].style, platform::vbInformation);
+    EXPECT_EQ(outcome.messages[1].style, common::vbInformation);
     EXPECT_EQ(outcome.messages[1].title, QStringLiteral("Ravelin Website Payments"));
     EXPECT_EQ(outcome.opened,
               QStringList{QStringLiteral("https://installer.example/ravelin-setup")});
 }
 
 TEST(UpdateCheck, ARefusedConnectionEndsTheCheckSilently) {
-    const Outcome outcome = check(testing::closedPortAddress(), platform::vbYes);
+    const Outcome outcome = check(testing::closedPortAddress(), common::vbYes);
     EXPECT_TRUE(outcome.messages.empty());
     EXPECT_TRUE(outcome.opened.isEmpty());
 }
 
 TEST(UpdateCheck, AnAddressThatIsNotHttpEndsTheCheckSilently) {
-    const Outcome outcome = check(QStringLiteral("not an address"), platform::vbYes);
+    const Outcome outcome = check(QStringLiteral("not an address"), common::vbYes);
     EXPECT_TRUE(outcome.messages.empty());
 }
 
 TEST(UpdateCheck, APlaceholderAddressOnAReservedDomainEndsTheCheckSilently) {
     const Outcome outcome =
-        check(QStringLiteral("https://www.ravelin.example/version.txt"), platform::vbYes);
+        check(QStringLiteral("https://www.ravelin.example/version.txt"), common::vbYes);
     EXPECT_TRUE(outcome.messages.empty());
     EXPECT_TRUE(outcome.opened.isEmpty());
 }
@@ -193,7 +193,7 @@ TEST(UpdateCheck, APlaceholderAddressOnAReservedDomainEndsTheCheckSilently) {
 TEST(UpdateCheck, ASilentServerTimesOutWhileTheWindowKeepsAnswering) {
     LocalHttpServer server;
     server.staySilent();
-    MessageLog log(platform::vbYes);
+    MessageLog log(common::vbYes);
 
     QWidget window;
     auto* button = new QPushButton(QStringLiteral("&Next ->"), &window);
@@ -219,7 +219,7 @@ TEST(UpdateCheck, ASilentServerTimesOutWhileTheWindowKeepsAnswering) {
 TEST(UpdateCheck, ClosingTheWindowDuringTheFetchEndsTheCheck) {
     LocalHttpServer server;
     server.staySilent();
-    MessageLog log(platform::vbYes);
+    MessageLog log(common::vbYes);
 
     auto window = std::make_unique<QWidget>();
     QPointer<UpdateCheck> updateCheck = new UpdateCheck(

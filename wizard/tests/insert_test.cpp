@@ -26,7 +26,7 @@ class InsertEachTab : public InsertHtml, public ::testing::WithParamInterface<Bu
 
 TEST_P(InsertEachTab, PastesExactlyTheHtmlBoxTextAtTheCaretAndStaysOnTheResultPage) {
     const ButtonTab& tab = GetParam();
-    page = platform::testing::MemoryPage(QStringLiteral("<body>\r\n</body>"));
+    page = objectmodel::testing::MemoryPage(QStringLiteral("<body>\r\n</body>"));
     page.setCaret(8);
     openWithAccount();
     toResult(tab);
@@ -61,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(Tabs, InsertEachTab, ::testing::ValuesIn(kButtonTabs),
                          [](const auto& info) { return std::string(info.param.suffix); });
 
 TEST_F(InsertHtml, ReplacesTextSelectedInThePage) {
-    page = platform::testing::MemoryPage(QStringLiteral("<p>BUTTON HERE</p>"));
+    page = objectmodel::testing::MemoryPage(QStringLiteral("<p>BUTTON HERE</p>"));
     page.select(3, 14);
     openWithAccount();
     toResult(*buttonTab(static_cast<int>(Tab::BuyNow)));
@@ -85,7 +85,7 @@ TEST_F(InsertHtml, PastesTheViewCartHtmlAsTheUserEditedIt) {
 
 TEST_F(InsertHtml, WithAPictureSelectedShowsUnableToGetSelectionPointAndChangesNothing) {
     const QString before = QStringLiteral("<p><img src=\"logo.png\"></p>");
-    page = platform::testing::MemoryPage(before);
+    page = objectmodel::testing::MemoryPage(before);
     page.selectControl(3, 24);
     const ButtonTab& tab = *buttonTab(static_cast<int>(Tab::AddToCart));
     openWithAccount();
@@ -96,7 +96,7 @@ TEST_F(InsertHtml, WithAPictureSelectedShowsUnableToGetSelectionPointAndChangesN
 
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].prompt, QStringLiteral("Unable to get selection point"));
-    EXPECT_EQ(messages[0].style, platform::vbOKOnly);
+    EXPECT_EQ(messages[0].style, common::vbOKOnly);
     EXPECT_EQ(page.text(), before);
     EXPECT_EQ(page.pasteCount(), 0);
     EXPECT_EQ(window->pageNumber(), tab.resultPage);

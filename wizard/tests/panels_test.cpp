@@ -6,8 +6,8 @@
 // panel sizes, and no text cut off at 96 dots per inch.
 #include "buttons/answers.h"
 #include "buttons/writers.h"
-#include "platform/clicklabel.h"
-#include "platform/qstr.h"
+#include "common/clicklabel.h"
+#include "common/qstr.h"
 #include "wizard/panels.h"
 #include "wizard/pictures.h"
 #include "wizard/twips.h"
@@ -32,10 +32,10 @@
 
 namespace ravelin::wizard {
 
-using platform::qstr;
+using common::qstr;
 namespace {
 
-using platform::ClickLabel;
+using common::ClickLabel;
 
 std::string str(const QString& text) {
     return text.toStdString();
@@ -129,7 +129,7 @@ const char* className(Kind kind) {
         return "QLabel";
     case Kind::Link:
     case Kind::Picture:
-        return "ravelin::platform::ClickLabel";
+        return "ravelin::common::ClickLabel";
     case Kind::Edit:
         return "QLineEdit";
     case Kind::Combo:

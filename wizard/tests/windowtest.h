@@ -5,9 +5,9 @@
 // an editor page in memory to paste into.
 #pragma once
 
-#include "platform/msgbox.h"
-#include "platform/settings.h"
-#include "platform/tests/memorypage.h"
+#include "common/msgbox.h"
+#include "common/settings.h"
+#include "objectmodel/tests/memorypage.h"
 #include "ravelin/version.h"
 #include "wizard/driver.h"
 #include "wizard/frmstartup.h"
@@ -43,15 +43,15 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(config.isValid());
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config.path());
-        platform::setMsgBoxHandler([this](const QString& prompt, int style, const QString& title) {
+        common::setMsgBoxHandler([this](const QString& prompt, int style, const QString& title) {
             messages.push_back({prompt, style, title});
-            return platform::vbOK;
+            return common::vbOK;
         });
     }
 
     void TearDown() override {
         window.reset();
-        platform::setMsgBoxHandler({});
+        common::setMsgBoxHandler({});
     }
 
     // Creates and shows the window (the load reads the stored setting). The update check is
@@ -95,8 +95,8 @@ protected:
     }
 
     QString storedAccount() const {
-        return platform::GetSetting(QStringLiteral("RAVELIN"), QStringLiteral("Program Settings"),
-                                    QStringLiteral("EmailAddress"), QStringLiteral("<none>"));
+        return common::GetSetting(QStringLiteral("RAVELIN"), QStringLiteral("Program Settings"),
+                                  QStringLiteral("EmailAddress"), QStringLiteral("<none>"));
     }
 
     // The settings file the window reads and writes.
@@ -104,8 +104,8 @@ protected:
 
     QTemporaryDir config;
     std::vector<Message> messages;
-    platform::testing::MemoryPage page;
-    platform::testing::MemoryEditor editor{&page};
+    objectmodel::testing::MemoryPage page;
+    objectmodel::testing::MemoryEditor editor{&page};
     std::unique_ptr<FrmStartup> window;
 };
 

@@ -1,0 +1,54 @@
+// SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "addin/registration.h"
+
+#include "addin/addinids.h"
+#include "common/registry.h"
+
+namespace ravelin::addin {
+
+using common::registryPath;
+
+std::vector<RegistryValue> registrationValues(const QString& libraryPath) {
+    const QString addin = common::registryPath(
+        {QString::fromLatin1(common::kEditorAddinsKey), QString::fromLatin1(kProgId)});
+    const QString classes = QString::fromLatin1(common::kClassesKey);
+    const QString defaultValue = QString::fromLatin1(common::kDefaultValue);
+    return {
+        {common::registryPath({addin, QStringLiteral("FriendlyName")}),
+         QString::fromUtf8(kFriendlyName)},
+        {common::registryPath({addin, QStringLiteral("Description")}),
+         QString::fromUtf8(kDescription)},
+        {common::registryPath({addin, QStringLiteral("LoadBehavior")}), common::kLoadAtStartup},
+        {common::registryPath(
+             {classes, QString::fromLatin1(kProgId), QStringLiteral("CLSID"), defaultValue}),
+         QString::fromLatin1(kClsid)},
+        {common::registryPath({classes, QStringLiteral("CLSID"), QString::fromLatin1(kClsid),
+                               QStringLiteral("InprocServer32"), defaultValue}),
+         libraryPath},
+    };
+}
+
+objectmodel::HRESULT registerServer(const QString& libraryPath) {
+    common::Registry registry;
+    if (!registry.readable()) {
+        return objectmodel::SELFREG_E_CLASS;
+    }
+    for (const RegistryValue& value : registrationValues(libraryPath)) {
+        registry.setValue(value.path, value.value);
+    }
+    return registry.commit() ? objectmodel::S_OK : objectmodel::SELFREG_E_CLASS;
+}
+
+objectmodel::HRESULT unregisterServer() {
+    common::Registry registry;
+    if (!registry.readable()) {
+        return objectmodel::SELFREG_E_CLASS;
+    }
+    for (const RegistryValue& value : registrationValues({})) {
+        registry.removeValue(value.path);
+    }
+    return registry.commit() ? objectmodel::S_OK : objectmodel::SELFREG_E_CLASS;
+}
+
+} // namespace ravelin::addin

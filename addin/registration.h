@@ -1,0 +1,30 @@
+// SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The add-in's registration for the editor under the current user: the editor's add-in entry
+// (display name, description, load behaviour), the programmatic identifier's class and the
+// class's library.
+#pragma once
+
+#include "objectmodel/com.h"
+
+#include <QString>
+#include <QVariant>
+#include <vector>
+
+namespace ravelin::addin {
+
+struct RegistryValue {
+    QString path; // key names and value name, joined with "/"
+    QVariant value;
+};
+
+// Every value the registration writes, for the library at `libraryPath`.
+std::vector<RegistryValue> registrationValues(const QString& libraryPath);
+
+// Writes the registration; SELFREG_E_CLASS when the registry cannot be read or written.
+objectmodel::HRESULT registerServer(const QString& libraryPath);
+// Removes exactly the registration's values, and nothing else.
+objectmodel::HRESULT unregisterServer();
+
+} // namespace ravelin::addin

@@ -1,0 +1,168 @@
+// SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// regsvr with the real add-in library: what registration writes to the user's registry and
+// what unregistration takes away.
+#include "addin/tests/editorfixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <map>
+
+namespace ravelin::addin::testing {
+namespace {
+
+using Values = std::map<QString, QString>;
+
+const QString kAddinKey =
+    QStringLiteral("HKEY_CURRENT_USER/Software/Microsoft/Office/FrontPage/Addins/RAVELIN.template");
+const QString kProgIdClass =
+    QStringLiteral("HKEY_CURRENT_USER/Software/Classes/RAVELIN.template/CLSID/@");
+
+Values registryValues() {
+    common::Registry registry;
+    Values values;
+    for (const QString& path : registry.valuePaths()) {
+        values[path] = registry.value(path).toString();
+    }
+    return values;
+}
+
+class RegsvrTest : public EditorTest {
+protected:
+    // What registering the library at `path` must write, and nothing more.
+    static Values registration(const QString& clsid, const QString& path) {
+        return {
+            {kAddinKey + QStringLiteral("/FriendlyName"),
+             QStringLiteral("Ravelin Website Payments")},
+            {kAddinKey + QStringLiteral("/Description"),
+             QStringLiteral("Create PayPal Purchase Buttons")},
+            {kAddinKey + QStringLiteral("/LoadBehavior"), QStringLiteral("3")},
+            {kProgIdClass, clsid},
+            {QStringLiteral("HKEY_CURRENT_USER/Software/Classes/CLSID/%1/InprocServer32/@")
+                 .arg(clsid),
+             path},
+        };
+    }
+};
+
+TEST_F(RegsvrTest, WritesExactlyTheRegistrationWithTheLibrarysAbsolutePath) {
+    const QFileInfo library(kLibrary);
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(library.absolutePath());
+    const RegsvrRun run = regsvr({library.fileName()}); // named relative to the folder
+    QDir::setCurrent(previous);
+
+    EXPECT_EQ(run.exitCode, 0) << run.errors.toStdString();
+    EXPECT_EQ(
+        run.output,
+        QStringLiteral("DllRegisterServer in %1 succeeded.\n").arg(library.absoluteFilePath()));
+    const Values values = registryValues();
+    const QString clsid = values.count(kProgIdClass) != 0 ? values.at(kProgIdClass) : QString();
+    EXPECT_TRUE(
+        QRegularExpression(
+            QStringLiteral("^\\{[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}\\}$"))
+            .match(clsid)
+            .hasMatch())
+        << clsid.toStdString();
+    EXPECT_EQ(values, registration(clsid, library.absoluteFilePath()));
+    EXPECT_EQ(common::Registry().value(kAddinKey + QStringLiteral("/LoadBehavior")).toInt(), 3);
+}
+
+TEST_F(RegsvrTest, UnregisterRemovesExactlyTheRegistrationAndLeavesEverythingElse) {
+    const Values others = {
+        {QStringLiteral("HKEY_CURRENT_USER/Software/Microsoft/Office/FrontPage/Addins/"
+                        "Other.Addin/FriendlyName"),
+         QStringLiteral("Another add-in")},
+        {kAddinKey + QStringLiteral("/CommandLineSafe"), QStringLiteral("0")},
+        {QStringLiteral("HKEY_CURRENT_USER/Software/Classes/.html/@"), QStringLiteral("htmlfile")},
+    };
+    {
+        common::Registry registry;
+        for (const auto& [path, value] : others) {
+            registry.setValue(path, value);
+        }
+        ASSERT_TRUE(registry.commit());
+    }
+
+    registerAddin();
+    EXPECT_EQ(registryValues().size(), others.size() + 5);
+    const RegsvrRun run = regsvr({QStringLiteral("-u"), kLibrary});
+
+    EXPECT_EQ(run.exitCode, 0) << run.errors.toStdString();
+    EXPECT_EQ(run.output, QStringLiteral("DllUnregisterServer in %1 succeeded.\n")
+                              .arg(QFileInfo(kLibrary).absoluteFilePath()));
+    EXPECT_EQ(registryValues(), others);
+}
+
+TEST_F(RegsvrTest, UnregisteringWhatIsNotRegisteredSucceedsAndChangesNothing) {
+    const RegsvrRun run = regsvr({QStringLiteral("-u"), kLibrary});
+
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(registryValues().empty());
+}
+
+struct BadRun {
+    const char* name;
+    QStringList arguments; // QTCORE and NOTALIBRARY stand for those files
+    const char* error;
+};
+
+class RegsvrFailure : public RegsvrTest, public ::testing::WithParamInterface<BadRun> {};
+
+TEST_P(RegsvrFailure, SaysWhyInOneLineAndExitsWithOne) {
+    const QString notALibrary = folder.filePath(QStringLiteral("notes.so"));
+    {
+        QFile file(notALibrary);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("not a library\n");
+    }
+    QStringList arguments = GetParam().arguments;
+    for (QString& argument : arguments) {
+        argument.replace(QStringLiteral("QTCORE"), QLibraryInfo::path(QLibraryInfo::LibrariesPath) +
+                                                       QStringLiteral("/libQt6Core.so.6"));
+        argument.replace(QStringLiteral("NOTALIBRARY"), notALibrary);
+        argument.replace(QStringLiteral("LIBRARY"), kLibrary);
+    }
+
+    const RegsvrRun run = regsvr(arguments);
+
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.output.isEmpty());
+    EXPECT_EQ(run.errors.count(QLatin1Char('\n')), 1) << run.errors.toStdString();
+    EXPECT_TRUE(run.errors.contains(QString::fromUtf8(GetParam().error)))
+        << run.errors.toStdString();
+    EXPECT_TRUE(registryValues().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, RegsvrFailure,
+    ::testing::Values(
+        BadRun{"NoLibrary", {}, "usage: regsvr [-u] LIBRARY"},
+        BadRun{"UnknownOption", {"-x", "LIBRARY"}, "usage: regsvr [-u] LIBRARY"},
+        BadRun{"MissingFile", {"/nonexistent/libgone.so"}, "/nonexistent/libgone.so: no such file"},
+        BadRun{"NotALibrary", {"NOTALIBRARY"}, "cannot load"},
+        BadRun{"NoEntryPoint", {"QTCORE"}, "has no entry point DllRegisterServer"},
+        BadRun{
+            "NoUnregisterEntryPoint", {"-u", "QTCORE"}, "has no entry point DllUnregisterServer"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(RegsvrTest, ARegistryThatCannotBeWrittenIsAFailure) {
+    // The config folder is a file: no registry can be kept below it.
+    QFile blocker(configFolder());
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    const RegsvrRun run = regsvr({kLibrary});
+
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.errors.contains(
+        QStringLiteral("DllRegisterServer in %1 failed with error code 0x80040201")
+            .arg(QFileInfo(kLibrary).absoluteFilePath())))
+        << run.errors.toStdString();
+}
+
+} // namespace
+} // namespace ravelin::addin::testing

@@ -1,0 +1,29 @@
+// SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The per-user settings store: one text value by application, section and key. Each
+// application keeps one INI file in the user's XDG config directory (APP.ini), shared by the
+// wizard and ravelin-button.
+#pragma once
+
+#include <QString>
+
+namespace ravelin::common {
+
+// Where the seller's account address is kept: the wizard stores it, ravelin-button reads it.
+inline constexpr char kAccountSettingApp[] = "RAVELIN";
+inline constexpr char kAccountSettingSection[] = "Program Settings";
+inline constexpr char kAccountSettingKey[] = "EmailAddress";
+
+// The stored value, or `fallback` when there is none or the file cannot be read or parsed.
+QString GetSetting(const QString& appName, const QString& section, const QString& key,
+                   const QString& fallback = {});
+
+// Stores the value; false when it could not be written. A failed write changes nothing else.
+bool SaveSetting(const QString& appName, const QString& section, const QString& key,
+                 const QString& value);
+
+// Where the settings of `appName` are kept.
+QString settingsFilePath(const QString& appName);
+
+} // namespace ravelin::common

@@ -1,0 +1,230 @@
+// SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "editor/addinhost.h"
+
+#include "common/registry.h"
+#include "objectmodel/com.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibrary>
+#include <algorithm>
+
+namespace ravelin::editor {
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("ravelin::editor::AddinHost", text);
+}
+
+QString hex(objectmodel::HRESULT hr) {
+    return QStringLiteral("0x%1").arg(static_cast<std::uint32_t>(hr), 8, 16, QLatin1Char('0'));
+}
+
+// The host's entry for an add-in, handed to it with the connection.
+class HostAddIn : public objectmodel::COMAddIn {
+public:
+    QString ProgId() const override { return status.progId; }
+    QString Guid() const override { return clsid; }
+    QString Description() const override { return status.description; }
+    bool Connect() const override { return status.connected; }
+
+    AddinStatus status;
+    QString clsid;
+};
+
+} // namespace
+
+struct AddinHost::Entry {
+    HostAddIn addIn;
+    std::unique_ptr<objectmodel::AddinInstance> instance;
+};
+
+AddinHost::AddinHost(objectmodel::Application* application) : application_(application) {}
+
+AddinHost::~AddinHost() {
+    shutdown();
+}
+
+AddinHost::Entry* AddinHost::find(const QString& progId) {
+    const auto found = std::find_if(entries_.begin(), entries_.end(), [&](const auto& entry) {
+        return entry->addIn.status.progId == progId;
+    });
+    return found == entries_.end() ? nullptr : found->get();
+}
+
+void AddinHost::refresh() {
+    const common::Registry registry;
+    const QStringList progIds = registry.subkeys(QString::fromLatin1(common::kEditorAddinsKey));
+    std::erase_if(entries_, [&](const auto& entry) {
+        return !entry->instance && !progIds.contains(entry->addIn.status.progId);
+    });
+    for (const QString& progId : progIds) {
+        Entry* entry = find(progId);
+        if (entry == nullptr) {
+            entries_.push_back(std::make_unique<Entry>());
+            entry = entries_.back().get();
+            entry->addIn.status.progId = progId;
+        }
+        const QString key =
+            common::registryPath({QString::fromLatin1(common::kEditorAddinsKey), progId});
+        const QString classes = QString::fromLatin1(common::kClassesKey);
+        AddinStatus& status = entry->addIn.status;
+        status.friendlyName = registry.value(key + QStringLiteral("/FriendlyName")).toString();
+        if (status.friendlyName.isEmpty()) {
+            status.friendlyName = progId;
+        }
+        status.description = registry.value(key + QStringLiteral("/Description")).toString();
+        status.loadBehavior = registry.value(key + QStringLiteral("/LoadBehavior")).toInt();
+        if (!entry->instance) {
+            entry->addIn.clsid =
+                registry
+                    .value(common::registryPath({classes, progId, QStringLiteral("CLSID"),
+                                                 QString::fromLatin1(common::kDefaultValue)}))
+                    .toString();
+            status.location = entry->addIn.clsid.isEmpty()
+                                  ? QString()
+                                  : registry
+                                        .value(common::registryPath(
+                                            {classes, QStringLiteral("CLSID"), entry->addIn.clsid,
+                                             QStringLiteral("InprocServer32"),
+                                             QString::fromLatin1(common::kDefaultValue)}))
+                                        .toString();
+        }
+    }
+}
+
+std::vector<AddinStatus> AddinHost::addins() const {
+    std::vector<AddinStatus> list;
+    for (const auto& entry : entries_) {
+        list.push_back(entry->addIn.status);
+    }
+    return list;
+}
+
+QStringList AddinHost::startup() {
+    refresh();
+    QStringList failures;
+    for (const auto& entry : entries_) {
+        const AddinStatus& status = entry->addIn.status;
+        if (status.loadBehavior == common::kLoadAtStartup && !status.connected &&
+            !connect(status.progId, objectmodel::ConnectMode::ext_cm_Startup)) {
+            failures.append(QStringLiteral("%1: %2").arg(status.friendlyName, status.error));
+        }
+    }
+    return failures;
+}
+
+void AddinHost::shutdown() {
+    for (const auto& entry : entries_) {
+        disconnect(entry->addIn.status.progId, objectmodel::RemoveMode::ext_dm_HostShutdown);
+    }
+}
+
+QLibrary* AddinHost::library(const QString& path, QString* error) {
+    if (const auto loaded = libraries_.find(path); loaded != libraries_.end()) {
+        return loaded->second.get();
+    }
+    if (!QFileInfo(path).isFile()) {
+        *error = tr("the library %1 does not exist").arg(QDir::toNativeSeparators(path));
+        return nullptr;
+    }
+    auto candidate = std::make_unique<QLibrary>(path);
+    if (!candidate->load()) {
+        *error = tr("the library %1 cannot be loaded: %2")
+                     .arg(QDir::toNativeSeparators(path), candidate->errorString());
+        return nullptr;
+    }
+    return libraries_.emplace(path, std::move(candidate)).first->second.get();
+}
+
+std::unique_ptr<objectmodel::AddinInstance> AddinHost::createInstance(Entry& entry,
+                                                                      QString* error) {
+    const QString& clsid = entry.addIn.clsid;
+    const QString& path = entry.addIn.status.location;
+    if (clsid.isEmpty()) {
+        *error = tr("no class is registered for %1").arg(entry.addIn.status.progId);
+        return nullptr;
+    }
+    if (path.isEmpty()) {
+        *error = tr("no library is registered for the class %1").arg(clsid);
+        return nullptr;
+    }
+    QLibrary* lib = library(path, error);
+    if (lib == nullptr) {
+        return nullptr;
+    }
+    const auto getClassObject =
+        reinterpret_cast<objectmodel::DllGetClassObjectFn>(lib->resolve("DllGetClassObject"));
+    if (getClassObject == nullptr) {
+        *error = tr("the library %1 has no entry point DllGetClassObject")
+                     .arg(QDir::toNativeSeparators(path));
+        return nullptr;
+    }
+    void* factory = nullptr;
+    objectmodel::HRESULT hr =
+        getClassObject(clsid.toLatin1().constData(), objectmodel::IID_IClassFactory, &factory);
+    if (objectmodel::FAILED(hr) || factory == nullptr) {
+        *error = tr("the library %1 does not provide the class %2 (error %3)")
+                     .arg(QDir::toNativeSeparators(path), clsid, hex(hr));
+        return nullptr;
+    }
+    void* object = nullptr;
+    hr = static_cast<objectmodel::IClassFactory*>(factory)->CreateInstance(
+        objectmodel::IID_AddinInstance, &object);
+    if (objectmodel::FAILED(hr) || object == nullptr) {
+        *error = tr("the add-in object could not be created (error %1)").arg(hex(hr));
+        return nullptr;
+    }
+    return std::unique_ptr<objectmodel::AddinInstance>(
+        static_cast<objectmodel::AddinInstance*>(object));
+}
+
+bool AddinHost::connect(const QString& progId, objectmodel::ConnectMode mode) {
+    Entry* entry = find(progId);
+    if (entry == nullptr) {
+        return false;
+    }
+    AddinStatus& status = entry->addIn.status;
+    if (entry->instance) {
+        return true;
+    }
+    QString error;
+    std::unique_ptr<objectmodel::AddinInstance> instance = createInstance(*entry, &error);
+    if (instance) {
+        QVariantList custom;
+        try {
+            instance->AddinInstance_OnConnection(application_, mode, &entry->addIn, custom);
+        } catch (const std::exception& failure) {
+            error =
+                tr("the add-in failed to connect: %1").arg(QString::fromStdString(failure.what()));
+            instance.reset();
+        } catch (...) {
+            error = tr("the add-in failed to connect");
+            instance.reset();
+        }
+    }
+    status.error = error;
+    status.connected = instance != nullptr;
+    entry->instance = std::move(instance);
+    return status.connected;
+}
+
+void AddinHost::disconnect(const QString& progId, objectmodel::RemoveMode mode) {
+    Entry* entry = find(progId);
+    if (entry == nullptr || !entry->instance) {
+        return;
+    }
+    QVariantList custom;
+    try {
+        entry->instance->AddinInstance_OnDisconnection(mode, custom);
+    } catch (...) {
+        // The add-in is released all the same.
+    }
+    entry->instance.reset();
+    entry->addIn.status.connected = false;
+}
+
+} // namespace ravelin::editor

@@ -1,0 +1,71 @@
+// SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The page editor's add-ins: those registered for it under the current user, loaded from
+// their libraries through the class factory, connected and disconnected. Libraries stay
+// loaded for the rest of the session once loaded: a window an add-in opened may outlive its
+// connection.
+#pragma once
+
+#include "objectmodel/addin.h"
+
+#include <QString>
+#include <QStringList>
+#include <map>
+#include <memory>
+#include <vector>
+
+class QLibrary;
+
+namespace ravelin::objectmodel {
+class Application;
+}
+
+namespace ravelin::editor {
+
+// What the Add-Ins dialog shows of one registered add-in.
+struct AddinStatus {
+    QString progId;
+    QString friendlyName; // the programmatic identifier when the registration has no name
+    QString description;
+    int loadBehavior = 0;
+    QString location; // the library, when the registration names one
+    bool connected = false;
+    QString error; // why the last load or connection failed; empty when it did not
+};
+
+class AddinHost {
+public:
+    explicit AddinHost(objectmodel::Application* application);
+    ~AddinHost(); // disconnects whatever is still connected, as at shutdown
+    AddinHost(const AddinHost&) = delete;
+    AddinHost& operator=(const AddinHost&) = delete;
+
+    // Re-reads the registrations. Connected add-ins stay, even when no longer registered.
+    void refresh();
+    std::vector<AddinStatus> addins() const;
+
+    // Reads the registrations and connects every add-in that loads at startup. Returns one
+    // line per add-in that failed ("name: reason").
+    QStringList startup();
+    // Disconnects every connected add-in.
+    void shutdown();
+
+    // Loads and connects one add-in; false with the reason recorded when that fails.
+    bool connect(const QString& progId,
+                 objectmodel::ConnectMode mode = objectmodel::ConnectMode::ext_cm_AfterStartup);
+    void disconnect(const QString& progId,
+                    objectmodel::RemoveMode mode = objectmodel::RemoveMode::ext_dm_UserClosed);
+
+private:
+    struct Entry;
+    Entry* find(const QString& progId);
+    std::unique_ptr<objectmodel::AddinInstance> createInstance(Entry& entry, QString* error);
+    QLibrary* library(const QString& path, QString* error);
+
+    objectmodel::Application* application_;
+    std::vector<std::unique_ptr<Entry>> entries_;
+    std::map<QString, std::unique_ptr<QLibrary>> libraries_;
+};
+
+} // namespace ravelin::editor

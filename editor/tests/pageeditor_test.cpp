@@ -1,0 +1,204 @@
+// SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The page editor without add-ins: files, unsaved changes, the Insert menu's own commands,
+// the preview, and its menus as command bars.
+#include "editor/pageeditor.h"
+#include "editor/tests/scriptedprompts.h"
+
+#include <QFile>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace ravelin::editor {
+namespace {
+
+using testing::ScriptedPrompts;
+
+class PageEditorTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        qputenv("XDG_CONFIG_HOME", folder.filePath(QStringLiteral("config")).toUtf8());
+        auto owned = std::make_unique<ScriptedPrompts>();
+        prompts = owned.get();
+        editor = std::make_unique<PageEditor>(std::move(owned));
+    }
+
+    void TearDown() override { editor.reset(); }
+
+    QPlainTextEdit& pageBox() const {
+        return *editor->findChild<QPlainTextEdit*>(QStringLiteral("txtPage"));
+    }
+
+    QAction* action(const char* name) const {
+        return editor->findChild<QAction*>(QString::fromLatin1(name));
+    }
+
+    QString write(const QString& name, const QByteArray& bytes) const {
+        const QString path = folder.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+
+    static QByteArray read(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    void setCaret(qsizetype position) {
+        QTextCursor cursor = pageBox().textCursor();
+        cursor.setPosition(static_cast<int>(position));
+        pageBox().setTextCursor(cursor);
+    }
+
+    QTemporaryDir folder;
+    std::vector<QString> messages;
+    ScriptedPrompts* prompts = nullptr;
+    std::unique_ptr<PageEditor> editor;
+};
+
+TEST_F(PageEditorTest, APageThatCannotBeReadIsReportedAndTheOpenPageStays) {
+    pageBox().insertPlainText(QStringLiteral("<p>Mine</p>"));
+    const PageText before = editor->page();
+    prompts->answer = EditorPrompts::Answer::Discard;
+    prompts->fileToOpen = write(QStringLiteral("latin1.html"), "<p>caf\xE9</p>");
+
+    EXPECT_FALSE(editor->openPage());
+
+    ASSERT_EQ(prompts->errors.size(), 1U);
+    EXPECT_TRUE(prompts->errors.front().contains(QStringLiteral("latin1.html")));
+    EXPECT_EQ(editor->page(), before);
+    EXPECT_TRUE(editor->isModified());
+}
+
+TEST_F(PageEditorTest, AFailedSaveIsReportedAndThePageStaysUnsaved) {
+    pageBox().insertPlainText(QStringLiteral("<p>Mine</p>"));
+    prompts->fileToSave = QStringLiteral("/nonexistent/folder/page.html");
+
+    EXPECT_FALSE(editor->save());
+
+    ASSERT_EQ(prompts->errors.size(), 1U);
+    EXPECT_TRUE(prompts->errors.front().contains(QStringLiteral("/nonexistent/folder/page.html")));
+    EXPECT_TRUE(editor->isModified());
+    EXPECT_TRUE(editor->filePath().isEmpty());
+}
+
+TEST_F(PageEditorTest, NewWithUnsavedChangesKeepsThePageWhenTheSaveIsCancelled) {
+    pageBox().insertPlainText(QStringLiteral("<p>Mine</p>"));
+    const PageText before = editor->page();
+    prompts->answer = EditorPrompts::Answer::Save;
+    prompts->fileToSave.clear(); // the user cancels the Save As dialog
+
+    action("actNew")->trigger();
+
+    EXPECT_EQ(prompts->questions.size(), 1U);
+    EXPECT_EQ(editor->page(), before);
+}
+
+TEST_F(PageEditorTest, SaveAsWritesTheFileAndNamesThePageAfterIt) {
+    pageBox().insertPlainText(QStringLiteral("<p>Mine</p>"));
+    prompts->fileToSave = folder.filePath(QStringLiteral("shop.html"));
+
+    ASSERT_TRUE(editor->saveAs());
+
+    EXPECT_EQ(read(prompts->fileToSave), encodePage(editor->page()));
+    EXPECT_EQ(editor->filePath(), prompts->fileToSave);
+    EXPECT_FALSE(editor->isModified());
+    EXPECT_TRUE(editor->windowTitle().startsWith(QStringLiteral("shop.html")));
+}
+
+TEST_F(PageEditorTest, AStartPageThatDoesNotExistYetIsANewPageToBeSavedThere) {
+    const QString path = folder.filePath(QStringLiteral("new.html"));
+    editor->openStartPage(path);
+
+    EXPECT_EQ(editor->page(), blankPage());
+    EXPECT_EQ(editor->filePath(), path);
+    EXPECT_FALSE(QFile::exists(path));
+    ASSERT_TRUE(editor->save());
+    EXPECT_EQ(read(path), encodePage(blankPage()));
+}
+
+TEST_F(PageEditorTest, InsertCommandsGoInAtTheCaretButNeverIntoATag) {
+    const QString page = QStringLiteral("<p class=\"x\">Gnome</p>");
+    pageBox().setPlainText(page);
+    setCaret(5); // inside <p class="x">
+    action("actLineBreak")->trigger();
+    EXPECT_EQ(editor->page().text, page);
+
+    setCaret(18); // after "Gnome"
+    action("actHorizontalLine")->trigger();
+    EXPECT_EQ(editor->page().text, QStringLiteral("<p class=\"x\">Gnome<hr></p>"));
+    EXPECT_EQ(pageBox().textCursor().position(), 22);
+}
+
+TEST_F(PageEditorTest, PreviewOpensACopyOfThePageAsItStandsInTheBrowser) {
+    pageBox().insertPlainText(QStringLiteral("<p>Unsaved \u00e9</p>"));
+
+    ASSERT_TRUE(editor->preview());
+
+    ASSERT_EQ(prompts->opened.size(), 1U);
+    EXPECT_EQ(read(prompts->opened.front().toLocalFile()), encodePage(editor->page()));
+    EXPECT_TRUE(editor->isModified()) << "the page itself is not saved";
+}
+
+TEST_F(PageEditorTest, TheInsertMenuIsTheInsertCommandBarAndAddedButtonsGoAtItsEnd) {
+    objectmodel::CommandBar* bar = editor->CommandBars()->Item(QStringLiteral("insert"));
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->Name(), QStringLiteral("Insert"));
+    const int before = bar->Controls()->Count();
+
+    const auto control = bar->Controls()->Add(objectmodel::msoControlButton, true);
+    objectmodel::CommandBarButton* button = control->asButton();
+    ASSERT_NE(button, nullptr);
+    button->setCaption(QStringLiteral("&Gnome"));
+    int clicks = 0;
+    button->setClick([&](objectmodel::CommandBarButton* ctrl, bool&) {
+        EXPECT_EQ(ctrl, button);
+        ++clicks;
+    });
+
+    const QList<QAction*> entries =
+        editor->findChild<QMenu*>(QStringLiteral("mnuInsert"))->actions();
+    EXPECT_EQ(bar->Controls()->Count(), before + 1);
+    EXPECT_EQ(entries.last()->text(), QStringLiteral("&Gnome"));
+    entries.last()->trigger();
+    EXPECT_EQ(clicks, 1);
+
+    button->Delete();
+    EXPECT_EQ(bar->Controls()->Count(), before);
+    EXPECT_THROW(button->Delete(), objectmodel::HostError)
+        << "a deleted entry cannot be deleted again";
+    EXPECT_THROW(button->setCaption(QStringLiteral("x")), objectmodel::HostError);
+}
+
+TEST_F(PageEditorTest, CommandBarOperationsThatCannotBeDoneThrow) {
+    EXPECT_THROW(editor->CommandBars()->Item(QStringLiteral("Format")), objectmodel::HostError);
+    objectmodel::CommandBarControls* controls =
+        editor->CommandBars()->Item(QStringLiteral("Insert"))->Controls();
+    EXPECT_THROW(controls->Add(objectmodel::msoControlPopup, true), objectmodel::HostError);
+}
+
+TEST_F(PageEditorTest, AClickHandlerThatFailsIsReportedWithTheCommandsName) {
+    const auto control = editor->CommandBars()
+                             ->Item(QStringLiteral("Insert"))
+                             ->Controls()
+                             ->Add(objectmodel::msoControlButton, true);
+    control->setCaption(QStringLiteral("&Broken"));
+    control->asButton()->setClick([](objectmodel::CommandBarButton*, bool&) {
+        throw objectmodel::HostError(QStringLiteral("no page"));
+    });
+
+    editor->findChild<QMenu*>(QStringLiteral("mnuInsert"))->actions().last()->trigger();
+
+    ASSERT_EQ(prompts->errors.size(), 1U);
+    EXPECT_TRUE(prompts->errors.front().contains(QStringLiteral("Broken")));
+    EXPECT_TRUE(prompts->errors.front().contains(QStringLiteral("no page")));
+}
+
+} // namespace
+} // namespace ravelin::editor

@@ -1,0 +1,99 @@
+// SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "editor/pagefile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace ravelin::editor {
+namespace {
+
+struct DecodeCase {
+    const char* name;
+    QByteArray bytes;
+    PageText page;
+};
+
+class DecodePage : public ::testing::TestWithParam<DecodeCase> {};
+
+TEST_P(DecodePage, KeepsTheLineBreaksAndByteOrderMarkToWriteThemBack) {
+    const std::optional<PageText> page = decodePage(GetParam().bytes);
+    ASSERT_TRUE(page.has_value());
+    EXPECT_EQ(*page, GetParam().page);
+    EXPECT_EQ(encodePage(*page), GetParam().bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, DecodePage,
+    ::testing::Values(
+        DecodeCase{"WindowsLineBreaks", "a\r\nb\r\n", {"a\nb\n", LineEnding::CrLf, false}},
+        DecodeCase{"UnixLineBreaks", "a\nb", {"a\nb", LineEnding::Lf, false}},
+        DecodeCase{"OldMacLineBreaks", "a\rb\r", {"a\nb\n", LineEnding::Cr, false}},
+        DecodeCase{"NoLineBreakAtAll", "<p>x</p>", {"<p>x</p>", LineEnding::CrLf, false}},
+        DecodeCase{"ByteOrderMark",
+                   "\xEF\xBB\xBF<p>\xC3\xA9</p>\n",
+                   {QStringLiteral("<p>\u00e9</p>\n"), LineEnding::Lf, true}},
+        DecodeCase{"EmptyFile", "", {"", LineEnding::CrLf, false}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PageFile, AMixedFileTakesItsFirstLineBreakForEveryLine) {
+    const std::optional<PageText> page = decodePage("a\r\nb\nc\rd");
+    ASSERT_TRUE(page.has_value());
+    EXPECT_EQ(page->text, QStringLiteral("a\nb\nc\nd"));
+    EXPECT_EQ(encodePage(*page), QByteArray("a\r\nb\r\nc\r\nd"));
+}
+
+TEST(PageFile, TextThatIsNotUtf8IsNotReadAndTheMessageSaysWhy) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("latin1.html"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<p>caf\xE9</p>");
+    file.close();
+
+    QString error;
+    EXPECT_FALSE(readPageFile(path, &error).has_value());
+    EXPECT_TRUE(error.contains(QStringLiteral("not UTF-8"))) << error.toStdString();
+}
+
+TEST(PageFile, AFailedSaveLeavesTheOldFileAsItWasAndSaysWhy) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("page.html"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("old");
+    file.close();
+    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
+
+    QString error;
+    const bool written =
+        writePageFile(path, PageText{QStringLiteral("new"), LineEnding::Lf, false}, &error);
+    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    if (written) {
+        GTEST_SKIP() << "the folder stays writable for this user (root)";
+    }
+    EXPECT_TRUE(error.contains(QDir::toNativeSeparators(path))) << error.toStdString();
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("old"));
+}
+
+TEST(PageFile, SavingIntoAMissingFolderFailsWithAMessage) {
+    QString error;
+    EXPECT_FALSE(
+        writePageFile(QStringLiteral("/nonexistent/folder/page.html"), blankPage(), &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("/nonexistent/folder/page.html")));
+}
+
+TEST(PageFile, TheBlankPageIsUtf8Html5WithTheCaretInItsBody) {
+    const PageText page = blankPage();
+    EXPECT_TRUE(page.text.startsWith(QStringLiteral("<!DOCTYPE html>\n")));
+    EXPECT_TRUE(page.text.contains(QStringLiteral("<meta charset=\"utf-8\">")));
+    EXPECT_EQ(page.text.mid(blankPageCaret() - 7, 15), QStringLiteral("<body>\n\n</body>"));
+}
+
+} // namespace
+} // namespace ravelin::editor
