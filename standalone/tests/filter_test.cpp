@@ -1,0 +1,221 @@
+// SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// ravelin-wizard --filter: exactly one answer on standard output, the button or the selection
+// byte for byte; and the clipboard when it runs on its own.
+#include "common/msgbox.h"
+#include "standalone/filter.h"
+#include "standalone/wizardhosts.h"
+#include "wizard/driver.h"
+#include "wizard/mstartup.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTest>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <vector>
+
+namespace ravelin::standalone {
+namespace {
+
+using wizard::driver::click;
+
+// The View Cart tab is the shortest walk to a result page.
+constexpr int kViewCartTab = 3;
+
+// Walks the wizard to the View Cart result page and gives the HTML Insert HTML will paste.
+QString toViewCartResult(QWidget& window) {
+    EXPECT_TRUE(click(window, "btnStart"));
+    EXPECT_TRUE(wizard::driver::type(window, "txtEmail", QStringLiteral("seller@example.com")));
+    EXPECT_TRUE(wizard::driver::selectTab(window, kViewCartTab));
+    EXPECT_TRUE(click(window, "btnNextVC"));
+    return wizard::mstartup::controlText(window, "txtHTMLVC");
+}
+
+// Binary-ish text without NUL, of about a megabyte.
+QByteArray largeSelection() {
+    QByteArray bytes;
+    for (int i = 0; bytes.size() < (1 << 20); ++i) {
+        bytes.append(static_cast<char>(1 + i % 255));
+    }
+    return bytes;
+}
+
+class Filter : public ::testing::Test {
+protected:
+    void SetUp() override {
+        common::setMsgBoxHandler([this](const QString& prompt, int, const QString&) {
+            messages.push_back(prompt);
+            return common::vbOK;
+        });
+        output.open(QIODevice::WriteOnly);
+    }
+    void TearDown() override { common::setMsgBoxHandler({}); }
+
+    // Runs the filter over `selection` until it answers; `act` plays the user.
+    void run(const QByteArray& selection, const std::function<void(FilterWizard&)>& act) {
+        FilterSession session(selection, output);
+        QSignalSpy finished(&session, &FilterSession::finished);
+        {
+            FilterWizard wizard(session);
+            ASSERT_NE(wizard.window(), nullptr);
+            act(wizard);
+            // A closed window is deleted from the event loop, which a test does not run.
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            ASSERT_TRUE(finished.count() > 0 || finished.wait(10000));
+        }
+        ASSERT_EQ(finished.count(), 1) << "exactly one answer";
+        exitCode = finished.front().at(0).toInt();
+    }
+
+    QBuffer output;
+    int exitCode = -1;
+    std::vector<QString> messages;
+};
+
+TEST_F(Filter, InsertHtmlWritesExactlyTheButtonInPlaceOfTheSelection) {
+    QString html;
+    run("<p>old</p>\r\n", [&html](FilterWizard& wizard) {
+        html = toViewCartResult(*wizard.window());
+        ASSERT_TRUE(click(*wizard.window(), "btnFinishVC"));
+    });
+    ASSERT_TRUE(html.endsWith(QStringLiteral("</form>")));
+    EXPECT_EQ(output.data(), html.toUtf8());
+    EXPECT_EQ(exitCode, 0);
+}
+
+TEST_F(Filter, TheButtonTakesTheLineBreaksOfTheSelection) {
+    QString html;
+    run("<p>one</p>\n<p>two</p>\n", [&html](FilterWizard& wizard) {
+        html = toViewCartResult(*wizard.window());
+        ASSERT_TRUE(click(*wizard.window(), "btnFinishVC"));
+    });
+    ASSERT_TRUE(html.contains(QStringLiteral("\r\n")));
+    EXPECT_FALSE(output.data().contains('\r'));
+    EXPECT_EQ(output.data(), html.toUtf8().replace("\r\n", "\n"));
+}
+
+struct Ending {
+    const char* name;
+    std::function<void(FilterWizard&)> act;
+};
+
+class FilterEnding : public Filter, public ::testing::WithParamInterface<Ending> {};
+
+TEST_P(FilterEnding, GivesTheSelectionBackByteForByte) {
+    const std::vector<QByteArray> selections = {{},
+                                                "plain",
+                                                "<p>a</p>\r\n<p>b</p>\r\n",
+                                                "\xef\xbb\xbf\xc3\xa9\r\x01\x7f\xff",
+                                                largeSelection()};
+    for (const QByteArray& selection : selections) {
+        output.close();
+        output.setData({});
+        output.open(QIODevice::WriteOnly);
+        run(selection, GetParam().act);
+        EXPECT_EQ(output.data(), selection) << selection.size() << " bytes";
+        EXPECT_EQ(exitCode, 0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Endings, FilterEnding,
+    ::testing::Values(Ending{"Closed", [](FilterWizard& wizard) { wizard.window()->close(); }},
+                      Ending{"Escape",
+                             [](FilterWizard& wizard) {
+                                 QTest::keyClick(wizard.window()->focusWidget() != nullptr
+                                                     ? wizard.window()->focusWidget()
+                                                     : wizard.window(),
+                                                 Qt::Key_Escape);
+                             }},
+                      Ending{"WalkedButNotInserted",
+                             [](FilterWizard& wizard) {
+                                 toViewCartResult(*wizard.window());
+                                 wizard.window()->close();
+                             }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(FilterOutput, AFailedWriteEndsWithOneAndSaysWhy) {
+    QFile closed;
+    FilterSession session("kept", closed);
+    QSignalSpy finished(&session, &FilterSession::finished);
+    session.giveBack();
+    ASSERT_EQ(finished.count(), 1);
+    EXPECT_EQ(finished.front().at(0).toInt(), 1);
+    EXPECT_FALSE(finished.front().at(1).toString().isEmpty());
+}
+
+TEST(LineBreaks, FollowTheSelection) {
+    const struct {
+        QByteArray selection;
+        QByteArray expected;
+    } cases[] = {
+        {"a\r\nb", "<form>\r\n</form>"}, {"a\nb\r\n", "<form>\r\n</form>"},
+        {"a\nb", "<form>\n</form>"},     {"", "<form>\n</form>"},
+        {"a\rb", "<form>\n</form>"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(withSelectionLineBreaks(QStringLiteral("<form>\r\n</form>"), c.selection),
+                  c.expected)
+            << c.selection.toStdString();
+    }
+}
+
+TEST(Clipboard, InsertHtmlCopiesTheButtonAsTextAndHtmlAndSaysSo) {
+    std::vector<QString> messages;
+    common::setMsgBoxHandler([&messages](const QString& prompt, int, const QString&) {
+        messages.push_back(prompt);
+        return common::vbOK;
+    });
+    ClipboardWizard wizard;
+    const QString html = toViewCartResult(*wizard.window());
+    ASSERT_TRUE(click(*wizard.window(), "btnFinishVC"));
+    common::setMsgBoxHandler({});
+
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    EXPECT_EQ(data->text(), html);
+    EXPECT_EQ(data->html(), html);
+    ASSERT_EQ(messages.size(), 1U);
+    EXPECT_EQ(messages.front(), clipboardNotice());
+    EXPECT_NE(wizard.window(), nullptr) << "the window stays open for the next button";
+}
+
+// True once the process has a handler of its own for SIGTERM (it has set up its signals).
+bool catchesSigterm(qint64 pid) {
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("SigCgt:")) {
+            return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (SIGTERM - 1) & 1U) != 0;
+        }
+    }
+    return false;
+}
+
+TEST(FilterProgram, GivesTheSelectionBackOnSigterm) {
+    const QByteArray selection = "<p>keep me</p>\r\n\xc3\xa9\n";
+    QProcess process;
+    process.start(QStringLiteral(RAVELIN_WIZARD_PROGRAM), {QStringLiteral("--filter")});
+    ASSERT_TRUE(process.waitForStarted(10000));
+    process.write(selection);
+    process.closeWriteChannel();
+    ASSERT_TRUE(QTest::qWaitFor([&process] { return catchesSigterm(process.processId()); }, 10000));
+    ::kill(static_cast<pid_t>(process.processId()), SIGTERM);
+    ASSERT_TRUE(process.waitForFinished(20000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    EXPECT_EQ(process.readAllStandardOutput(), selection);
+}
+
+} // namespace
+} // namespace ravelin::standalone

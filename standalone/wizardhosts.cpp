@@ -1,0 +1,77 @@
+// SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "standalone/wizardhosts.h"
+
+#include "common/msgbox.h"
+#include "standalone/filter.h"
+#include "wizard/frmstartup.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QMimeData>
+
+namespace ravelin::standalone {
+
+namespace {
+
+// Escape that no control of the window took ends the wizard as its close box does.
+class EscapeCloses : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+            static_cast<QWidget*>(watched)->close();
+            return true;
+        }
+        return false;
+    }
+};
+
+QWidget* openWizard(objectmodel::Application* document) {
+    auto* window = new wizard::FrmStartup(document);
+    window->installEventFilter(new EscapeCloses(window));
+    window->show();
+    return window;
+}
+
+void copyToClipboard(const QString& html) {
+    auto* data = new QMimeData;
+    data->setText(html);
+    data->setHtml(html);
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+} // namespace
+
+QString clipboardNotice() {
+    return QApplication::translate("ravelin::standalone",
+                                   "The button's HTML is on the clipboard: paste it into your "
+                                   "page where the button belongs.");
+}
+
+ClipboardWizard::ClipboardWizard()
+    : document_([this](const QString& html) {
+          copyToClipboard(html);
+          common::MsgBox(clipboardNotice(), common::vbInformation, {}, window_.data());
+      }),
+      window_(openWizard(&document_)) {}
+
+ClipboardWizard::~ClipboardWizard() {
+    delete window_.data();
+}
+
+FilterWizard::FilterWizard(FilterSession& session)
+    : document_([&session](const QString& html) { session.insert(html); }),
+      window_(openWizard(&document_)) {
+    QObject::connect(window_.data(), &QObject::destroyed, &session, &FilterSession::giveBack);
+}
+
+FilterWizard::~FilterWizard() {
+    delete window_.data();
+}
+
+} // namespace ravelin::standalone
