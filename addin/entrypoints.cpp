@@ -2,11 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // The library's entry points, the only symbols it exports (addin.map): registration, the class
-// factory of the add-in class and whether the library may be unloaded.
+// factory of the add-in class and whether the library may be unloaded. Registration writes to
+// the scope the environment asks for (RAVELIN_REGISTRY_SCOPE, set by regsvr --system), the
+// current user's by default.
 #include "addin/addinids.h"
 #include "addin/addintemplate.h"
 #include "addin/registration.h"
 #include "addin/wizardwindow.h"
+#include "common/registry.h"
 #include "objectmodel/com.h"
 
 #include <QFileInfo>
@@ -57,7 +60,9 @@ extern "C" {
 HRESULT DllRegisterServer() {
     try {
         const QString path = libraryPath();
-        return path.isEmpty() ? SELFREG_E_CLASS : ravelin::addin::registerServer(path);
+        return path.isEmpty() ? SELFREG_E_CLASS
+                              : ravelin::addin::registerServer(
+                                    path, ravelin::common::requestedRegistryScope());
     } catch (...) {
         return SELFREG_E_CLASS;
     }
@@ -65,7 +70,7 @@ HRESULT DllRegisterServer() {
 
 HRESULT DllUnregisterServer() {
     try {
-        return ravelin::addin::unregisterServer();
+        return ravelin::addin::unregisterServer(ravelin::common::requestedRegistryScope());
     } catch (...) {
         return SELFREG_E_CLASS;
     }

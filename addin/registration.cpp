@@ -9,10 +9,11 @@ namespace ravelin::addin {
 
 using common::registryPath;
 
-std::vector<RegistryValue> registrationValues(const QString& libraryPath) {
-    const QString addin = common::registryPath(
-        {QString::fromLatin1(common::kEditorAddinsKey), QString::fromLatin1(kProgId)});
-    const QString classes = QString::fromLatin1(common::kClassesKey);
+std::vector<RegistryValue> registrationValues(const QString& libraryPath,
+                                              common::RegistryScope scope) {
+    const QString addin =
+        common::registryPath({common::editorAddinsKey(scope), QString::fromLatin1(kProgId)});
+    const QString classes = common::classesKey(scope);
     const QString defaultValue = QString::fromLatin1(common::kDefaultValue);
     return {
         {common::registryPath({addin, QStringLiteral("FriendlyName")}),
@@ -29,23 +30,23 @@ std::vector<RegistryValue> registrationValues(const QString& libraryPath) {
     };
 }
 
-objectmodel::HRESULT registerServer(const QString& libraryPath) {
-    common::Registry registry;
+objectmodel::HRESULT registerServer(const QString& libraryPath, common::RegistryScope scope) {
+    common::Registry registry(scope);
     if (!registry.readable()) {
         return objectmodel::SELFREG_E_CLASS;
     }
-    for (const RegistryValue& value : registrationValues(libraryPath)) {
+    for (const RegistryValue& value : registrationValues(libraryPath, scope)) {
         registry.setValue(value.path, value.value);
     }
     return registry.commit() ? objectmodel::S_OK : objectmodel::SELFREG_E_CLASS;
 }
 
-objectmodel::HRESULT unregisterServer() {
-    common::Registry registry;
+objectmodel::HRESULT unregisterServer(common::RegistryScope scope) {
+    common::Registry registry(scope);
     if (!registry.readable()) {
         return objectmodel::SELFREG_E_CLASS;
     }
-    for (const RegistryValue& value : registrationValues({})) {
+    for (const RegistryValue& value : registrationValues({}, scope)) {
         registry.removeValue(value.path);
     }
     return registry.commit() ? objectmodel::S_OK : objectmodel::SELFREG_E_CLASS;

@@ -1,11 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// The add-in's registration for the editor under the current user: the editor's add-in entry
-// (display name, description, load behaviour), the programmatic identifier's class and the
-// class's library.
+// The add-in's registration for the editor, under the current user or for every user (the
+// registry scope): the editor's add-in entry (display name, description, load behaviour), the
+// programmatic identifier's class and the class's library.
 #pragma once
 
+#include "common/registry.h"
 #include "objectmodel/com.h"
 
 #include <QString>
@@ -19,12 +20,15 @@ struct RegistryValue {
     QVariant value;
 };
 
-// Every value the registration writes, for the library at `libraryPath`.
-std::vector<RegistryValue> registrationValues(const QString& libraryPath);
+// Every value the registration writes in a scope, for the library at `libraryPath`.
+std::vector<RegistryValue>
+registrationValues(const QString& libraryPath,
+                   common::RegistryScope scope = common::RegistryScope::User);
 
 // Writes the registration; SELFREG_E_CLASS when the registry cannot be read or written.
-objectmodel::HRESULT registerServer(const QString& libraryPath);
+objectmodel::HRESULT registerServer(const QString& libraryPath,
+                                    common::RegistryScope scope = common::RegistryScope::User);
 // Removes exactly the registration's values, and nothing else.
-objectmodel::HRESULT unregisterServer();
+objectmodel::HRESULT unregisterServer(common::RegistryScope scope = common::RegistryScope::User);
 
 } // namespace ravelin::addin

@@ -8,17 +8,71 @@
 
 namespace ravelin::common {
 
-QString registryFilePath() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/ravelin-registry.ini");
+namespace {
+
+const QString kFileName = QStringLiteral("ravelin-registry.ini");
+
+// $XDG_CONFIG_DIRS, most important first; relative entries are ignored, and /etc/xdg stands in
+// when none is left.
+QStringList systemConfigDirectories() {
+    QStringList directories;
+    for (const QString& directory :
+         qEnvironmentVariable("XDG_CONFIG_DIRS").split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
+        if (QDir::isAbsolutePath(directory)) {
+            directories.append(QDir::cleanPath(directory));
+        }
+    }
+    if (directories.isEmpty()) {
+        directories.append(QStringLiteral("/etc/xdg"));
+    }
+    return directories;
+}
+
+QString rootKey(RegistryScope scope) {
+    return scope == RegistryScope::System ? QStringLiteral("HKEY_LOCAL_MACHINE")
+                                          : QStringLiteral("HKEY_CURRENT_USER");
+}
+
+} // namespace
+
+QString classesKey(RegistryScope scope) {
+    return rootKey(scope) + QStringLiteral("/Software/Classes");
+}
+
+QString editorAddinsKey(RegistryScope scope) {
+    return rootKey(scope) + QStringLiteral("/Software/Microsoft/Office/FrontPage/Addins");
+}
+
+RegistryScope requestedRegistryScope() {
+    return qEnvironmentVariable(kRegistryScopeVariable) == QLatin1String("system")
+               ? RegistryScope::System
+               : RegistryScope::User;
+}
+
+QString registryFilePath(RegistryScope scope) {
+    return registryFilePaths(scope).front();
+}
+
+QStringList registryFilePaths(RegistryScope scope) {
+    if (scope == RegistryScope::User) {
+        return {QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+                    .filePath(kFileName)};
+    }
+    QStringList paths = systemConfigDirectories();
+    for (QString& path : paths) {
+        path = QDir(path).filePath(kFileName);
+    }
+    return paths;
 }
 
 QString registryPath(std::initializer_list<QString> parts) {
     return QStringList(parts).join(QLatin1Char('/'));
 }
 
-Registry::Registry()
-    : settings_(std::make_unique<QSettings>(registryFilePath(), QSettings::IniFormat)) {}
+Registry::Registry(RegistryScope scope) : Registry(scope, registryFilePath(scope)) {}
+
+Registry::Registry(RegistryScope scope, const QString& filePath)
+    : scope_(scope), settings_(std::make_unique<QSettings>(filePath, QSettings::IniFormat)) {}
 
 Registry::~Registry() = default;
 

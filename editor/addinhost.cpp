@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QLibrary>
 #include <algorithm>
+#include <map>
 
 namespace ravelin::editor {
 
@@ -56,8 +57,29 @@ AddinHost::Entry* AddinHost::find(const QString& progId) {
 }
 
 void AddinHost::refresh() {
-    const common::Registry registry;
-    const QStringList progIds = registry.subkeys(QString::fromLatin1(common::kEditorAddinsKey));
+    // The user's registry first, then the system's in each of its folders: the first registry
+    // that lists an add-in describes it, its class and library included. A registry that
+    // cannot be parsed is passed over.
+    std::vector<std::unique_ptr<const common::Registry>> registries;
+    for (const common::RegistryScope scope :
+         {common::RegistryScope::User, common::RegistryScope::System}) {
+        for (const QString& path : common::registryFilePaths(scope)) {
+            auto registry = std::make_unique<const common::Registry>(scope, path);
+            if (registry->readable()) {
+                registries.push_back(std::move(registry));
+            }
+        }
+    }
+    QStringList progIds;
+    std::map<QString, const common::Registry*> registeredIn;
+    for (const auto& registry : registries) {
+        for (const QString& progId :
+             registry->subkeys(common::editorAddinsKey(registry->scope()))) {
+            if (registeredIn.emplace(progId, registry.get()).second) {
+                progIds.append(progId);
+            }
+        }
+    }
     std::erase_if(entries_, [&](const auto& entry) {
         return !entry->instance && !progIds.contains(entry->addIn.status.progId);
     });
@@ -68,9 +90,10 @@ void AddinHost::refresh() {
             entry = entries_.back().get();
             entry->addIn.status.progId = progId;
         }
+        const common::Registry& registry = *registeredIn.at(progId);
         const QString key =
-            common::registryPath({QString::fromLatin1(common::kEditorAddinsKey), progId});
-        const QString classes = QString::fromLatin1(common::kClassesKey);
+            common::registryPath({common::editorAddinsKey(registry.scope()), progId});
+        const QString classes = common::classesKey(registry.scope());
         AddinStatus& status = entry->addIn.status;
         status.friendlyName = registry.value(key + QStringLiteral("/FriendlyName")).toString();
         if (status.friendlyName.isEmpty()) {

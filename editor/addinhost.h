@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// The page editor's add-ins: those registered for it under the current user, loaded from
+// The page editor's add-ins: those registered for it under the current user or for every user
+// (a user's registration of an add-in wins over the system's), loaded from
 // their libraries through the class factory, connected and disconnected. Libraries stay
 // loaded for the rest of the session once loaded: a window an add-in opened may outlive its
 // connection.

@@ -68,6 +68,9 @@ int main(int argc, char* argv[]) {
     }
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    // Only the registration made here: none of the machine's, and none written for every user.
+    qputenv("XDG_CONFIG_DIRS", config.filePath(QStringLiteral("xdg")).toUtf8());
+    qunsetenv("RAVELIN_REGISTRY_SCOPE");
     qputenv("RAVELIN_VERSION_URL", "http://127.0.0.1:9/version.txt"); // no update check
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);

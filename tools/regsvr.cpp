@@ -1,9 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// regsvr [-u] LIBRARY: registers an in-process component for the current user by calling its
-// DllRegisterServer (DllUnregisterServer with -u), and says in one line how that went.
+// regsvr [-u] [--system] LIBRARY: registers an in-process component for the current user by
+// calling its DllRegisterServer (DllUnregisterServer with -u), and says in one line how that
+// went. With --system (root only) the registration is for every user of the machine: the entry
+// points take no arguments, so the scope is handed over in RAVELIN_REGISTRY_SCOPE.
 // Exit status 0 when it succeeded, 1 otherwise.
+#include "common/registry.h"
 #include "objectmodel/com.h"
 
 #include <QCoreApplication>
@@ -12,6 +15,7 @@
 #include <QLibrary>
 #include <QStringList>
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -27,12 +31,24 @@ int fail(const QString& message) {
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments().mid(1);
-    const bool unregister = args.size() == 2 && args.front() == QLatin1String("-u");
-    if (unregister) {
+    bool unregister = false;
+    bool system = false;
+    while (args.size() > 1 &&
+           (args.front() == QLatin1String("-u") || args.front() == QLatin1String("--system"))) {
+        (args.front() == QLatin1String("-u") ? unregister : system) = true;
         args.removeFirst();
     }
     if (args.size() != 1 || args.front().startsWith(QLatin1Char('-'))) {
-        return fail(QStringLiteral("usage: regsvr [-u] LIBRARY"));
+        return fail(QStringLiteral("usage: regsvr [-u] [--system] LIBRARY"));
+    }
+    if (system && geteuid() != 0) {
+        return fail(QStringLiteral("--system registers for every user of this machine and needs "
+                                   "root; run it as root, e.g. with sudo"));
+    }
+    if (system) {
+        qputenv(ravelin::common::kRegistryScopeVariable, "system");
+    } else {
+        qunsetenv(ravelin::common::kRegistryScopeVariable);
     }
 
     const QFileInfo file(args.front());
@@ -56,6 +72,7 @@ int main(int argc, char* argv[]) {
                         .arg(entryPoint, path)
                         .arg(static_cast<std::uint32_t>(hr), 8, 16, QLatin1Char('0')));
     }
-    std::printf("%s in %s succeeded.\n", entryPoint, qPrintable(path));
+    std::printf("%s in %s succeeded%s.\n", entryPoint, qPrintable(path),
+                system ? " for every user" : "");
     return 0;
 }

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// A page editor for one test, with the real add-in library registered by regsvr: a home and
-// config folder of the test's own, answers for the editor's questions, and every message box
-// caught, the editor's own and the real ones the add-in shows.
+// A page editor for one test, with the real add-in library registered by regsvr: a home, a
+// config folder and system config folders of the test's own, answers for the editor's
+// questions, and every message box caught, the editor's own and the real ones the add-in shows.
 #pragma once
 
 #include "common/registry.h"
@@ -46,9 +46,13 @@ protected:
         ASSERT_TRUE(folder.isValid());
         saved = {{"HOME", qgetenv("HOME")},
                  {"XDG_CONFIG_HOME", qgetenv("XDG_CONFIG_HOME")},
+                 {"XDG_CONFIG_DIRS", qgetenv("XDG_CONFIG_DIRS")},
                  {"RAVELIN_VERSION_URL", qgetenv("RAVELIN_VERSION_URL")}};
         qputenv("HOME", folder.filePath(QStringLiteral("home")).toUtf8());
         qputenv("XDG_CONFIG_HOME", configFolder().toUtf8());
+        // The machine's own /etc/xdg may hold registrations: two empty folders stand for it.
+        qputenv("XDG_CONFIG_DIRS",
+                (systemConfigFolder(0) + QLatin1Char(':') + systemConfigFolder(1)).toUtf8());
         // A port nothing listens on: the wizard's update check stays on this machine.
         qputenv("RAVELIN_VERSION_URL", "http://127.0.0.1:9/version.txt");
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, configFolder());
@@ -67,10 +71,19 @@ protected:
     }
 
     QString configFolder() const { return folder.filePath(QStringLiteral("config")); }
+    // The system config folders, most important first.
+    QString systemConfigFolder(int index) const {
+        return folder.filePath(QStringLiteral("xdg-%1").arg(index));
+    }
 
-    static RegsvrRun regsvr(const QStringList& arguments) {
+    // Runs regsvr, or `program` with regsvr's path and the arguments after it.
+    static RegsvrRun regsvr(const QStringList& arguments, const QStringList& program = {}) {
         QProcess process;
-        process.start(kRegsvr, arguments);
+        if (program.isEmpty()) {
+            process.start(kRegsvr, arguments);
+        } else {
+            process.start(program.front(), program.mid(1) + QStringList{kRegsvr} + arguments);
+        }
         process.waitForFinished(30000);
         return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
                 QString::fromLocal8Bit(process.readAllStandardOutput()),

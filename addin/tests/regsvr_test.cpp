@@ -1,15 +1,17 @@
 // SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// regsvr with the real add-in library: what registration writes to the user's registry and
-// what unregistration takes away.
+// regsvr with the real add-in library: what registration writes to the user's registry or, with
+// --system, to the system registry, and what unregistration takes away.
 #include "addin/tests/editorfixture.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QStandardPaths>
 #include <map>
+#include <unistd.h>
 
 namespace ravelin::addin::testing {
 namespace {
@@ -30,21 +32,40 @@ Values registryValues() {
     return values;
 }
 
+// Every value in one registry file, read as plain INI.
+Values fileValues(const QString& file) {
+    const QSettings settings(file, QSettings::IniFormat);
+    Values values;
+    for (const QString& path : settings.allKeys()) {
+        values[path] = settings.value(path).toString();
+    }
+    return values;
+}
+
 class RegsvrTest : public EditorTest {
 protected:
-    // What registering the library at `path` must write, and nothing more.
-    static Values registration(const QString& clsid, const QString& path) {
+    // What registering the library at `path` must write, and nothing more; below
+    // HKEY_LOCAL_MACHINE for every user.
+    static Values registration(const QString& clsid, const QString& path,
+                               const QString& root = QStringLiteral("HKEY_CURRENT_USER")) {
+        const auto rooted = [&root](QString key) {
+            return key.replace(QStringLiteral("HKEY_CURRENT_USER"), root);
+        };
         return {
-            {kAddinKey + QStringLiteral("/FriendlyName"),
+            {rooted(kAddinKey + QStringLiteral("/FriendlyName")),
              QStringLiteral("Ravelin Website Payments")},
-            {kAddinKey + QStringLiteral("/Description"),
+            {rooted(kAddinKey + QStringLiteral("/Description")),
              QStringLiteral("Create PayPal Purchase Buttons")},
-            {kAddinKey + QStringLiteral("/LoadBehavior"), QStringLiteral("3")},
-            {kProgIdClass, clsid},
-            {QStringLiteral("HKEY_CURRENT_USER/Software/Classes/CLSID/%1/InprocServer32/@")
-                 .arg(clsid),
+            {rooted(kAddinKey + QStringLiteral("/LoadBehavior")), QStringLiteral("3")},
+            {rooted(kProgIdClass), clsid},
+            {rooted(QStringLiteral("HKEY_CURRENT_USER/Software/Classes/CLSID/%1/InprocServer32/@")
+                        .arg(clsid)),
              path},
         };
+    }
+
+    QString systemRegistry(int folder) const {
+        return QDir(systemConfigFolder(folder)).filePath(QStringLiteral("ravelin-registry.ini"));
     }
 };
 
@@ -140,8 +161,12 @@ TEST_P(RegsvrFailure, SaysWhyInOneLineAndExitsWithOne) {
 INSTANTIATE_TEST_SUITE_P(
     Runs, RegsvrFailure,
     ::testing::Values(
-        BadRun{"NoLibrary", {}, "usage: regsvr [-u] LIBRARY"},
-        BadRun{"UnknownOption", {"-x", "LIBRARY"}, "usage: regsvr [-u] LIBRARY"},
+        BadRun{"NoLibrary", {}, "usage: regsvr [-u] [--system] LIBRARY"},
+        BadRun{"UnknownOption", {"-x", "LIBRARY"}, "usage: regsvr [-u] [--system] LIBRARY"},
+        BadRun{"SystemWithoutLibrary", {"--system"}, "usage: regsvr [-u] [--system] LIBRARY"},
+        BadRun{"UnregisterSystemWithoutLibrary",
+               {"-u", "--system"},
+               "usage: regsvr [-u] [--system] LIBRARY"},
         BadRun{"MissingFile", {"/nonexistent/libgone.so"}, "/nonexistent/libgone.so: no such file"},
         BadRun{"NotALibrary", {"NOTALIBRARY"}, "cannot load"},
         BadRun{"NoEntryPoint", {"QTCORE"}, "has no entry point DllRegisterServer"},
@@ -163,6 +188,96 @@ TEST_F(RegsvrTest, ARegistryThatCannotBeWrittenIsAFailure) {
             .arg(QFileInfo(kLibrary).absoluteFilePath())))
         << run.errors.toStdString();
 }
+
+TEST_F(RegsvrTest, ForEveryUserWritesExactlyTheRegistrationToTheFirstSystemFolderAndTakesItAway) {
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "only root registers for every user; the refusal is tested on its own";
+    }
+    const Values others = {
+        {QStringLiteral("HKEY_LOCAL_MACHINE/Software/Microsoft/Office/FrontPage/Addins/"
+                        "Other.Addin/FriendlyName"),
+         QStringLiteral("Another add-in")},
+        {QStringLiteral("HKEY_LOCAL_MACHINE/Software/Classes/.html/@"), QStringLiteral("htmlfile")},
+    };
+    {
+        QDir().mkpath(systemConfigFolder(0));
+        QSettings settings(systemRegistry(0), QSettings::IniFormat);
+        for (const auto& [path, value] : others) {
+            settings.setValue(path, value);
+        }
+    }
+    const QString library = QFileInfo(kLibrary).absoluteFilePath();
+
+    const RegsvrRun run = regsvr({QStringLiteral("--system"), kLibrary});
+
+    EXPECT_EQ(run.exitCode, 0) << run.errors.toStdString();
+    EXPECT_EQ(run.output,
+              QStringLiteral("DllRegisterServer in %1 succeeded for every user.\n").arg(library));
+    Values values = fileValues(systemRegistry(0));
+    const QString clsid =
+        values[QStringLiteral("HKEY_LOCAL_MACHINE/Software/Classes/RAVELIN.template/CLSID/@")];
+    Values expected = registration(clsid, library, QStringLiteral("HKEY_LOCAL_MACHINE"));
+    expected.insert(others.begin(), others.end());
+    EXPECT_EQ(values, expected);
+    EXPECT_FALSE(clsid.isEmpty());
+    EXPECT_TRUE(registryValues().empty()) << "the user's registry is not touched";
+    EXPECT_FALSE(QFileInfo::exists(systemRegistry(1))) << "only the first folder is written";
+
+    const RegsvrRun removal = regsvr({QStringLiteral("-u"), QStringLiteral("--system"), kLibrary});
+
+    EXPECT_EQ(removal.exitCode, 0) << removal.errors.toStdString();
+    EXPECT_EQ(removal.output,
+              QStringLiteral("DllUnregisterServer in %1 succeeded for every user.\n").arg(library));
+    EXPECT_EQ(fileValues(systemRegistry(0)), others);
+}
+
+TEST_F(RegsvrTest, AScopeLeftInTheEnvironmentDoesNotMakeAPlainRegistrationSystemWide) {
+    qputenv(common::kRegistryScopeVariable, "system");
+    const RegsvrRun run = regsvr({kLibrary});
+    qunsetenv(common::kRegistryScopeVariable);
+
+    EXPECT_EQ(run.exitCode, 0) << run.errors.toStdString();
+    EXPECT_EQ(registryValues().size(), 5U);
+    EXPECT_FALSE(QFileInfo::exists(systemRegistry(0)));
+}
+
+class RegsvrNotRoot : public RegsvrTest, public ::testing::WithParamInterface<QStringList> {};
+
+TEST_P(RegsvrNotRoot, RefusesToRegisterForEveryUserInOneLine) {
+    QStringList asOtherUser; // run as is when not root, else as the user nobody
+    if (geteuid() == 0) {
+        const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+        if (setpriv.isEmpty()) {
+            GTEST_SKIP() << "running as root without setpriv to become another user";
+        }
+        asOtherUser = {setpriv, QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
+                       QStringLiteral("--clear-groups")};
+        if (QProcess::execute(setpriv, asOtherUser.mid(1) + QStringList{QStringLiteral("test"),
+                                                                        QStringLiteral("-x"),
+                                                                        kRegsvr}) != 0) {
+            GTEST_SKIP() << "the user nobody cannot run " << kRegsvr.toStdString();
+        }
+    }
+
+    const RegsvrRun run = regsvr(GetParam() + QStringList{kLibrary}, asOtherUser);
+
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.output.isEmpty());
+    EXPECT_EQ(run.errors,
+              QStringLiteral("regsvr: --system registers for every user of this machine and needs "
+                             "root; run it as root, e.g. with sudo\n"));
+    EXPECT_FALSE(QFileInfo::exists(systemRegistry(0)));
+    EXPECT_TRUE(registryValues().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, RegsvrNotRoot,
+    ::testing::Values(QStringList{QStringLiteral("--system")},
+                      QStringList{QStringLiteral("-u"), QStringLiteral("--system")},
+                      QStringList{QStringLiteral("--system"), QStringLiteral("-u")}),
+    [](const auto& info) {
+        return info.param.join(QString()).remove(QLatin1Char('-')).toStdString();
+    });
 
 } // namespace
 } // namespace ravelin::addin::testing
