@@ -1,28 +1,55 @@
 // SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// page-editor [PAGE]: edits one HTML page, with the add-ins registered for the current user.
+// page-editor [PAGE]: edits one HTML page, with the add-ins registered for the current user and
+// for every user.
+#include "common/qstr.h"
 #include "editor/pageeditor.h"
+#include "ravelin/version.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QTimer>
+#include <string_view>
+
+namespace {
+
+// --help and --version only print, which needs no display.
+bool onlyPrints(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "-h" || argument == "--help" || argument == "-v" ||
+            argument == "--version") {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("page-editor"));
-    // The editor's window is the main one: add-in windows left open close with it.
-    QApplication::setQuitOnLastWindowClosed(false);
-
+    QCoreApplication::setApplicationName(QStringLiteral("page-editor"));
+    QCoreApplication::setApplicationVersion(ravelin::common::qstr(ravelin::version::kRelease));
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QApplication::translate("main", "Edits one HTML page as source text, with the add-ins "
-                                        "registered for the current user."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "main", "Edits one HTML page as source text, with the add-ins registered for the current "
+                "user and for every user."));
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addPositionalArgument(
         QStringLiteral("page"),
-        QApplication::translate("main", "The page to open; a new blank page when left out."),
+        QCoreApplication::translate("main", "The page to open; a new blank page when left out."),
         QStringLiteral("[page]"));
+    if (onlyPrints(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        parser.process(app); // prints and exits
+        return 0;
+    }
+
+    QApplication app(argc, argv);
+    // The editor's window is the main one: add-in windows left open close with it.
+    QApplication::setQuitOnLastWindowClosed(false);
     parser.process(app);
 
     ravelin::editor::PageEditor editor;
