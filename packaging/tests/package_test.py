@@ -6,9 +6,10 @@
 # (dpkg-deb -x) and its programs run from there.
 #
 #   package_test.py --build DIR --source DIR --work DIR --version X.Y.Z --probe LIB
-#                   --programs "a b c" CHECK
+#                   --programs "a b c" --other-packages "x y" CHECK
 #
-# CHECK "build" makes and unpacks the package into WORK; every other check reads it there.
+# CHECK "build" makes the packages and unpacks them into WORK ("ravelin" into WORK/root, each
+# other package into WORK/NAME-root); every other check reads them there.
 import argparse
 import configparser
 import os
@@ -57,6 +58,7 @@ class Package:
         self.arch = run(["dpkg", "--print-architecture"]).stdout.strip()
         self.multiarch = run(["dpkg-architecture", "-qDEB_HOST_MULTIARCH"]).stdout.strip()
         self.deb = self.work / f"ravelin_{args.version}_{self.arch}.deb"
+        self.others = args.other_packages.split()
         self.bin = self.root / "usr/bin"
         self.addin = self.root / "usr/lib" / self.multiarch / "ravelin" / ADDIN_NAME
         self.programs = args.programs.split()
@@ -80,8 +82,15 @@ class Package:
         })
         return env
 
-    def files(self):
-        return sorted(p for p in self.root.rglob("*") if p.is_file() or p.is_symlink())
+    def other_deb(self, name):
+        return self.work / f"{name}_{self.args.version}_{self.arch}.deb"
+
+    def other_root(self, name):
+        return self.work / f"{name}-root"
+
+    def files(self, root=None):
+        root = root or self.root
+        return sorted(p for p in root.rglob("*") if p.is_file() or p.is_symlink())
 
 
 def registration(root_key, library):
@@ -142,11 +151,16 @@ def check_build(package):
                 "-B", package.work], cwd=package.work, timeout=600)
     check(made.returncode == 0, f"cpack failed:\n{made.stdout}\n{made.stderr}")
     debs = sorted(package.work.glob("*.deb"))
-    check(debs == [package.deb], f"expected {package.deb.name}, made {[d.name for d in debs]}")
-    for option, folder in (("-x", package.root), ("-e", package.control)):
-        unpacked = run(["dpkg-deb", option, package.deb, folder])
+    expected = sorted([package.deb] + [package.other_deb(name) for name in package.others])
+    check(debs == expected, f"expected {[d.name for d in expected]}, made {[d.name for d in debs]}")
+    unpacking = [("-x", package.deb, package.root), ("-e", package.deb, package.control)]
+    unpacking += [("-x", package.other_deb(name), package.other_root(name))
+                  for name in package.others]
+    for option, deb, folder in unpacking:
+        unpacked = run(["dpkg-deb", option, deb, folder])
         check(unpacked.returncode == 0, unpacked.stderr)
-    print(run(["dpkg-deb", "--info", package.deb]).stdout)
+    for deb in debs:
+        print(run(["dpkg-deb", "--info", deb]).stdout)
 
 
 def check_contents(package):
@@ -199,17 +213,37 @@ def check_icons(package):
 
 
 def check_no_build_paths(package):
+    roots = [package.root] + [package.other_root(name) for name in package.others]
     for folder in {package.args.build, package.args.source}:
         needle = os.fsencode(os.path.realpath(folder))
-        found = [str(p.relative_to(package.root)) for p in package.files()
+        found = [str(p) for root in roots for p in package.files(root)
                  if needle in p.read_bytes()]
         check(not found, f"{folder} is written into {found}")
 
 
+def check_kate_plugin(package):
+    name = "ravelin-kate-plugin"
+    if name not in package.others:
+        print("SKIPPED: the Kate plugin is not built here (no KDE Frameworks 5)")
+        return
+    root = package.other_root(name)
+    files = sorted(str(p.relative_to(root)) for p in package.files(root))
+    check(files == [f"usr/lib/{package.multiarch}/qt5/plugins/ktexteditor/ravelinwizard.so",
+                    f"usr/share/doc/{name}/changelog.gz", f"usr/share/doc/{name}/copyright"],
+          f"{name} holds {files}")
+    depends = run(["dpkg-deb", "-f", package.other_deb(name), "Depends"]).stdout
+    check(f"ravelin (= {package.args.version})" in depends and "libkf5texteditor5" in depends,
+          f"{name} depends on {depends}")
+    check("kf5" not in run(["dpkg-deb", "-f", package.deb, "Depends"]).stdout.lower(),
+          "the ravelin package needs KDE Frameworks")
+
+
 def check_version(package):
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
     for program, expected in (("ravelin-button", package.args.version),
-                              ("page-editor", f"page-editor {package.args.version}")):
-        shown = run([package.bin / program, "--version"])
+                              ("page-editor", f"page-editor {package.args.version}"),
+                              ("ravelin-wizard", f"ravelin-wizard {package.args.version}")):
+        shown = run([package.bin / program, "--version"], env=env)
         check(shown.returncode == 0 and shown.stdout.strip() == expected,
               f"{program} --version: {shown.returncode} {shown.stdout!r} {shown.stderr!r}")
 
@@ -383,11 +417,10 @@ def check_metainfo(package):
 
 
 def help_text(package, program):
-    shown = run([package.bin / program, "--help"])
-    if shown.returncode != 0:  # regsvr has no --help: its usage line names its options
-        shown = run([package.bin / program])
-        return shown.stderr
-    return shown.stdout
+    """What --help shows; for regsvr, which has none, its usage line."""
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+    shown = run([package.bin / program, "--help"], env=env)
+    return shown.stdout if shown.returncode == 0 else shown.stderr
 
 
 def check_manual_pages(package):
@@ -404,7 +437,7 @@ def check_manual_pages(package):
             check(re.search(rf"^{section}$", text, re.MULTILINE), f"{page.name} has no {section}")
         if (package.bin / program).is_file():
             options = set(re.findall(r"(?<![\w-])--?[a-z][a-z-]*", help_text(package, program)))
-            options -= {"-platform", "-style"} if program == "page-editor" else set()
+            options -= {"-platform", "-style"}  # Qt's own, as --help-all lists them
             missing = sorted(o for o in options if not re.search(rf"(?<![\w-]){o}\b", text))
             check(not missing, f"{page.name} does not tell of {missing}")
 
@@ -478,9 +511,10 @@ def check_bash_completion(package):
 
 
 def check_lintian(package):
-    linted = run(["lintian", "--info", package.deb], timeout=600)
+    debs = [package.deb] + [package.other_deb(name) for name in package.others]
+    linted = run(["lintian", "--info"] + debs, timeout=600)
     print(linted.stdout)
-    tags = re.findall(r"^([EW]): ravelin[^:]*: (\S+)", linted.stdout, re.MULTILINE)
+    tags = re.findall(r"^([EW]): [a-z0-9.+-]+(?: [a-z]+)?: (\S+)", linted.stdout, re.MULTILINE)
     errors = sorted({tag for kind, tag in tags if kind == "E"})
     check(not errors, f"lintian errors: {errors}")
     readme = (pathlib.Path(package.args.source) / "packaging/README.md").read_text()
@@ -495,7 +529,7 @@ CHECKS = {name[len("check_"):].replace("_", "-"): function
 
 def main():
     parser = argparse.ArgumentParser()
-    for option in ("build", "source", "work", "version", "probe", "programs"):
+    for option in ("build", "source", "work", "version", "probe", "programs", "other-packages"):
         parser.add_argument("--" + option, required=True)
     parser.add_argument("check", choices=sorted(CHECKS))
     args = parser.parse_args()
