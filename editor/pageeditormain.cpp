@@ -3,6 +3,7 @@
 //
 // page-editor [PAGE]: edits one HTML page, with the add-ins registered for the current user and
 // for every user.
+#include "common/helpversion.h"
 #include "common/qstr.h"
 #include "editor/pageeditor.h"
 #include "ravelin/version.h"
@@ -10,23 +11,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QTimer>
-#include <string_view>
-
-namespace {
-
-// --help and --version only print, which needs no display.
-bool onlyPrints(int argc, char* argv[]) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument = argv[i];
-        if (argument == "-h" || argument == "--help" || argument == "-v" ||
-            argument == "--version") {
-            return true;
-        }
-    }
-    return false;
-}
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("page-editor"));
@@ -41,7 +25,7 @@ int main(int argc, char* argv[]) {
         QStringLiteral("page"),
         QCoreApplication::translate("main", "The page to open; a new blank page when left out."),
         QStringLiteral("[page]"));
-    if (onlyPrints(argc, argv)) {
+    if (ravelin::common::asksOnlyForHelpOrVersion(argc, argv)) {
         QCoreApplication app(argc, argv);
         parser.process(app); // prints and exits
         return 0;

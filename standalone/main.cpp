@@ -5,6 +5,7 @@
 // HTML puts the button on the clipboard. With --filter it is a text filter for any editor: the
 // selection comes on standard input, and standard output gets the button in its place, or the
 // selection back unchanged when no button was inserted.
+#include "common/helpversion.h"
 #include "common/qstr.h"
 #include "ravelin/version.h"
 #include "standalone/filter.h"
@@ -90,13 +91,10 @@ int runClipboard(QApplication& app, TerminationSignals& termination) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    catchTerminationSignals();
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("ravelin-wizard"));
-    QApplication::setApplicationVersion(ravelin::common::qstr(ravelin::version::kRelease));
-
+    QCoreApplication::setApplicationName(QStringLiteral("ravelin-wizard"));
+    QCoreApplication::setApplicationVersion(ravelin::common::qstr(ravelin::version::kRelease));
     QCommandLineParser parser;
-    parser.setApplicationDescription(QApplication::translate(
+    parser.setApplicationDescription(QCoreApplication::translate(
         "main", "Writes a PayPal payment button with the wizard. Insert HTML puts it on the "
                 "clipboard; with --filter the selection comes on standard input and the "
                 "button, or the selection unchanged, goes to standard output."));
@@ -104,8 +102,16 @@ int main(int argc, char* argv[]) {
     parser.addVersionOption();
     const QCommandLineOption filter(
         QStringLiteral("filter"),
-        QApplication::translate("main", "Work as a text filter for an editor."));
+        QCoreApplication::translate("main", "Work as a text filter for an editor."));
     parser.addOption(filter);
+    if (ravelin::common::asksOnlyForHelpOrVersion(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        parser.process(app); // prints and exits
+        return 0;
+    }
+
+    catchTerminationSignals();
+    QApplication app(argc, argv);
     parser.process(app);
 
     TerminationSignals termination;

@@ -238,8 +238,16 @@ def check_kate_plugin(package):
           "the ravelin package needs KDE Frameworks")
 
 
+def no_display():
+    """The environment of a shell without a display: --help and --version need none."""
+    env = dict(os.environ)
+    for name in ("QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"):
+        env.pop(name, None)
+    return env
+
+
 def check_version(package):
-    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+    env = no_display()
     for program, expected in (("ravelin-button", package.args.version),
                               ("page-editor", f"page-editor {package.args.version}"),
                               ("ravelin-wizard", f"ravelin-wizard {package.args.version}")):
@@ -418,8 +426,7 @@ def check_metainfo(package):
 
 def help_text(package, program):
     """What --help shows; for regsvr, which has none, its usage line."""
-    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
-    shown = run([package.bin / program, "--help"], env=env)
+    shown = run([package.bin / program, "--help"], env=no_display())
     return shown.stdout if shown.returncode == 0 else shown.stderr
 
 
