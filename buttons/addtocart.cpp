@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // The Add to Cart button: puts one item into the shopping cart, cmd "_cart" with add "1".
+#include "buttons/buttontypes.h"
 #include "buttons/money.h"
 #include "buttons/pieces.h"
 #include "buttons/text.h"
@@ -43,7 +44,7 @@ Button writeAddToCart(const AddToCartAnswers& a, const Context& context) {
         form.field("image_url", a.txtLogoATC);
     }
     writeReturnAddresses(form, summary, a.txtWebSiteSuccessATC, a.txtCancelATC);
-    chooseImage(form, summary, a.optImageButtonATC, kImgImageButtonATC, context.endpoints.images,
+    chooseImage(form, summary, a.optImageButtonATC, AddToCart::kPictures, context.endpoints.images,
                 a.txtButtonURLATC);
 
     return {summary.text(), form.render(context.endpoints.webscr)};

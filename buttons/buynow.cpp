@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // The Buy Now button: a single-item payment, cmd "_xclick".
+#include "buttons/buttontypes.h"
 #include "buttons/money.h"
 #include "buttons/pieces.h"
 #include "buttons/text.h"
@@ -52,7 +53,8 @@ Button writeBuyNow(const BuyNowAnswers& a, const Context& context) {
         form.field("handling", a.txtHandlingBN);
     }
     writeReturnAddresses(form, summary, a.txtWebSiteSuccessBN, a.txtCancelBN);
-    chooseImage(form, summary, a.optBN, kImgBN, context.endpoints.images, a.txtButtonURLBN);
+    chooseImage(form, summary, a.optBN, BuyNow::kPictures, context.endpoints.images,
+                a.txtButtonURLBN);
 
     return {summary.text(), form.render(context.endpoints.webscr)};
 }

@@ -3,6 +3,7 @@
 //
 // The Donations button: a single payment, cmd "_xclick", whose amount may be left blank for
 // the donor to fill in. It borrows the Add to Cart logo, return and cancel boxes.
+#include "buttons/buttontypes.h"
 #include "buttons/money.h"
 #include "buttons/pieces.h"
 #include "buttons/text.h"
@@ -39,7 +40,8 @@ Button writeDonate(const DonateAnswers& a, const Context& context) {
         form.field("image_url", a.txtLogoATC);
     }
     writeReturnAddresses(form, summary, a.txtWebSiteSuccessATC, a.txtCancelATC);
-    chooseImage(form, summary, a.optDON, kImgDON, context.endpoints.images, a.txtButtonURLDON);
+    chooseImage(form, summary, a.optDON, Donate::kPictures, context.endpoints.images,
+                a.txtButtonURLDON);
 
     return {summary.text(), form.render(context.endpoints.webscr)};
 }

@@ -3,6 +3,7 @@
 //
 // The Subscriptions button: a recurring payment, cmd "_xclick-subscriptions". It borrows the
 // Buy Now logo, return and cancel boxes, and takes its pictures from its own image folder.
+#include "buttons/buttontypes.h"
 #include "buttons/money.h"
 #include "buttons/pieces.h"
 #include "buttons/text.h"
@@ -64,7 +65,7 @@ Button writeSubscribe(const SubscribeAnswers& a, const Context& context) {
         form.field("p1", a.cmbNumber2SUB);
         form.field("t1", firstCharacter(a.cmbTerm2SUB));
     }
-    chooseImage(form, summary, a.optSUB, kImgSUB, context.endpoints.subscriptionImages,
+    chooseImage(form, summary, a.optSUB, Subscribe::kPictures, context.endpoints.subscriptionImages,
                 a.txtButtonURLSUB);
 
     return {summary.text(), form.render(context.endpoints.webscr)};

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // The View Cart button: shows the shopping cart, cmd "_cart" with display "1".
+#include "buttons/buttontypes.h"
 #include "buttons/pieces.h"
 #include "buttons/writers.h"
 
@@ -14,7 +15,8 @@ Button writeViewCart(const ViewCartAnswers& a, const Context& context) {
     writeOpeningFields(form, context, "_cart");
     form.openingField("display", "1", true);
 
-    chooseImage(form, summary, a.optVC, kImgVC, context.endpoints.images, a.txtButtonURLVC);
+    chooseImage(form, summary, a.optVC, ViewCart::kPictures, context.endpoints.images,
+                a.txtButtonURLVC);
 
     return {summary.text(), form.render(context.endpoints.webscr)};
 }

@@ -54,18 +54,4 @@ inline constexpr std::array<std::string_view, 5> kCurrencyCaptions = {
     "US Dollar ($)", "British Pound Sterling (£)", "Euro (EUR)", "Canadian Dollar (C$)",
     "Japanese Yen (¥)"};
 
-// Image names (the Tag of each image control) of the standard button pictures, by option index.
-inline constexpr std::array<std::string_view, 8> kImgBN = {
-    "x-click-but01.gif", "x-click-but03.gif", "x-click-but02.gif", "x-click-but23.gif",
-    "x-click-but9.gif",  "x-click-butcc.gif", "x-click-but5.gif",  "x-click-but6.gif"};
-inline constexpr std::array<std::string_view, 5> kImgImageButtonATC = {
-    "sc-but-01.gif", "sc-but-02.gif", "sc-but-03.gif", "x-click-but10.gif", "x-click-but22.gif"};
-inline constexpr std::array<std::string_view, 3> kImgVC = {"view_cart.gif", "view_cart_03.gif",
-                                                           "view_cart_02.gif"};
-inline constexpr std::array<std::string_view, 4> kImgDON = {
-    "x-click-but04.gif", "x-click-but21.gif", "x-click-but11.gif", "x-click-butcc-donate.gif"};
-inline constexpr std::array<std::string_view, 8> kImgSUB = {
-    "x-click-but20.gif", "x-click-but30.gif", "x-click-but31.gif", "x-click-butcc-subscribe.gif",
-    "x-click-butcc.gif", "x-click-but24.gif", "x-click-but28.gif", "x-click-but29.gif"};
-
 } // namespace ravelin::buttons

@@ -4,8 +4,8 @@
 // Reading a JSON object of answers into a button type's answers, and describing the keys.
 #pragma once
 
+#include "buttons/buttontypes.h"
 #include "buttons/text.h"
-#include "cli/buttontypes.h"
 
 #include <QJsonObject>
 #include <QJsonValue>
@@ -16,6 +16,12 @@
 #include <string>
 
 namespace ravelin::cli {
+
+using buttons::AnswerKey;
+using buttons::OptionIndex;
+
+// The Setup page box that gives the account address, accepted by every type.
+inline constexpr std::string_view kEmailKey = "txtEmail";
 
 // Quotes a text as a JSON string.
 std::string jsonQuoted(std::string_view text);

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // ravelin-button: writes one payment button from a file of answers, as the wizard would.
+#include "buttons/buttontypes.h"
 #include "cli/answerfile.h"
-#include "cli/buttontypes.h"
 #include "common/settings.h"
 #include "ravelin/version.h"
 
@@ -55,7 +55,7 @@ bool write(std::string_view text) {
 
 std::string typeNames() {
     std::string names;
-    cli::forEachButtonType([&]<typename Type>() {
+    buttons::forEachButtonType([&]<typename Type>() {
         names += names.empty() ? "" : ", ";
         names += Type::kName;
     });
@@ -132,7 +132,7 @@ std::string helpText() {
             "\n"
             "The account address is --account, else the answer \"txtEmail\", else the address "
             "the wizard\nlast stored, else empty.\n";
-    cli::forEachButtonType([&]<typename Type>() {
+    buttons::forEachButtonType([&]<typename Type>() {
         text += "\n  ";
         text += Type::kName;
         text += " (";
@@ -199,7 +199,7 @@ int main(int argc, char** argv) {
         return fail({"no button type given; expected one of " + typeNames()});
     }
 
-    if (!cli::withButtonType(arguments.type, []<typename>() {})) {
+    if (!buttons::withButtonType(arguments.type, []<typename>() {})) {
         return fail(
             {"unknown button type \"" + arguments.type + "\"; expected one of " + typeNames()});
     }
@@ -213,7 +213,7 @@ int main(int argc, char** argv) {
 
     std::optional<BadInput> problem;
     buttons::Button button;
-    cli::withButtonType(arguments.type, [&]<typename Type>() {
+    buttons::withButtonType(arguments.type, [&]<typename Type>() {
         typename Type::Answers typed;
         std::optional<std::string> email;
         if (std::string error = cli::applyAnswers<Type>(answers, typed, email); !error.empty()) {

@@ -4,50 +4,60 @@
 // The option groups of the pages and the boxes that depend on them.
 #pragma once
 
-#include "buttons/writers.h"
+#include "buttons/buttontypes.h"
 
 #include <array>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace ravelin::wizard {
 
 // A button-image page: options NAME_0 .. NAME_(standard() - 1) each paired with the picture of
 // the same index, which shows the standard image of that index, and the custom-image option
-// NAME_standard(), which goes with the address box.
+// NAME_standard(), which goes with the address box. The pictures are named as the options,
+// "img" in place of "opt": optBN_2 and imgBN_2.
 struct ImageGroup {
     std::string_view options;
-    std::string_view images;
     std::span<const std::string_view> imageNames; // the standard images, by option index
     std::string_view addressBox;
 
     constexpr int standard() const { return static_cast<int>(imageNames.size()); }
+    std::string images() const { return "img" + std::string(options.substr(3)); }
 };
 
-inline constexpr std::array<ImageGroup, 5> kImageGroups = {{
-    {"optBN", "imgBN", buttons::kImgBN, "txtButtonURLBN"},
-    {"optImageButtonATC", "imgImageButtonATC", buttons::kImgImageButtonATC, "txtButtonURLATC"},
-    {"optVC", "imgVC", buttons::kImgVC, "txtButtonURLVC"},
-    {"optDON", "imgDON", buttons::kImgDON, "txtButtonURLDON"},
-    {"optSUB", "imgSUB", buttons::kImgSUB, "txtButtonURLSUB"},
-}};
+// The button-image page of each button type, in the order of buttons::ButtonTypes.
+inline constexpr auto kImageGroups = [] {
+    std::array<ImageGroup, buttons::kButtonTypeCount> groups{};
+    std::size_t i = 0;
+    buttons::forEachButtonType([&]<typename Type>() {
+        groups[i++] = {buttons::pictureKey<Type>().name, Type::kPictures,
+                       buttons::pictureAddressKey<Type>().name};
+    });
+    return groups;
+}();
 
-// A box that is enabled exactly while one option is selected.
+// A box that is enabled exactly while one option, GROUP_index, is selected.
 struct DependentBox {
-    std::string_view option;
+    std::string_view group;
+    int index;
     std::string_view box;
+
+    std::string option() const { return std::string(group) + '_' + std::to_string(index); }
 };
 
-inline constexpr std::array<DependentBox, 8> kDependentBoxes = {{
-    {"optBN_8", "txtButtonURLBN"},
-    {"optImageButtonATC_5", "txtButtonURLATC"},
-    {"optVC_3", "txtButtonURLVC"},
-    {"optDON_4", "txtButtonURLDON"},
-    {"optSUB_8", "txtButtonURLSUB"},
-    {"optNoteATC_0", "txtNoteATC"},
-    {"optNoteDON_0", "txtNoteDON"},
+// The address box of each custom-image option, then the note and payment-count boxes.
+inline constexpr auto kDependentBoxes = [] {
+    std::array<DependentBox, kImageGroups.size() + 3> boxes{};
+    std::size_t i = 0;
+    for (const ImageGroup& group : kImageGroups) {
+        boxes[i++] = {group.options, group.standard(), group.addressBox};
+    }
+    boxes[i++] = {"optNoteATC", 0, "txtNoteATC"};
+    boxes[i++] = {"optNoteDON", 0, "txtNoteDON"};
     // Only "Stop charging after" uses the number of payments.
-    {"optRecurSUB_1", "cmbStopSUB"},
-}};
+    boxes[i++] = {"optRecurSUB", 1, "cmbStopSUB"};
+    return boxes;
+}();
 
 } // namespace ravelin::wizard

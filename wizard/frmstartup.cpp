@@ -35,10 +35,23 @@ namespace {
 
 // The panels over the tab strip, bottom to top: the examples panel, the Setup page and the
 // first page of each type, then the later pages, which lie over the first ones.
-constexpr std::array<std::string_view, 18> kStackedPanels = {
-    "frmExamples", "grpSTART_1", "fmATC_1", "fmVC_1",  "fmBN_1",  "fmDON_1",
-    "fmSUB_1",     "fmATC_2",    "fmATC_3", "fmATC_4", "fmVC_2",  "fmBN_2",
-    "fmBN_3",      "fmBN_4",     "fmBN_5",  "fmDON_2", "fmSUB_2", "fmSUB_3"};
+constexpr auto kStackedPanels = [] {
+    const auto isFirstPage = [](std::string_view panel) {
+        return std::any_of(kButtonTabs.begin(), kButtonTabs.end(),
+                           [&](const ButtonTab& tab) { return tab.panels[0] == panel; });
+    };
+    std::array<std::string_view, 1 + kResetPanels.size()> panels{"frmExamples", kSetupPanel};
+    std::size_t i = 2;
+    for (const ButtonTab& tab : kButtonTabs) {
+        panels[i++] = tab.panels[0];
+    }
+    for (std::string_view panel : kResetPanels) {
+        if (panel != kSetupPanel && !isFirstPage(panel)) {
+            panels[i++] = panel;
+        }
+    }
+    return panels;
+}();
 
 // The six tabs of the tab strip fit its width with a little less room beside each caption.
 class CompactTabStyle : public QProxyStyle {
@@ -153,7 +166,7 @@ void FrmStartup::connectPages() {
     for (const ImageGroup& group : kImageGroups) {
         for (int i = 0; i < group.standard(); ++i) {
             const QString index = '_' + QString::number(i);
-            auto* image = findChild<common::ClickLabel*>(qstr(group.images) + index);
+            auto* image = findChild<common::ClickLabel*>(qstr(group.images()) + index);
             auto* option = findChild<QAbstractButton*>(qstr(group.options) + index);
             QWidget* box = mstartup::control(*this, group.addressBox);
             if (image == nullptr || option == nullptr) {
@@ -171,7 +184,7 @@ void FrmStartup::connectPages() {
     // Address, note and payment-count boxes are enabled exactly while their option is
     // selected: selecting another option of the group turns the enabling one off.
     for (const DependentBox& dependent : kDependentBoxes) {
-        auto* option = named<QAbstractButton>(*this, dependent.option);
+        auto* option = named<QAbstractButton>(*this, dependent.option());
         QWidget* box = mstartup::control(*this, dependent.box);
         if (option == nullptr || box == nullptr) {
             continue;
@@ -260,7 +273,7 @@ void FrmStartup::nextClicked(const ButtonTab& tab) {
     page_ = static_cast<qint16>(step->page);
     setButtonStates(tab);
     if (step->runsWriter) {
-        mstartup::writeButton(tab.tab, *this, writerContext());
+        mstartup::writeButton(tab, *this, writerContext());
     }
     showPanel(step->show);
     hidePanel(step->hide);

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wizard/mstartup.h"
 
-#include "buttons/answerkeys.h"
+#include "buttons/buttontypes.h"
 #include "common/qstr.h"
 
 #include <QAbstractButton>
@@ -83,30 +83,6 @@ Answers readAnswers(const QWidget& window, const std::array<buttons::AnswerKey<A
     return answers;
 }
 
-} // namespace
-
-buttons::BuyNowAnswers readBuyNow(const QWidget& w) {
-    return readAnswers(w, buttons::kBuyNowKeys);
-}
-
-buttons::AddToCartAnswers readAddToCart(const QWidget& w) {
-    return readAnswers(w, buttons::kAddToCartKeys);
-}
-
-buttons::ViewCartAnswers readViewCart(const QWidget& w) {
-    return readAnswers(w, buttons::kViewCartKeys);
-}
-
-buttons::DonateAnswers readDonate(const QWidget& w) {
-    return readAnswers(w, buttons::kDonateKeys);
-}
-
-buttons::SubscribeAnswers readSubscribe(const QWidget& w) {
-    return readAnswers(w, buttons::kSubscribeKeys);
-}
-
-namespace {
-
 void fill(QWidget& window, std::string_view name, const std::string& text) {
     auto* box = qobject_cast<QPlainTextEdit*>(control(window, name));
     if (box == nullptr) {
@@ -118,35 +94,17 @@ void fill(QWidget& window, std::string_view name, const std::string& text) {
 
 } // namespace
 
-void writeButton(Tab tab, QWidget& window, const buttons::Context& context) {
-    const ButtonTab* info = buttonTab(static_cast<int>(tab));
-    if (info == nullptr) {
-        return;
-    }
-    buttons::Button button;
-    switch (tab) {
-    case Tab::AddToCart:
-        button = buttons::writeAddToCart(readAddToCart(window), context);
-        break;
-    case Tab::ViewCart:
-        button = buttons::writeViewCart(readViewCart(window), context);
-        fill(window, info->logBox, button.summary);
-        fill(window, info->htmlBox, button.html);
-        return;
-    case Tab::BuyNow:
-        button = buttons::writeBuyNow(readBuyNow(window), context);
-        break;
-    case Tab::Donate:
-        button = buttons::writeDonate(readDonate(window), context);
-        break;
-    case Tab::Subscriptions:
-        button = buttons::writeSubscribe(readSubscribe(window), context);
-        break;
-    case Tab::Setup:
-        return;
-    }
-    fill(window, info->htmlBox, button.html);
-    fill(window, info->logBox, button.summary);
+void writeButton(const ButtonTab& tab, QWidget& window, const buttons::Context& context) {
+    buttons::withButtonTypeOfSuffix(tab.suffix, [&]<typename Type>() {
+        const buttons::Button button = Type::kWrite(readAnswers(window, Type::kKeys), context);
+        if (tab.order == ResultOrder::SummaryFirst) {
+            fill(window, tab.logBox, button.summary);
+            fill(window, tab.htmlBox, button.html);
+        } else {
+            fill(window, tab.htmlBox, button.html);
+            fill(window, tab.logBox, button.summary);
+        }
+    });
 }
 
 void pageReset(QWidget& window) {

@@ -28,16 +28,9 @@ QString controlText(const QWidget& window, std::string_view name);
 // of them is selected.
 buttons::OptionIndex selectedOption(const QWidget& window, std::string_view group, int count);
 
-// The answers of each button type, read from the window's controls.
-buttons::BuyNowAnswers readBuyNow(const QWidget& window);
-buttons::AddToCartAnswers readAddToCart(const QWidget& window);
-buttons::ViewCartAnswers readViewCart(const QWidget& window);
-buttons::DonateAnswers readDonate(const QWidget& window);
-buttons::SubscribeAnswers readSubscribe(const QWidget& window);
-
-// Runs the writer of a button tab over the window's answers and fills that tab's result boxes:
-// the HTML box first, then the summary box (the View Cart summary first, then its HTML).
-void writeButton(Tab tab, QWidget& window, const buttons::Context& context);
+// Runs the writer of a button tab's type over the answers read from the window's controls, and
+// fills that tab's result boxes in the tab's order.
+void writeButton(const ButtonTab& tab, QWidget& window, const buttons::Context& context);
 
 // Hides the Setup page and every page panel of every button type. A missing panel is skipped.
 void pageReset(QWidget& window);

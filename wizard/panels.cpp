@@ -96,7 +96,7 @@ void setUpImages(QFrame* frame) {
     for (const ImageGroup& group : kImageGroups) {
         for (std::size_t i = 0; i < group.imageNames.size(); ++i) {
             auto* image =
-                frame->findChild<ClickLabel*>(qstr(group.images) + '_' + QString::number(i));
+                frame->findChild<ClickLabel*>(qstr(group.images()) + '_' + QString::number(i));
             if (image == nullptr) {
                 continue; // the group lives on another panel
             }

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "buttons/buttontypes.h"
 #include "buttons/tests/examples.h"
 #include "buttons/tests/expected.h"
 #include "buttons/writers.h"
@@ -87,7 +88,7 @@ TEST(BuyNow, WritesEveryStandardPictureFromTheStandardFolder) {
         BuyNowAnswers answers;
         answers.optBN = i;
         EXPECT_EQ(imageSource(writeBuyNow(answers, exampleContext()).html),
-                  "http://images.paypal.com/images/" + std::string(kImgBN[i]));
+                  "http://images.paypal.com/images/" + std::string(BuyNow::kPictures[i]));
     }
 }
 

@@ -56,7 +56,7 @@ TEST_P(ImageChoice, ClickingAPictureSelectsItsOptionAndDisablesTheBoxKeepingItsT
     for (int i = 0; i < group.standard(); ++i) {
         ASSERT_TRUE(driver::click(*window, item(group.options, group.standard())));
         ASSERT_TRUE(driver::type(*window, group.addressBox, QStringLiteral("https://x/my.png")));
-        ASSERT_TRUE(driver::click(*window, item(group.images, i)));
+        ASSERT_TRUE(driver::click(*window, item(group.images(), i)));
         EXPECT_EQ(selected(), i);
         EXPECT_FALSE(enabled(group.addressBox));
         EXPECT_EQ(text(group.addressBox), "https://x/my.png");
@@ -68,7 +68,7 @@ TEST_P(ImageChoice, ClickingThePictureOfTheSelectedOptionChangesNothing) {
     open();
     const std::optional<int> before = selected();
     ASSERT_TRUE(before.has_value());
-    ASSERT_TRUE(driver::click(*window, item(group.images, *before)));
+    ASSERT_TRUE(driver::click(*window, item(group.images(), *before)));
     EXPECT_EQ(selected(), before);
     EXPECT_FALSE(enabled(group.addressBox));
 }

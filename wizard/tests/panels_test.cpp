@@ -5,6 +5,7 @@
 // default, the fixed texts, the pictures and their image names, the combo box lists, the
 // panel sizes, and no text cut off at 96 dots per inch.
 #include "buttons/answers.h"
+#include "buttons/buttontypes.h"
 #include "buttons/writers.h"
 #include "common/clicklabel.h"
 #include "common/qstr.h"
@@ -429,11 +430,11 @@ struct PictureGroup {
 
 TEST_F(PanelForms, EachPictureShowsTheButtonOfTheImageNameInItsTag) {
     const std::vector<PictureGroup> groups = {
-        {"imgBN", buttons::kImgBN, "Buy Now"},
-        {"imgImageButtonATC", buttons::kImgImageButtonATC, "Add to Cart"},
-        {"imgVC", buttons::kImgVC, "View Cart"},
-        {"imgDON", buttons::kImgDON, "Donate"},
-        {"imgSUB", buttons::kImgSUB, "Subscribe"},
+        {"imgBN", buttons::BuyNow::kPictures, "Buy Now"},
+        {"imgImageButtonATC", buttons::AddToCart::kPictures, "Add to Cart"},
+        {"imgVC", buttons::ViewCart::kPictures, "View Cart"},
+        {"imgDON", buttons::Donate::kPictures, "Donate"},
+        {"imgSUB", buttons::Subscribe::kPictures, "Subscribe"},
     };
     for (const PictureGroup& g : groups) {
         for (std::size_t i = 0; i < g.names.size(); ++i) {

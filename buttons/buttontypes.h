@@ -1,0 +1,203 @@
+// SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// Each button type described once: its name on the command line, its title, the suffix of its
+// wizard controls, its answers, the keys that read them (the wizard's control names, in page
+// order), the standard pictures of its button-image page and its writer. ravelin-button's type
+// list, the wizard's tabs, its picture choices and the run of a writer all come from here.
+//
+// The first two keys of every type are its button-image page: the picture option group (the
+// standard pictures by index, then the custom picture) and the custom picture's address box.
+#pragma once
+
+#include "buttons/answerkeys.h"
+#include "buttons/answers.h"
+#include "buttons/writers.h"
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+#include <tuple>
+
+namespace ravelin::buttons {
+
+struct BuyNow {
+    using Answers = BuyNowAnswers;
+    static constexpr std::string_view kName = "buy-now";
+    static constexpr std::string_view kTitle = "Buy Now";
+    static constexpr std::string_view kSuffix = "BN";
+    // Image names (the Tag of each picture) of the standard pictures, by option index.
+    static constexpr std::array<std::string_view, 8> kPictures = {
+        "x-click-but01.gif", "x-click-but03.gif", "x-click-but02.gif", "x-click-but23.gif",
+        "x-click-but9.gif",  "x-click-butcc.gif", "x-click-but5.gif",  "x-click-but6.gif"};
+    static constexpr std::array kKeys = {
+        optionKey("optBN", &Answers::optBN, kPictures.size() + 1),
+        textKey("txtButtonURLBN", &Answers::txtButtonURLBN),
+        textKey("txtItemNameBN", &Answers::txtItemNameBN),
+        textKey("txtItemIDBN", &Answers::txtItemIDBN),
+        textKey("txtPriceBN", &Answers::txtPriceBN),
+        textKey("cmbCurrencyBN", &Answers::cmbCurrencyBN),
+        optionKey("optExtraBN", &Answers::optExtraBN, 2),
+        textKey("txtBaseShippingBN", &Answers::txtBaseShippingBN),
+        textKey("txtExtraShippingBN", &Answers::txtExtraShippingBN),
+        textKey("txtHandlingBN", &Answers::txtHandlingBN),
+        textKey("txtLogoBN", &Answers::txtLogoBN),
+        textKey("txtWebSiteSuccessBN", &Answers::txtWebSiteSuccessBN),
+        textKey("txtCancelBN", &Answers::txtCancelBN),
+    };
+    static constexpr auto kWrite = &writeBuyNow;
+};
+
+struct AddToCart {
+    using Answers = AddToCartAnswers;
+    static constexpr std::string_view kName = "add-to-cart";
+    static constexpr std::string_view kTitle = "Add to Cart";
+    static constexpr std::string_view kSuffix = "ATC";
+    static constexpr std::array<std::string_view, 5> kPictures = {
+        "sc-but-01.gif", "sc-but-02.gif", "sc-but-03.gif", "x-click-but10.gif",
+        "x-click-but22.gif"};
+    static constexpr std::array kKeys = {
+        optionKey("optImageButtonATC", &Answers::optImageButtonATC, kPictures.size() + 1),
+        textKey("txtButtonURLATC", &Answers::txtButtonURLATC),
+        textKey("txtItemNameATC", &Answers::txtItemNameATC),
+        textKey("txtItemIDATC", &Answers::txtItemIDATC),
+        textKey("txtPriceATC", &Answers::txtPriceATC),
+        textKey("cmbCurrencyATC", &Answers::cmbCurrencyATC),
+        optionKey("optNoteATC", &Answers::optNoteATC, 2),
+        textKey("txtNoteATC", &Answers::txtNoteATC, 30),
+        textKey("txtLogoATC", &Answers::txtLogoATC),
+        textKey("txtWebSiteSuccessATC", &Answers::txtWebSiteSuccessATC),
+        textKey("txtCancelATC", &Answers::txtCancelATC),
+    };
+    static constexpr auto kWrite = &writeAddToCart;
+};
+
+struct ViewCart {
+    using Answers = ViewCartAnswers;
+    static constexpr std::string_view kName = "view-cart";
+    static constexpr std::string_view kTitle = "View Cart";
+    static constexpr std::string_view kSuffix = "VC";
+    static constexpr std::array<std::string_view, 3> kPictures = {
+        "view_cart.gif", "view_cart_03.gif", "view_cart_02.gif"};
+    static constexpr std::array kKeys = {
+        optionKey("optVC", &Answers::optVC, kPictures.size() + 1),
+        textKey("txtButtonURLVC", &Answers::txtButtonURLVC),
+    };
+    static constexpr auto kWrite = &writeViewCart;
+};
+
+struct Donate {
+    using Answers = DonateAnswers;
+    static constexpr std::string_view kName = "donate";
+    static constexpr std::string_view kTitle = "Donations";
+    static constexpr std::string_view kSuffix = "DON";
+    static constexpr std::array<std::string_view, 4> kPictures = {
+        "x-click-but04.gif", "x-click-but21.gif", "x-click-but11.gif", "x-click-butcc-donate.gif"};
+    static constexpr std::array kKeys = {
+        optionKey("optDON", &Answers::optDON, kPictures.size() + 1),
+        textKey("txtButtonURLDON", &Answers::txtButtonURLDON),
+        textKey("txtItemNameDON", &Answers::txtItemNameDON),
+        textKey("txtItemIDDON", &Answers::txtItemIDDON),
+        textKey("txtPriceDON", &Answers::txtPriceDON),
+        textKey("cmbCurrencyDON", &Answers::cmbCurrencyDON),
+        optionKey("optNoteDON", &Answers::optNoteDON, 2),
+        textKey("txtNoteDON", &Answers::txtNoteDON),
+        textKey("txtLogoATC", &Answers::txtLogoATC),
+        textKey("txtWebSiteSuccessATC", &Answers::txtWebSiteSuccessATC),
+        textKey("txtCancelATC", &Answers::txtCancelATC),
+    };
+    static constexpr auto kWrite = &writeDonate;
+};
+
+struct Subscribe {
+    using Answers = SubscribeAnswers;
+    static constexpr std::string_view kName = "subscribe";
+    static constexpr std::string_view kTitle = "Subscriptions";
+    static constexpr std::string_view kSuffix = "SUB";
+    static constexpr std::array<std::string_view, 8> kPictures = {
+        "x-click-but20.gif",           "x-click-but30.gif", "x-click-but31.gif",
+        "x-click-butcc-subscribe.gif", "x-click-butcc.gif", "x-click-but24.gif",
+        "x-click-but28.gif",           "x-click-but29.gif"};
+    static constexpr std::array kKeys = {
+        optionKey("optSUB", &Answers::optSUB, kPictures.size() + 1),
+        textKey("txtButtonURLSUB", &Answers::txtButtonURLSUB),
+        textKey("txtItemNameSUB", &Answers::txtItemNameSUB),
+        textKey("txtItemIDSUB", &Answers::txtItemIDSUB),
+        textKey("cmbCurrencySUB", &Answers::cmbCurrencySUB),
+        textKey("txtPriceSUB", &Answers::txtPriceSUB),
+        textKey("cmbNumberSUB", &Answers::cmbNumberSUB),
+        textKey("cmbTermSUB", &Answers::cmbTermSUB),
+        optionKey("optRecurSUB", &Answers::optRecurSUB, 2),
+        textKey("cmbStopSUB", &Answers::cmbStopSUB),
+        textKey("txtPrice2SUB", &Answers::txtPrice2SUB),
+        textKey("cmbNumber2SUB", &Answers::cmbNumber2SUB),
+        textKey("cmbTerm2SUB", &Answers::cmbTerm2SUB),
+        textKey("txtLogoBN", &Answers::txtLogoBN),
+        textKey("txtWebSiteSuccessBN", &Answers::txtWebSiteSuccessBN),
+        textKey("txtCancelBN", &Answers::txtCancelBN),
+    };
+    static constexpr auto kWrite = &writeSubscribe;
+};
+
+// Every button type, in the order ravelin-button lists them.
+using ButtonTypes = std::tuple<BuyNow, AddToCart, ViewCart, Donate, Subscribe>;
+
+inline constexpr std::size_t kButtonTypeCount = std::tuple_size_v<ButtonTypes>;
+
+// Calls `f.template operator()<Type>()` for every type, in the order of ButtonTypes.
+template <typename F> constexpr void forEachButtonType(F&& f) {
+    std::apply([&]<typename... Types>(Types...) { (f.template operator()<Types>(), ...); },
+               ButtonTypes{});
+}
+
+namespace detail {
+
+// Calls `f.template operator()<Type>()` for the first type that `matches`; false when none does.
+template <typename Matches, typename F> bool withFirstButtonType(Matches&& matches, F&& f) {
+    bool found = false;
+    forEachButtonType([&]<typename Type>() {
+        if (!found && matches.template operator()<Type>()) {
+            found = true;
+            f.template operator()<Type>();
+        }
+    });
+    return found;
+}
+
+} // namespace detail
+
+// Calls `f.template operator()<Type>()` for the type named `name` on the command line; false
+// when no type has that name.
+template <typename F> bool withButtonType(std::string_view name, F&& f) {
+    return detail::withFirstButtonType([&]<typename Type>() { return Type::kName == name; }, f);
+}
+
+// Calls `f.template operator()<Type>()` for the type whose wizard controls end in `suffix`;
+// false when no type has that suffix.
+template <typename F> bool withButtonTypeOfSuffix(std::string_view suffix, F&& f) {
+    return detail::withFirstButtonType([&]<typename Type>() { return Type::kSuffix == suffix; }, f);
+}
+
+// The picture option group of a type: its first key.
+template <typename Type> constexpr const auto& pictureKey() {
+    return Type::kKeys[0];
+}
+
+// The custom picture's address box of a type: its second key.
+template <typename Type> constexpr const auto& pictureAddressKey() {
+    return Type::kKeys[1];
+}
+
+// Every description keeps to the shape the wizard and ravelin-button rely on.
+static_assert([] {
+    bool ok = true;
+    forEachButtonType([&]<typename Type>() {
+        ok = ok && pictureKey<Type>().option != nullptr &&
+             pictureKey<Type>().options == static_cast<int>(Type::kPictures.size()) + 1 &&
+             pictureAddressKey<Type>().text != nullptr && !Type::kName.empty() &&
+             !Type::kSuffix.empty();
+    });
+    return ok;
+}());
+
+} // namespace ravelin::buttons
