@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // One benchmark per button writer, each on the answers of its worked example.
-#include "buttons/tests/examples.h"
+#include "buttons/examples.h"
 #include "buttons/writers.h"
 #include "ravelin/version.h"
 
@@ -29,10 +29,10 @@ void BM_Write(benchmark::State& state, Button (*writer)(const Answers&, const Co
     state.SetBytesProcessed(static_cast<std::int64_t>(bytes));
 }
 
-BENCHMARK_CAPTURE(BM_Write, BuyNow, &writeBuyNow, testing::buyNowExample());
-BENCHMARK_CAPTURE(BM_Write, AddToCart, &writeAddToCart, testing::addToCartExample());
-BENCHMARK_CAPTURE(BM_Write, ViewCart, &writeViewCart, testing::viewCartExample());
-BENCHMARK_CAPTURE(BM_Write, Donate, &writeDonate, testing::donateExample());
-BENCHMARK_CAPTURE(BM_Write, Subscribe, &writeSubscribe, testing::subscribeExample());
+BENCHMARK_CAPTURE(BM_Write, BuyNow, &writeBuyNow, workedExample<BuyNow>());
+BENCHMARK_CAPTURE(BM_Write, AddToCart, &writeAddToCart, workedExample<AddToCart>());
+BENCHMARK_CAPTURE(BM_Write, ViewCart, &writeViewCart, workedExample<ViewCart>());
+BENCHMARK_CAPTURE(BM_Write, Donate, &writeDonate, workedExample<Donate>());
+BENCHMARK_CAPTURE(BM_Write, Subscribe, &writeSubscribe, workedExample<Subscribe>());
 
 } // namespace

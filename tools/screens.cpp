@@ -6,7 +6,10 @@
 // type with its design defaults, and each result page after a walk with sample answers. It
 // keeps its settings in a temporary folder, so the user's stored address is never touched.
 
+#include "buttons/buttontypes.h"
+#include "buttons/examples.h"
 #include "common/msgbox.h"
+#include "common/qstr.h"
 #include "wizard/driver.h"
 #include "wizard/frmstartup.h"
 #include "wizard/tabs.h"
@@ -23,58 +26,8 @@
 namespace {
 
 using namespace ravelin;
+using common::qstr;
 using wizard::Tab;
-
-struct Answer {
-    std::string_view control;
-    QString value; // empty: click the control
-};
-
-struct Walk {
-    Tab tab;
-    const char* name;
-    std::vector<Answer> answers;
-};
-
-// The answers of each type's example button.
-std::vector<Walk> exampleWalks() {
-    return {
-        {Tab::AddToCart,
-         "add-to-cart",
-         {{"imgImageButtonATC_2", {}},
-          {"txtItemNameATC", "Blue Mug"},
-          {"txtItemIDATC", "MUG-01"},
-          {"txtPriceATC", "12.5"},
-          {"cmbCurrencyATC", "Euro (EUR)"},
-          {"optNoteATC_0", {}},
-          {"txtNoteATC", "Gift message"},
-          {"txtWebSiteSuccessATC", "thanks.htm"}}},
-        {Tab::ViewCart, "view-cart", {{"optVC_1", {}}}},
-        {Tab::BuyNow,
-         "buy-now",
-         {{"txtItemNameBN", "Garden Gnome"},
-          {"txtItemIDBN", "GN-7"},
-          {"txtPriceBN", "25"},
-          {"cmbCurrencyBN", "Euro (EUR)"},
-          {"txtBaseShippingBN", "5.00"},
-          {"txtHandlingBN", "1.50"}}},
-        {Tab::Donate,
-         "donate",
-         {{"imgDON_3", {}},
-          {"txtItemNameDON", "Roof Fund"},
-          {"txtItemIDDON", "RF-1"},
-          {"cmbCurrencyDON", "British Pound Sterling (\u00a3)"},
-          {"txtWebSiteSuccessATC", "thanks.htm"}}},
-        {Tab::Subscriptions,
-         "subscriptions",
-         {{"txtItemNameSUB", "Monthly Newsletter"},
-          {"txtItemIDSUB", "NL1"},
-          {"cmbCurrencySUB", "Euro (EUR)"},
-          {"txtPriceSUB", "9.5"},
-          {"txtPrice2SUB", "0"},
-          {"cmbTerm2SUB", "Months(s)"}}},
-    };
-}
 
 class Camera {
 public:
@@ -98,34 +51,28 @@ private:
     int count_ = 0;
 };
 
-bool answer(QWidget& window, const Answer& a) {
-    const bool done = a.value.isEmpty() ? wizard::driver::click(window, a.control)
-                                        : wizard::driver::type(window, a.control, a.value);
-    if (!done) {
-        std::fprintf(stderr, "ravelin-screens: cannot answer %.*s\n",
-                     static_cast<int>(a.control.size()), a.control.data());
-    }
-    return done;
-}
-
-// Shows page 2 (the button-image page) to the result page of one type; only the result page
-// when `everyPage` is false.
+// Shows every page of one type (each a picture) after giving `answers`, or only its result
+// page when `everyPage` is false.
 bool walk(QWidget& window, Camera& camera, const wizard::ButtonTab& tab, const QString& name,
-          bool everyPage, const std::vector<Answer>& answers) {
+          bool everyPage, const std::vector<wizard::driver::Answer>& answers) {
     bool ok = wizard::driver::selectTab(window, static_cast<int>(tab.tab));
-    for (const Answer& a : answers) {
-        ok = answer(window, a) && ok;
-    }
-    for (int page = 1; page <= tab.resultPage; ++page) {
+    const std::string problem = wizard::driver::walk(window, tab, answers, [&](int page) {
         if (everyPage || page == tab.resultPage) {
             // Pages as the window numbers them: the Setup page is page 1.
             ok = camera.shoot(QStringLiteral("%1-page-%2").arg(name).arg(page + 1)) && ok;
         }
-        if (page < tab.resultPage) {
-            ok = wizard::driver::click(window, "btnNext" + std::string(tab.suffix)) && ok;
-        }
+    });
+    if (!problem.empty()) {
+        std::fprintf(stderr, "ravelin-screens: %s: %s\n", qPrintable(name), problem.c_str());
     }
-    return ok;
+    return problem.empty() && ok;
+}
+
+// Calls `f.template operator()<Type>()` for every button type in tab-strip order.
+template <typename F> void forEachTab(F&& f) {
+    for (const wizard::ButtonTab& tab : wizard::kButtonTabs) {
+        buttons::withButtonTypeOfSuffix(tab.suffix, f);
+    }
 }
 
 } // namespace
@@ -170,19 +117,16 @@ int main(int argc, char** argv) {
     ok = camera.shoot(QStringLiteral("setup-address-missing")) && ok;
     ok = drive::type(*window, "txtEmail", QStringLiteral("seller@example.com")) && ok;
 
-    const std::vector<Walk> walks = exampleWalks();
-    for (const Walk& w : walks) {
-        ok = walk(*window, camera, *wizard::buttonTab(static_cast<int>(w.tab)),
-                  QString::fromUtf8(w.name), true, {}) &&
-             ok;
-    }
-    for (const Walk& w : walks) {
+    forEachTab([&]<typename Type>() {
+        ok = walk(*window, camera, wizard::tabOf<Type>(), qstr(Type::kName), true, {}) && ok;
+    });
+    forEachTab([&]<typename Type>() {
         // Through the Setup tab, so that each walk starts with a fresh tab selection.
         drive::selectTab(*window, static_cast<int>(Tab::Setup));
-        ok = walk(*window, camera, *wizard::buttonTab(static_cast<int>(w.tab)),
-                  QStringLiteral("%1-example").arg(QString::fromUtf8(w.name)), false, w.answers) &&
+        ok = walk(*window, camera, wizard::tabOf<Type>(), qstr(Type::kName) + "-example", false,
+                  drive::answersFor<Type>(buttons::workedExample<Type>())) &&
              ok;
-    }
+    });
     delete window;
     return ok ? 0 : 1;
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wizard/driver.h"
 
+#include "wizard/choices.h"
 #include "wizard/mstartup.h"
 
 #include <QAbstractButton>
@@ -90,6 +91,51 @@ bool selectTab(QWidget& window, int index) {
 void settle() {
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
+}
+
+std::string optionControl(std::string_view group, int index) {
+    for (const ImageGroup& images : kImageGroups) {
+        if (images.options == group && index < images.standard()) {
+            return images.images() + '_' + std::to_string(index);
+        }
+    }
+    return std::string(group) + '_' + std::to_string(index);
+}
+
+bool give(QWidget& window, const Answer& answer) {
+    return answer.text ? type(window, answer.control, *answer.text) : click(window, answer.control);
+}
+
+std::string walk(QWidget& window, const ButtonTab& tab, const std::vector<Answer>& answers,
+                 const std::function<void(int page)>& onPage) {
+    std::vector<const Answer*> waiting;
+    for (const Answer& answer : answers) {
+        waiting.push_back(&answer);
+    }
+    for (int page = 1; page <= tab.resultPage; ++page) {
+        for (auto it = waiting.begin(); it != waiting.end();) {
+            const QWidget* control = mstartup::control(window, (*it)->control);
+            if (control == nullptr || !control->isVisible()) {
+                ++it;
+                continue;
+            }
+            if (!give(window, **it)) {
+                return "cannot answer " + (*it)->control + " on page " + std::to_string(page);
+            }
+            it = waiting.erase(it);
+        }
+        if (onPage) {
+            onPage(page);
+        }
+        if (page < tab.resultPage && !click(window, "btnNext" + std::string(tab.suffix))) {
+            return "cannot press Next on page " + std::to_string(page);
+        }
+    }
+    std::string problem;
+    for (const Answer* answer : waiting) {
+        problem += (problem.empty() ? "" : ", ") + answer->control;
+    }
+    return problem.empty() ? problem : "no page shows " + problem;
 }
 
 } // namespace ravelin::wizard::driver

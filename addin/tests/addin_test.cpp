@@ -4,6 +4,7 @@
 // The add-in in the page editor, end to end: the real library, registered by regsvr, loaded
 // by the editor from its registration, and its wizard pasting into the editor's page.
 #include "addin/tests/editorfixture.h"
+#include "buttons/examples.h"
 #include "buttons/tests/examples.h"
 #include "editor/addinsdialog.h"
 #include "editor/pagefile.h"
@@ -31,8 +32,9 @@ const QString kProgId = QStringLiteral("RAVELIN.template");
 
 // The worked example's HTML, written out, for the test's account and this release.
 QString workedExampleHtml() {
-    return QString::fromStdString(
-        buttons::testing::buyNowExpected(kAccount.toStdString(), version::kBuildCode).html);
+    return QString::fromStdString(buttons::testing::exampleButton<buttons::BuyNow>(
+                                      kAccount.toStdString(), version::kBuildCode)
+                                      .html);
 }
 
 class AddinTest : public EditorTest {
@@ -56,16 +58,11 @@ protected:
         EXPECT_TRUE(driver::click(wizard, "btnStart"));
         EXPECT_TRUE(driver::type(wizard, "txtEmail", kAccount));
         EXPECT_TRUE(driver::selectTab(wizard, static_cast<int>(wizard::Tab::BuyNow)));
-        EXPECT_TRUE(driver::click(wizard, "btnNextBN"));
-        EXPECT_TRUE(driver::type(wizard, "txtItemNameBN", QStringLiteral("Garden Gnome")));
-        EXPECT_TRUE(driver::type(wizard, "txtItemIDBN", QStringLiteral("GN-7")));
-        EXPECT_TRUE(driver::type(wizard, "txtPriceBN", QStringLiteral("25")));
-        EXPECT_TRUE(driver::type(wizard, "cmbCurrencyBN", QStringLiteral("Euro (EUR)")));
-        EXPECT_TRUE(driver::click(wizard, "btnNextBN"));
-        EXPECT_TRUE(driver::type(wizard, "txtBaseShippingBN", QStringLiteral("5.00")));
-        EXPECT_TRUE(driver::type(wizard, "txtHandlingBN", QStringLiteral("1.50")));
-        EXPECT_TRUE(driver::click(wizard, "btnNextBN"));
-        EXPECT_TRUE(driver::click(wizard, "btnNextBN"));
+        const auto& tab = wizard::tabOf<buttons::BuyNow>();
+        EXPECT_EQ(driver::walk(wizard, tab,
+                               driver::answersFor<buttons::BuyNow>(
+                                   buttons::workedExample<buttons::BuyNow>())),
+                  "");
         return wizard;
     }
 

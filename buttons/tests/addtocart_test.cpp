@@ -12,9 +12,9 @@ namespace {
 using namespace testing;
 
 TEST(AddToCart, WritesTheWorkedExampleToTheCharacter) {
-    const Button button = writeAddToCart(addToCartExample(), exampleContext());
-    EXPECT_EQ(button.html, addToCartExpected().html);
-    EXPECT_EQ(button.summary, addToCartExpected().summary);
+    const Button button = writeAddToCart(workedExample<AddToCart>(), exampleContext());
+    EXPECT_EQ(button.html, exampleButton<AddToCart>().html);
+    EXPECT_EQ(button.summary, exampleButton<AddToCart>().summary);
 }
 
 TEST(AddToCart, WithAllDefaultsWritesOnlyTheUnconditionalFields) {

@@ -13,9 +13,9 @@ namespace {
 using namespace testing;
 
 TEST(BuyNow, WritesTheWorkedExampleToTheCharacter) {
-    const Button button = writeBuyNow(buyNowExample(), exampleContext());
-    EXPECT_EQ(button.html, buyNowExpected().html);
-    EXPECT_EQ(button.summary, buyNowExpected().summary);
+    const Button button = writeBuyNow(workedExample<BuyNow>(), exampleContext());
+    EXPECT_EQ(button.html, exampleButton<BuyNow>().html);
+    EXPECT_EQ(button.summary, exampleButton<BuyNow>().summary);
 }
 
 TEST(BuyNow, WithAllDefaultsWritesTheUnconditionalFieldsEmpty) {

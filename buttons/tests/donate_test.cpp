@@ -12,9 +12,9 @@ namespace {
 using namespace testing;
 
 TEST(Donate, WritesTheWorkedExampleToTheCharacter) {
-    const Button button = writeDonate(donateExample(), exampleContext());
-    EXPECT_EQ(button.html, donateExpected().html);
-    EXPECT_EQ(button.summary, donateExpected().summary);
+    const Button button = writeDonate(workedExample<Donate>(), exampleContext());
+    EXPECT_EQ(button.html, exampleButton<Donate>().html);
+    EXPECT_EQ(button.summary, exampleButton<Donate>().summary);
 }
 
 TEST(Donate, WithAllDefaultsWritesAnEmptyLogoAndNoNote) {
@@ -75,7 +75,7 @@ TEST(Donate, FormatsTheAmountButShowsItAsTyped) {
 }
 
 TEST(Donate, WritesNeitherShippingNorQuantity) {
-    const Button button = writeDonate(donateExample(), exampleContext());
+    const Button button = writeDonate(workedExample<Donate>(), exampleContext());
     EXPECT_FALSE(contains(button.html, "no_shipping"));
     EXPECT_FALSE(contains(button.html, "undefined_quantity"));
 }

@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// The worked example of each button type, written out line by line. ACCOUNT and BUILD stand
+// What the worked example of each button type (buttons/examples.h) writes, line by line. ACCOUNT and BUILD stand
 // for the account address and the build code.
 #pragma once
 
+#include "buttons/buttontypes.h"
+#include "buttons/examples.h"
 #include "buttons/tests/expected.h"
 #include "buttons/writers.h"
 
@@ -12,6 +14,12 @@
 #include <string_view>
 
 namespace ravelin::buttons::testing {
+
+// What the worked example of `Type` (buttons/examples.h) writes, for the account and build
+// code given.
+template <typename Type>
+Button exampleButton(std::string_view account = "ACCOUNT",
+                     std::string_view build = "BUILD") = delete;
 
 // Puts the account and build code in place of ACCOUNT and BUILD.
 inline Button withValues(Button button, std::string_view account, std::string_view build) {
@@ -28,21 +36,8 @@ inline Button withValues(Button button, std::string_view account, std::string_vi
     return button;
 }
 
-// The Buy Now worked example: its answers, and its texts for the account and build code.
-inline BuyNowAnswers buyNowExample() {
-    BuyNowAnswers a;
-    a.txtItemNameBN = "Garden Gnome";
-    a.txtItemIDBN = "GN-7";
-    a.txtPriceBN = "25";
-    a.cmbCurrencyBN = "Euro (EUR)";
-    a.optExtraBN = 0;
-    a.txtBaseShippingBN = "5.00";
-    a.txtHandlingBN = "1.50";
-    return a;
-}
-
-inline Button buyNowExpected(std::string_view account = "ACCOUNT",
-                             std::string_view build = "BUILD") {
+// The Buy Now worked example.
+template <> inline Button exampleButton<BuyNow>(std::string_view account, std::string_view build) {
     return withValues(
         Button{
             .summary =
@@ -73,22 +68,9 @@ inline Button buyNowExpected(std::string_view account = "ACCOUNT",
         account, build);
 }
 
-// The Add to Cart worked example: its answers, and its texts for the account and build code.
-inline AddToCartAnswers addToCartExample() {
-    AddToCartAnswers a;
-    a.optImageButtonATC = 2;
-    a.txtItemNameATC = "Blue Mug";
-    a.txtItemIDATC = "MUG-01";
-    a.txtPriceATC = "12.5";
-    a.cmbCurrencyATC = "Euro (EUR)";
-    a.optNoteATC = 0;
-    a.txtNoteATC = "Gift message";
-    a.txtWebSiteSuccessATC = "thanks.htm";
-    return a;
-}
-
-inline Button addToCartExpected(std::string_view account = "ACCOUNT",
-                                std::string_view build = "BUILD") {
+// The Add to Cart worked example.
+template <>
+inline Button exampleButton<AddToCart>(std::string_view account, std::string_view build) {
     return withValues(
         Button{
             .summary = summaryEntries({"PayPal Account: ACCOUNT", "Item Name/Service: Blue Mug",
@@ -121,15 +103,9 @@ inline Button addToCartExpected(std::string_view account = "ACCOUNT",
         account, build);
 }
 
-// The View Cart worked example: its answers, and its texts for the account and build code.
-inline ViewCartAnswers viewCartExample() {
-    ViewCartAnswers a;
-    a.optVC = 1;
-    return a;
-}
-
-inline Button viewCartExpected(std::string_view account = "ACCOUNT",
-                               std::string_view build = "BUILD") {
+// The View Cart worked example.
+template <>
+inline Button exampleButton<ViewCart>(std::string_view account, std::string_view build) {
     return withValues(
         Button{
             .summary = "PayPal Account: ACCOUNT\r\n\r\n",
@@ -145,21 +121,8 @@ inline Button viewCartExpected(std::string_view account = "ACCOUNT",
         account, build);
 }
 
-// The Donations worked example: its answers, and its texts for the account and build code.
-inline DonateAnswers donateExample() {
-    DonateAnswers a;
-    a.optDON = 3;
-    a.txtItemNameDON = "Roof Fund";
-    a.txtItemIDDON = "RF-1";
-    a.txtPriceDON = "";
-    a.cmbCurrencyDON = "British Pound Sterling (£)";
-    a.optNoteDON = 1;
-    a.txtWebSiteSuccessATC = "thanks.htm";
-    return a;
-}
-
-inline Button donateExpected(std::string_view account = "ACCOUNT",
-                             std::string_view build = "BUILD") {
+// The Donations worked example.
+template <> inline Button exampleButton<Donate>(std::string_view account, std::string_view build) {
     return withValues(
         Button{
             .summary =
@@ -184,26 +147,9 @@ inline Button donateExpected(std::string_view account = "ACCOUNT",
         account, build);
 }
 
-// The Subscriptions worked example: its answers, and its texts for the account and build code.
-inline SubscribeAnswers subscribeExample() {
-    SubscribeAnswers a;
-    a.txtItemNameSUB = "Monthly Newsletter";
-    a.txtItemIDSUB = "NL1";
-    a.cmbCurrencySUB = "Euro (EUR)";
-    a.txtPriceSUB = "9.5";
-    a.cmbNumberSUB = "1";
-    a.cmbTermSUB = "Months(s)";
-    a.optRecurSUB = 0;
-    a.cmbStopSUB = "-";
-    a.txtPrice2SUB = "0";
-    a.cmbNumber2SUB = "1";
-    a.cmbTerm2SUB = "Months(s)";
-    a.optSUB = 0;
-    return a;
-}
-
-inline Button subscribeExpected(std::string_view account = "ACCOUNT",
-                                std::string_view build = "BUILD") {
+// The Subscriptions worked example.
+template <>
+inline Button exampleButton<Subscribe>(std::string_view account, std::string_view build) {
     return withValues(
         Button{
             .summary = summaryEntries(

@@ -12,9 +12,9 @@ namespace {
 using namespace testing;
 
 TEST(Subscribe, WritesTheWorkedExampleToTheCharacter) {
-    const Button button = writeSubscribe(subscribeExample(), exampleContext());
-    EXPECT_EQ(button.html, subscribeExpected().html);
-    EXPECT_EQ(button.summary, subscribeExpected().summary);
+    const Button button = writeSubscribe(workedExample<Subscribe>(), exampleContext());
+    EXPECT_EQ(button.html, exampleButton<Subscribe>().html);
+    EXPECT_EQ(button.summary, exampleButton<Subscribe>().summary);
     EXPECT_EQ(splitLines(button.html).size(), 22u); // 20 lines and two empty ones
     EXPECT_FALSE(contains(button.html, "srt"));
 }
@@ -90,7 +90,7 @@ TEST(Subscribe, WritesOptionalBoxesByTheSevenCharacterTest) {
 }
 
 TEST(Subscribe, LeavesOutTheWholeTrialGroupWhenItsPriceIsEmpty) {
-    SubscribeAnswers answers = subscribeExample();
+    SubscribeAnswers answers = workedExample<Subscribe>();
     answers.txtPrice2SUB = "";
     const Button button = writeSubscribe(answers, exampleContext());
     for (std::string_view name : {"a1", "p1", "t1"}) {
@@ -101,7 +101,7 @@ TEST(Subscribe, LeavesOutTheWholeTrialGroupWhenItsPriceIsEmpty) {
 }
 
 TEST(Subscribe, WritesTheTrialPriceAsTypedAndItsUnitByFirstCharacter) {
-    SubscribeAnswers answers = subscribeExample();
+    SubscribeAnswers answers = workedExample<Subscribe>();
     answers.txtPrice2SUB = "20.5";
     answers.cmbNumber2SUB = "2";
     answers.cmbTerm2SUB = "Weeks(s)";
@@ -131,7 +131,7 @@ TEST(Subscribe, TakesTheUnitCodesFromTheFirstCharacterOfAnyText) {
 }
 
 TEST(Subscribe, WritesAYenPriceAsAWholeNumberAndTheTrialAsTyped) {
-    SubscribeAnswers answers = subscribeExample();
+    SubscribeAnswers answers = workedExample<Subscribe>();
     answers.cmbCurrencySUB = "Japanese Yen (¥)";
     answers.txtPriceSUB = "1000.5";
     answers.txtPrice2SUB = "0.5";

@@ -12,9 +12,9 @@ namespace {
 using namespace testing;
 
 TEST(ViewCart, WritesTheWorkedExampleToTheCharacter) {
-    const Button button = writeViewCart(viewCartExample(), exampleContext());
-    EXPECT_EQ(button.html, viewCartExpected().html);
-    EXPECT_EQ(button.summary, viewCartExpected().summary);
+    const Button button = writeViewCart(workedExample<ViewCart>(), exampleContext());
+    EXPECT_EQ(button.html, exampleButton<ViewCart>().html);
+    EXPECT_EQ(button.summary, exampleButton<ViewCart>().summary);
 }
 
 TEST(ViewCart, PicksThePictureOrTheCustomAddress) {

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // Runs the built ravelin-button as a user would and checks what it writes and how it exits.
+#include "buttons/buttontypes.h"
+#include "buttons/examples.h"
 #include "buttons/tests/examples.h"
 #include "buttons/tests/expected.h"
 #include "buttons/writers.h"
@@ -10,6 +12,9 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonValue>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStringList>
@@ -66,58 +71,46 @@ TEST(BuildCode, OfTheReleaseIsTheWritersBuildCode) {
               buttons::buildCode(version::kMajor, version::kMinor, version::kRevision));
 }
 
-struct WorkedExample {
-    const char* type;
-    std::string answers; // the answers file
-    buttons::Button expected;
-};
-
-std::vector<WorkedExample> workedExamples() {
-    return {
-        {"buy-now", R"x({"txtItemNameBN": "Garden Gnome", "txtItemIDBN": "GN-7", "txtPriceBN": "25",
-             "cmbCurrencyBN": "Euro (EUR)", "optExtraBN": 0, "txtBaseShippingBN": "5.00",
-             "txtExtraShippingBN": "", "txtHandlingBN": "1.50", "txtLogoBN": "", "optBN": 5})x",
-         buttons::testing::buyNowExpected("ACCOUNT", kBuild)},
-        {"add-to-cart",
-         R"x({"optImageButtonATC": 2, "txtItemNameATC": "Blue Mug", "txtItemIDATC": "MUG-01",
-             "txtPriceATC": "12.5", "cmbCurrencyATC": "Euro (EUR)", "optNoteATC": 0,
-             "txtNoteATC": "Gift message", "txtWebSiteSuccessATC": "thanks.htm"})x",
-         buttons::testing::addToCartExpected("ACCOUNT", kBuild)},
-        {"view-cart", R"({"optVC": 1})", buttons::testing::viewCartExpected("ACCOUNT", kBuild)},
-        {"donate", R"x({"optDON": 3, "txtItemNameDON": "Roof Fund", "txtItemIDDON": "RF-1",
-             "txtPriceDON": "", "cmbCurrencyDON": "British Pound Sterling (£)", "optNoteDON": 1,
-             "txtLogoATC": "", "txtWebSiteSuccessATC": "thanks.htm", "txtCancelATC": "http://"})x",
-         buttons::testing::donateExpected("ACCOUNT", kBuild)},
-        {"subscribe", R"x({"txtItemNameSUB": "Monthly Newsletter", "txtItemIDSUB": "NL1",
-             "cmbCurrencySUB": "Euro (EUR)", "txtPriceSUB": "9.5", "cmbNumberSUB": "1",
-             "cmbTermSUB": "Months(s)", "optRecurSUB": 0, "cmbStopSUB": "-",
-             "txtPrice2SUB": "0", "cmbNumber2SUB": "1", "cmbTerm2SUB": "Months(s)",
-             "txtLogoBN": "", "txtWebSiteSuccessBN": "http://", "txtCancelBN": "http://",
-             "optSUB": 0})x",
-         buttons::testing::subscribeExpected("ACCOUNT", kBuild)},
-    };
+// An answers file giving every answer key of `Type` its value in `answers`.
+template <typename Type> std::string answersFile(const typename Type::Answers& answers) {
+    QJsonObject object;
+    for (const auto& key : Type::kKeys) {
+        const QString name = QString::fromUtf8(key.name.data(), qsizetype(key.name.size()));
+        if (key.text != nullptr) {
+            object.insert(name, QString::fromStdString(answers.*key.text));
+        } else if (const auto& option = answers.*key.option) {
+            object.insert(name, *option);
+        } else {
+            object.insert(name, QJsonValue::Null);
+        }
+    }
+    return QJsonDocument(object).toJson().toStdString();
 }
 
 TEST_F(Command, WritesTheWorkedExamplesAndTheirSummariesExactly) {
-    for (const WorkedExample& example : workedExamples()) {
-        SCOPED_TRACE(example.type);
-        const QString answers = file("answers.json", example.answers);
-        const QStringList arguments = {example.type, "--answers", answers, "--account", "ACCOUNT"};
+    buttons::forEachButtonType([&]<typename Type>() {
+        SCOPED_TRACE(Type::kName);
+        const buttons::Button expected = buttons::testing::exampleButton<Type>("ACCOUNT", kBuild);
+        const QString answers =
+            file("answers.json", answersFile<Type>(buttons::workedExample<Type>()));
+        const QStringList arguments = {QString::fromUtf8(Type::kName.data()), "--answers", answers,
+                                       "--account", "ACCOUNT"};
         const Outcome html = run(arguments);
         EXPECT_EQ(html.exitCode, 0);
-        EXPECT_EQ(html.out, example.expected.html);
+        EXPECT_EQ(html.out, expected.html);
         EXPECT_EQ(html.err, "");
         const Outcome summary = run(arguments + QStringList{"--summary"});
         EXPECT_EQ(summary.exitCode, 0);
-        EXPECT_EQ(summary.out, example.expected.summary);
-    }
+        EXPECT_EQ(summary.out, expected.summary);
+    });
 }
 
 TEST_F(Command, ReadsAnswersFromStandardInputForADash) {
     const Outcome result =
         run({"view-cart", "--answers", "-", "--account", "ACCOUNT"}, R"({"optVC": 1})");
     EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.out, buttons::testing::viewCartExpected("ACCOUNT", kBuild).html);
+    EXPECT_EQ(result.out,
+              buttons::testing::exampleButton<buttons::ViewCart>("ACCOUNT", kBuild).html);
 }
 
 TEST_F(Command, WithoutAnswersWritesTheWizardDefaults) {

@@ -3,7 +3,7 @@
 //
 // Walking each button type's pages with Next and Previous: the panels shown, the buttons'
 // states, the borrowed panels, and the writer's output on the result page.
-#include "buttons/tests/examples.h"
+#include "buttons/examples.h"
 #include "wizard/tests/windowtest.h"
 #include "wizard/twips.h"
 
@@ -12,17 +12,10 @@
 namespace ravelin::wizard::testing {
 namespace {
 
-// An answer given on one page: text typed into a box, or (no text) a click.
-struct Answer {
-    int page;
-    std::string_view control;
-    QString value;
-};
-
 struct WalkCase {
     const char* name;
     Tab tab;
-    std::vector<Answer> answers;
+    std::vector<driver::Answer> answers; // as the user gives them
     std::function<buttons::Button()> expected;
 };
 
@@ -30,167 +23,81 @@ void PrintTo(const WalkCase& c, std::ostream* os) {
     *os << c.name;
 }
 
+// A walk of the tab of `Type` giving `answers`, expected to show what its writer writes for
+// them.
+template <typename Type> WalkCase walkCase(const char* name, typename Type::Answers answers = {}) {
+    return {name, tabOf<Type>().tab, driver::answersFor<Type>(answers),
+            [answers] { return Type::kWrite(answers, context()); }};
+}
+
 std::vector<WalkCase> walkCases() {
     using namespace buttons;
     return {
-        {"AddToCartDefaults", Tab::AddToCart, {}, [] { return writeAddToCart({}, context()); }},
-        {"ViewCartDefaults", Tab::ViewCart, {}, [] { return writeViewCart({}, context()); }},
-        {"BuyNowDefaults", Tab::BuyNow, {}, [] { return writeBuyNow({}, context()); }},
-        {"DonateDefaults", Tab::Donate, {}, [] { return writeDonate({}, context()); }},
-        {"SubscriptionsDefaults",
-         Tab::Subscriptions,
-         {},
-         [] { return writeSubscribe({}, context()); }},
-        {"AddToCartExample",
-         Tab::AddToCart,
-         {{1, "imgImageButtonATC_2", {}},
-          {2, "txtItemNameATC", "Blue Mug"},
-          {2, "txtItemIDATC", "MUG-01"},
-          {2, "txtPriceATC", "12.5"},
-          {2, "cmbCurrencyATC", "Euro (EUR)"},
-          {2, "optNoteATC_0", {}},
-          {2, "txtNoteATC", "Gift message"},
-          {3, "txtWebSiteSuccessATC", "thanks.htm"}},
-         [] { return writeAddToCart(buttons::testing::addToCartExample(), context()); }},
-        {"ViewCartExample",
-         Tab::ViewCart,
-         {{1, "optVC_1", {}}},
-         [] { return writeViewCart(buttons::testing::viewCartExample(), context()); }},
-        {"ViewCartCustomImage",
-         Tab::ViewCart,
-         {{1, "optVC_3", {}}, {1, "txtButtonURLVC", "https://shop.example.com/cart.png"}},
-         [] {
-             ViewCartAnswers a;
-             a.optVC = 3;
-             a.txtButtonURLVC = "https://shop.example.com/cart.png";
-             return writeViewCart(a, context());
-         }},
-        {"BuyNowExample",
-         Tab::BuyNow,
-         {{2, "txtItemNameBN", "Garden Gnome"},
-          {2, "txtItemIDBN", "GN-7"},
-          {2, "txtPriceBN", "25"},
-          {2, "cmbCurrencyBN", "Euro (EUR)"},
-          {2, "optExtraBN_0", {}},
-          {3, "txtBaseShippingBN", "5.00"},
-          {3, "txtHandlingBN", "1.50"}},
-         [] { return writeBuyNow(buttons::testing::buyNowExample(), context()); }},
-        {"BuyNowTypedEverywhere",
-         Tab::BuyNow,
-         {{1, "optBN_8", {}},
-          {1, "txtButtonURLBN", "https://shop.example.com/buy.png"},
-          {2, "txtItemNameBN", "Caf\u00e9 \"Deluxe\" <b>&</b>"},
-          {2, "txtPriceBN", "0.5"},
-          {2, "cmbCurrencyBN", "Japanese Yen (\u00a5)"},
-          {2, "optExtraBN_1", {}},
-          {3, "txtExtraShippingBN", "2"},
-          {4, "txtLogoBN", "https://shop.example.com/logo.png"},
-          {4, "txtWebSiteSuccessBN", ""},
-          {4, "txtCancelBN", "https://shop.example.com/cancel"}},
-         [] {
-             BuyNowAnswers a;
-             a.optBN = 8;
-             a.txtButtonURLBN = "https://shop.example.com/buy.png";
-             a.txtItemNameBN = "Caf\u00e9 \"Deluxe\" <b>&</b>";
-             a.txtPriceBN = "0.5";
-             a.cmbCurrencyBN = "Japanese Yen (\u00a5)";
-             a.optExtraBN = 1;
-             a.txtExtraShippingBN = "2";
-             a.txtLogoBN = "https://shop.example.com/logo.png";
-             a.txtWebSiteSuccessBN = "";
-             a.txtCancelBN = "https://shop.example.com/cancel";
-             return writeBuyNow(a, context());
-         }},
-        {"DonateExample",
-         Tab::Donate,
-         {{1, "imgDON_3", {}},
-          {2, "txtItemNameDON", "Roof Fund"},
-          {2, "txtItemIDDON", "RF-1"},
-          {2, "cmbCurrencyDON", "British Pound Sterling (\u00a3)"},
-          {3, "txtWebSiteSuccessATC", "thanks.htm"}},
-         [] {
-             DonateAnswers a;
-             a.optDON = 3;
-             a.txtItemNameDON = "Roof Fund";
-             a.txtItemIDDON = "RF-1";
-             a.cmbCurrencyDON = "British Pound Sterling (\u00a3)";
-             a.txtWebSiteSuccessATC = "thanks.htm";
-             return writeDonate(a, context());
-         }},
-        {"DonateWithANote",
-         Tab::Donate,
-         {{2, "txtPriceDON", "5"}, {2, "optNoteDON_0", {}}, {2, "cmbCurrencyDON", "Dollars"}},
-         [] {
-             DonateAnswers a;
-             a.txtPriceDON = "5";
-             a.optNoteDON = 0;
-             a.cmbCurrencyDON = "Dollars";
-             return writeDonate(a, context());
-         }},
-        {"SubscriptionsExample",
-         Tab::Subscriptions,
-         {{2, "txtItemNameSUB", "Monthly Newsletter"},
-          {2, "txtItemIDSUB", "NL1"},
-          {2, "cmbCurrencySUB", "Euro (EUR)"},
-          {3, "txtPriceSUB", "9.5"},
-          {3, "cmbNumberSUB", "1"},
-          {3, "cmbTermSUB", "Months(s)"},
-          {3, "optRecurSUB_0", {}},
-          {3, "txtPrice2SUB", "0"},
-          {3, "cmbNumber2SUB", "1"},
-          {3, "cmbTerm2SUB", "Months(s)"}},
-         [] { return writeSubscribe(buttons::testing::subscribeExample(), context()); }},
-        {"SubscriptionsStoppingAfterTwelvePayments",
-         Tab::Subscriptions,
-         {{1, "imgSUB_7", {}},
-          {3, "txtPriceSUB", "20"},
-          {3, "cmbNumberSUB", "3"},
-          {3, "cmbTermSUB", "Weeks(s)"},
-          {3, "optRecurSUB_1", {}},
-          {3, "cmbStopSUB", "12"},
-          {4, "txtLogoBN", "http://"}},
-         [] {
-             SubscribeAnswers a;
-             a.optSUB = 7;
-             a.txtPriceSUB = "20";
-             a.cmbNumberSUB = "3";
-             a.cmbTermSUB = "Weeks(s)";
-             a.optRecurSUB = 1;
-             a.cmbStopSUB = "12";
-             a.txtLogoBN = "http://";
-             return writeSubscribe(a, context());
-         }},
+        walkCase<AddToCart>("AddToCartDefaults"),
+        walkCase<ViewCart>("ViewCartDefaults"),
+        walkCase<BuyNow>("BuyNowDefaults"),
+        walkCase<Donate>("DonateDefaults"),
+        walkCase<Subscribe>("SubscriptionsDefaults"),
+        walkCase<AddToCart>("AddToCartExample", workedExample<AddToCart>()),
+        walkCase<ViewCart>("ViewCartExample", workedExample<ViewCart>()),
+        walkCase<ViewCart>("ViewCartCustomImage",
+                           [] {
+                               ViewCartAnswers a;
+                               a.optVC = 3;
+                               a.txtButtonURLVC = "https://shop.example.com/cart.png";
+                               return a;
+                           }()),
+        walkCase<BuyNow>("BuyNowExample", workedExample<BuyNow>()),
+        walkCase<BuyNow>("BuyNowTypedEverywhere",
+                         [] {
+                             BuyNowAnswers a;
+                             a.optBN = 8;
+                             a.txtButtonURLBN = "https://shop.example.com/buy.png";
+                             a.txtItemNameBN = "Caf\u00e9 \"Deluxe\" <b>&</b>";
+                             a.txtPriceBN = "0.5";
+                             a.cmbCurrencyBN = "Japanese Yen (\u00a5)";
+                             a.optExtraBN = 1;
+                             a.txtExtraShippingBN = "2";
+                             a.txtLogoBN = "https://shop.example.com/logo.png";
+                             a.txtWebSiteSuccessBN = "";
+                             a.txtCancelBN = "https://shop.example.com/cancel";
+                             return a;
+                         }()),
+        walkCase<Donate>("DonateExample", workedExample<Donate>()),
+        walkCase<Donate>("DonateWithANote",
+                         [] {
+                             DonateAnswers a;
+                             a.txtPriceDON = "5";
+                             a.optNoteDON = 0;
+                             a.cmbCurrencyDON = "Dollars";
+                             return a;
+                         }()),
+        walkCase<Subscribe>("SubscriptionsExample", workedExample<Subscribe>()),
+        walkCase<Subscribe>("SubscriptionsStoppingAfterTwelvePayments",
+                            [] {
+                                SubscribeAnswers a;
+                                a.optSUB = 7;
+                                a.txtPriceSUB = "20";
+                                a.cmbNumberSUB = "3";
+                                a.cmbTermSUB = "Weeks(s)";
+                                a.optRecurSUB = 1;
+                                a.cmbStopSUB = "12";
+                                a.txtLogoBN = "http://";
+                                return a;
+                            }()),
     };
 }
 
-class Walk : public WindowTest, public ::testing::WithParamInterface<WalkCase> {
-protected:
-    void answer(const Answer& a) {
-        ASSERT_TRUE(shown(a.control)) << a.control << " is not on the page shown";
-        if (a.value.isNull()) {
-            ASSERT_TRUE(driver::click(*window, a.control)) << a.control;
-        } else {
-            ASSERT_TRUE(driver::type(*window, a.control, a.value)) << a.control;
-        }
-    }
-};
+class Walk : public WindowTest, public ::testing::WithParamInterface<WalkCase> {};
 
 TEST_P(Walk, TheResultPageShowsTheWritersSummaryAndHtmlForTheAnswersTyped) {
     const WalkCase& c = GetParam();
     const ButtonTab& tab = *buttonTab(static_cast<int>(c.tab));
     openWithAccount();
     selectTab(c.tab);
-    for (int page = 1; page <= tab.resultPage; ++page) {
-        ASSERT_EQ(window->pageNumber(), page);
-        for (const Answer& a : c.answers) {
-            if (a.page == page) {
-                answer(a);
-            }
-        }
-        if (page < tab.resultPage) {
-            ASSERT_TRUE(driver::click(*window, "btnNext" + std::string(tab.suffix)));
-        }
-    }
+    EXPECT_EQ(driver::walk(*window, tab, c.answers,
+                           [&](int page) { EXPECT_EQ(window->pageNumber(), page); }),
+              "");
 
     const buttons::Button expected = c.expected();
     EXPECT_TRUE(shown(tab.htmlBox));
