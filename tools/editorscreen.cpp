@@ -6,6 +6,7 @@
 // registers the add-in in a registry of its own for the run; the user's registry and stored
 // address are not touched.
 #include "editor/pageeditor.h"
+#include "extras/updateschedule.h"
 #include "objectmodel/com.h"
 #include "wizard/driver.h"
 #include "wizard/tabs.h"
@@ -71,7 +72,7 @@ int main(int argc, char* argv[]) {
     // Only the registration made here: none of the machine's, and none written for every user.
     qputenv("XDG_CONFIG_DIRS", config.filePath(QStringLiteral("xdg")).toUtf8());
     qunsetenv("RAVELIN_REGISTRY_SCOPE");
-    qputenv("RAVELIN_VERSION_URL", "http://127.0.0.1:9/version.txt"); // no update check
+    qputenv(ravelin::extras::kUpdateCheckVariable, "off"); // no update check from a picture tool
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config.path());

@@ -10,6 +10,7 @@
 #include "buttons/examples.h"
 #include "common/msgbox.h"
 #include "common/qstr.h"
+#include "extras/updateschedule.h"
 #include "wizard/driver.h"
 #include "wizard/frmstartup.h"
 #include "wizard/tabs.h"
@@ -18,7 +19,6 @@
 #include <QDir>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <cstdio>
 #include <string_view>
 #include <vector>
@@ -83,7 +83,7 @@ int main(int argc, char** argv) {
     }
     QTemporaryDir settings;
     qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
-    qputenv("RAVELIN_VERSION_URL", "http://127.0.0.1:9/version.txt");
+    qputenv(extras::kUpdateCheckVariable, "off"); // no update check from a picture-drawing tool
     QApplication app(argc, argv);
     if (argc != 2 || !settings.isValid()) {
         std::fprintf(stderr, "usage: ravelin-screens DIR\n");
@@ -102,7 +102,6 @@ int main(int argc, char** argv) {
 
     // Nothing is pasted: the window needs no editor.
     auto* window = new wizard::FrmStartup(nullptr);
-    window->tmCheckVersion()->stop(); // no update check from a picture-drawing tool
     window->show();
     Camera camera(*window, dir);
     namespace drive = wizard::driver;

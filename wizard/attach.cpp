@@ -5,19 +5,13 @@
 #include "common/clicklabel.h"
 #include "extras/frmabout.h"
 #include "extras/links.h"
-#include "extras/maker.h"
 #include "extras/samples.h"
 #include "extras/shell.h"
 #include "objectmodel/paste.h"
 
-#if RAVELIN_UPDATE_CHECK
-#include "extras/updatecheck.h"
-#endif
-
 #include <QAbstractButton>
 #include <QMouseEvent>
 #include <QPointer>
-#include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <utility>
@@ -26,7 +20,6 @@ namespace ravelin::extras {
 
 namespace {
 
-constexpr int kCheckDelayMs = 250;
 const QString kWiringName = QStringLiteral("extrasWiring");
 
 // Gives a widget without a click event of its own (a plain picture) one: a left-button
@@ -117,26 +110,6 @@ private:
     QPointer<FrmAbout> about_;
 };
 
-void armUpdateCheck(QWidget* window) {
-    auto* timer = window->findChild<QTimer*>(QStringLiteral("tmCheckVersion"));
-    if (timer == nullptr) {
-        timer = new QTimer(window);
-        timer->setObjectName(QStringLiteral("tmCheckVersion"));
-    }
-    timer->setInterval(kCheckDelayMs);
-#if RAVELIN_UPDATE_CHECK
-    QObject::connect(timer, &QTimer::timeout, window, [timer, window] {
-        // Off first, for good: the check runs once per opening of the window.
-        timer->stop();
-        checkForUpdate(window);
-    });
-    timer->start();
-#else
-    // Built without the check: the timer stays off.
-    timer->stop();
-#endif
-}
-
 } // namespace
 
 void attach(QWidget* frmStartup, objectmodel::Application* editor) {
@@ -161,8 +134,6 @@ void attach(QWidget* frmStartup, objectmodel::Application* editor) {
     wiring->onClick("btnBuyNow", [wiring] { wiring->paste(buyNowSample()); });
     wiring->onClick("btnShoppingCart", [wiring] { wiring->paste(shoppingCartSample()); });
     wiring->onClick("btnSubscriptions", [wiring] { wiring->paste(subscriptionSample()); });
-
-    armUpdateCheck(frmStartup);
 }
 
 } // namespace ravelin::extras

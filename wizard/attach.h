@@ -3,7 +3,8 @@
 //
 // Everything the wizard window offers besides building buttons, wired in one call: the
 // outside links, the bottom-row buttons, the sample buttons of the examples panel, the About
-// window behind the subtitle, and the update check a quarter of a second after loading.
+// window behind the subtitle. (The update check is scheduled by the window's load, through
+// extras/updateschedule.h.)
 #pragma once
 
 class QWidget;
@@ -22,10 +23,9 @@ namespace ravelin::extras {
 //   property as it is at the moment of the click;
 //   btnBuyNow, btnShoppingCart and btnSubscriptions paste their sample page into the
 //   editor's page.
-// Link labels and pictures get the pointing hand. The single-shot timer tmCheckVersion (the
-// window's own child of that name, or a new one) is armed for 250 ms; its tick switches it off
-// and runs the update check. A control the window lacks is skipped with a warning. Call when
-// the window has been built; a further call for the same window does nothing.
+// Link labels and pictures get the pointing hand. A control the window lacks is skipped with a
+// warning. Call when the window has been built; a further call for the same window does
+// nothing.
 void attach(QWidget* frmStartup, objectmodel::Application* editor);
 
 } // namespace ravelin::extras

@@ -6,6 +6,7 @@
 #include "common/msgbox.h"
 #include "common/qstr.h"
 #include "common/settings.h"
+#include "extras/updateschedule.h"
 #include "objectmodel/paste.h"
 #include "ravelin/version.h"
 #include "ui_frmstartup.h"
@@ -23,7 +24,6 @@
 #include <QProxyStyle>
 #include <QStyle>
 #include <QTabBar>
-#include <QTimer>
 #include <algorithm>
 #include <array>
 
@@ -71,8 +71,7 @@ template <typename T> T* named(const QWidget& window, std::string_view name) {
 } // namespace
 
 FrmStartup::FrmStartup(objectmodel::Application* editor, QWidget* parent)
-    : QWidget(parent), ui_(std::make_unique<Ui::FrmStartup>()), editor_(editor),
-      tmCheckVersion_(new QTimer(this)) {
+    : QWidget(parent), ui_(std::make_unique<Ui::FrmStartup>()), editor_(editor) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -202,11 +201,7 @@ void FrmStartup::load() {
     setWindowTitle(product);
     ui_->lblTitle->setText(product);
     setFixedSize(pixels(layout::kClientWidth), pixels(layout::kClientHeight));
-
-    tmCheckVersion_->setObjectName(QStringLiteral("tmCheckVersion"));
-    tmCheckVersion_->setSingleShot(true);
-    tmCheckVersion_->setInterval(250);
-    tmCheckVersion_->start();
+    extras::scheduleUpdateCheck(this);
 }
 
 void FrmStartup::startClicked() {

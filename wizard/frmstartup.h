@@ -15,7 +15,6 @@
 #include <string>
 #include <string_view>
 
-class QTimer;
 namespace Ui {
 class FrmStartup;
 }
@@ -31,9 +30,9 @@ namespace ravelin::wizard {
 class FrmStartup : public QWidget {
     Q_OBJECT
 public:
-    // Builds and loads the window: computes the build code and reads the account address from
-    // the stored setting. `editor` receives the pastes of Insert HTML (and of the samples); it
-    // must outlive the window.
+    // Builds and loads the window: computes the build code, reads the account address from the
+    // stored setting and schedules the update check (extras/updateschedule.h). `editor` receives
+    // the pastes of Insert HTML (and of the samples); it must outlive the window.
     explicit FrmStartup(objectmodel::Application* editor, QWidget* parent = nullptr);
     ~FrmStartup() override;
 
@@ -46,9 +45,6 @@ public:
     // The page number of the selected button type, 1 for its first panel; 0 until a tab is
     // selected.
     int pageNumber() const { return page_; }
-    // The update-check timer: single shot, 250 ms, started when the window loads. Its timeout
-    // is for the update check to connect to.
-    QTimer* tmCheckVersion() const { return tmCheckVersion_; }
 
     // What every writer reads besides its tab's answers.
     buttons::Context writerContext() const;
@@ -74,7 +70,6 @@ private:
     QString account_;
     std::string buildCode_;
     qint16 page_ = 0;
-    QTimer* tmCheckVersion_;
 };
 
 } // namespace ravelin::wizard

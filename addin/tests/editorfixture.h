@@ -46,15 +46,12 @@ protected:
         ASSERT_TRUE(folder.isValid());
         saved = {{"HOME", qgetenv("HOME")},
                  {"XDG_CONFIG_HOME", qgetenv("XDG_CONFIG_HOME")},
-                 {"XDG_CONFIG_DIRS", qgetenv("XDG_CONFIG_DIRS")},
-                 {"RAVELIN_VERSION_URL", qgetenv("RAVELIN_VERSION_URL")}};
+                 {"XDG_CONFIG_DIRS", qgetenv("XDG_CONFIG_DIRS")}};
         qputenv("HOME", folder.filePath(QStringLiteral("home")).toUtf8());
         qputenv("XDG_CONFIG_HOME", configFolder().toUtf8());
         // The machine's own /etc/xdg may hold registrations: two empty folders stand for it.
         qputenv("XDG_CONFIG_DIRS",
                 (systemConfigFolder(0) + QLatin1Char(':') + systemConfigFolder(1)).toUtf8());
-        // A port nothing listens on: the wizard's update check stays on this machine.
-        qputenv("RAVELIN_VERSION_URL", "http://127.0.0.1:9/version.txt");
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, configFolder());
     }
 

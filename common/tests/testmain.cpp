@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // The main of every test program with windows: one offscreen application whose settings and
-// registry live in a temporary folder, never the user's. Should an update check start, it
-// finds nothing listening on this machine. Closing a test's last window never quits.
+// registry live in a temporary folder, never the user's. The update check is switched off
+// (extras/updateschedule.h); a test of the check switches it on for itself. Closing a test's
+// last window never quits.
 #include <QApplication>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -17,8 +18,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-    qputenv("RAVELIN_VERSION_URL", "http://127.0.0.1:9/version.txt");
-    qputenv("RAVELIN_INSTALLER_URL", "http://127.0.0.1:9/setup.exe");
+    qputenv("RAVELIN_UPDATE_CHECK", "off");
 
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // The extras' tests run in the shared test main's application. Before the first of them, every
-// address handed to the desktop is caught, and the update check a test leaves armed looks for
-// its version file where nothing answers.
+// address handed to the desktop is caught, and an update check that a test switches on (the test
+// main switches it off) looks for its version file where nothing answers, unless the test
+// names a server of its own.
 #include "extras/tests/support.h"
 
 #include <gtest/gtest.h>

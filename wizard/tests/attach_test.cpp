@@ -7,7 +7,6 @@
 #include "extras/samples.h"
 #include "extras/tests/support.h"
 #include "objectmodel/tests/memorypage.h"
-#include "ravelin/version.h"
 #include "wizard/attach.h"
 
 #include <QApplication>
@@ -16,7 +15,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <QUrl>
 #include <functional>
 #include <gtest/gtest.h>
@@ -25,7 +23,6 @@ namespace ravelin::extras {
 namespace {
 
 using common::ClickLabel;
-using testing::MessageLog;
 using testing::OpenedAddresses;
 
 constexpr char kPolicy[] =
@@ -237,35 +234,6 @@ INSTANTIATE_TEST_SUITE_P(Examples, AttachedSampleButton,
                                            SampleCase{"btnSubscriptions", &subscriptionSample}),
                          [](const auto& info) { return std::string(info.param.button); });
 
-TEST(AttachedTimer, IsArmedForAQuarterSecondUnderItsOwnName) {
-    StandInWizard wizard;
-    attach(&wizard.window, nullptr);
-    auto* timer = wizard.window.findChild<QTimer*>(QStringLiteral("tmCheckVersion"));
-    ASSERT_NE(timer, nullptr);
-    EXPECT_EQ(timer->parent(), &wizard.window);
-    EXPECT_EQ(timer->interval(), 250);
-#if RAVELIN_UPDATE_CHECK
-    EXPECT_TRUE(timer->isActive());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !timer->isActive(); }, 2000));
-    QTest::qWait(600);
-    EXPECT_FALSE(timer->isActive());
-#else
-    EXPECT_FALSE(timer->isActive());
-#endif
-}
-
-TEST(AttachedTimer, IsTheWindowsOwnTimerWhenItHasOne) {
-    StandInWizard wizard;
-    auto* own = new QTimer(&wizard.window);
-    own->setObjectName(QStringLiteral("tmCheckVersion"));
-    own->setInterval(1000);
-    attach(&wizard.window, nullptr);
-    const auto timers = wizard.window.findChildren<QTimer*>(QStringLiteral("tmCheckVersion"));
-    ASSERT_EQ(timers.size(), 1);
-    EXPECT_EQ(timers.first(), own);
-    EXPECT_EQ(own->interval(), 250);
-}
-
 TEST(Attach, WiresAWindowOnlyOnceHoweverOftenCalled) {
     objectmodel::testing::MemoryPage page;
     objectmodel::testing::MemoryEditor editor(&page);
@@ -282,29 +250,8 @@ TEST(Attach, WiresAWindowOnlyOnceHoweverOftenCalled) {
 TEST(Attach, SkipsControlsTheWindowLacks) {
     QWidget empty;
     attach(&empty, nullptr);
-    EXPECT_NE(empty.findChild<QTimer*>(QStringLiteral("tmCheckVersion")), nullptr);
+    EXPECT_NE(empty.findChild<QObject*>(QStringLiteral("extrasWiring")), nullptr);
 }
-
-#if RAVELIN_UPDATE_CHECK
-TEST(AttachedTimer, OffersANewerReleaseOnceAfterLoading) {
-    testing::LocalHttpServer server;
-    server.answer(200, QByteArray::number(version::kMajor + 1) + ".0.0");
-    const QByteArray saved = qgetenv("RAVELIN_VERSION_URL");
-    qputenv("RAVELIN_VERSION_URL", server.address().toUtf8());
-    MessageLog log(common::vbNo);
-
-    StandInWizard wizard;
-    attach(&wizard.window, nullptr);
-    const bool prompted = QTest::qWaitFor([&] { return !log.messages().empty(); }, 5000);
-    QTest::qWait(700);
-    qputenv("RAVELIN_VERSION_URL", saved);
-
-    ASSERT_TRUE(prompted);
-    EXPECT_EQ(log.messages().size(), 1U);
-    EXPECT_EQ(log.messages().front().title, QStringLiteral("New Version"));
-    EXPECT_EQ(server.requests(), 1);
-}
-#endif
 
 } // namespace
 } // namespace ravelin::extras

@@ -3,6 +3,9 @@
 //
 // The window's load, its three display states, the tab selection with the address check, and
 // where its elements lie.
+#include "common/tests/environment.h"
+#include "extras/maker.h"
+#include "extras/updateschedule.h"
 #include "ravelin/version.h"
 #include "wizard/layout.h"
 #include "wizard/tests/windowtest.h"
@@ -63,12 +66,30 @@ TEST_F(FrmStartupTest, LoadingSetsTheCaptionsTheBuildCodeAndTheStoredAddress) {
     EXPECT_EQ(window->objectName(), QStringLiteral("frmStartup"));
 }
 
+// The window's one update-check timer.
+QTimer* updateTimer(const FrmStartup& window) {
+    const auto timers = window.findChildren<QTimer*>(QStringLiteral("tmCheckVersion"));
+    EXPECT_EQ(timers.size(), 1);
+    return timers.value(0);
+}
+
 TEST_F(FrmStartupTest, TheUpdateCheckTimerFiresOnceAQuarterSecondAfterTheLoad) {
+    const common::testing::ScopedEnvironment checkOn(extras::kUpdateCheckVariable, std::nullopt);
     window = std::make_unique<FrmStartup>(&editor);
-    QTimer* timer = window->tmCheckVersion();
+    QTimer* timer = updateTimer(*window);
     ASSERT_NE(timer, nullptr);
-    EXPECT_EQ(timer, window->findChild<QTimer*>(QStringLiteral("tmCheckVersion")));
-    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(timer->parent(), window.get());
+    EXPECT_EQ(timer->isActive(), bool(RAVELIN_UPDATE_CHECK)) << "built without the check: off";
+    EXPECT_TRUE(timer->isSingleShot());
+    EXPECT_EQ(timer->interval(), 250);
+}
+
+TEST_F(FrmStartupTest, TheUpdateCheckSwitchedOffInTheEnvironmentLeavesTheTimerOff) {
+    const common::testing::ScopedEnvironment checkOff(extras::kUpdateCheckVariable, "off");
+    window = std::make_unique<FrmStartup>(&editor);
+    QTimer* timer = updateTimer(*window);
+    ASSERT_NE(timer, nullptr);
+    EXPECT_FALSE(timer->isActive());
     EXPECT_TRUE(timer->isSingleShot());
     EXPECT_EQ(timer->interval(), 250);
 }

@@ -22,7 +22,6 @@
 #include <QSettings>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -54,11 +53,10 @@ protected:
         common::setMsgBoxHandler({});
     }
 
-    // Creates and shows the window (the load reads the stored setting). The update check is
-    // not run: its timer is stopped before it fires.
+    // Creates and shows the window (the load reads the stored setting). The update check does
+    // not run: the test main switches it off.
     FrmStartup& open() {
         window = std::make_unique<FrmStartup>(&editor);
-        window->tmCheckVersion()->stop();
         window->show();
         driver::settle();
         return *window;
