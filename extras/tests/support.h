@@ -104,6 +104,8 @@ public:
             .arg(QString::fromLatin1(path));
     }
     int connections() const { return connections_; }
+    // Connections the client has closed.
+    int closedConnections() const { return closed_; }
     int requests() const { return requests_; }
 
 private:
@@ -124,7 +126,10 @@ private:
                               QByteArray::number(body_.size()) + "\r\n\r\n" + body_);
                 socket->disconnectFromHost();
             });
-            QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+            QObject::connect(socket, &QTcpSocket::disconnected, socket, [this, socket] {
+                ++closed_;
+                socket->deleteLater();
+            });
         }
     }
 
@@ -133,6 +138,7 @@ private:
     QByteArray body_;
     bool silent_ = false;
     int connections_ = 0;
+    int closed_ = 0;
     int requests_ = 0;
 };
 

@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -199,7 +198,7 @@ TEST(UpdateCheck, ASilentServerTimesOutWhileTheWindowKeepsAnswering) {
     auto* button = new QPushButton(QStringLiteral("&Next ->"), &window);
     window.show();
     auto* updateCheck =
-        new UpdateCheck({server.address(), QStringLiteral("https://i.example/x")}, 300ms, &window);
+        new UpdateCheck({server.address(), QStringLiteral("https://i.example/x")}, 1s, &window);
     QSignalSpy finished(updateCheck, &UpdateCheck::finished);
     int clicksWhileWaiting = 0;
     QObject::connect(button, &QPushButton::clicked, [&] {
@@ -208,7 +207,10 @@ TEST(UpdateCheck, ASilentServerTimesOutWhileTheWindowKeepsAnswering) {
         }
     });
     updateCheck->start();
-    QTimer::singleShot(50, button, [button] { QTest::mouseClick(button, Qt::LeftButton); });
+    // The check is connected and waits for a reply that never comes; the window answers a
+    // click meanwhile.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server.connections() == 1; }, 5000));
+    QTest::mouseClick(button, Qt::LeftButton);
 
     ASSERT_TRUE(finished.wait(10000));
     EXPECT_EQ(clicksWhileWaiting, 1);
@@ -229,7 +231,8 @@ TEST(UpdateCheck, ClosingTheWindowDuringTheFetchEndsTheCheck) {
     window.reset();
 
     EXPECT_TRUE(updateCheck.isNull());
-    QTest::qWait(50);
+    // The fetch is given up: the server sees its connection closed, and nothing is shown.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return server.closedConnections() == 1; }, 5000));
     EXPECT_TRUE(log.messages().empty());
 }
 
