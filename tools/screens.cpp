@@ -31,7 +31,7 @@ using wizard::Tab;
 
 class Camera {
 public:
-    Camera(QWidget& window, QDir dir) : window_(window), dir_(std::move(dir)) {}
+    Camera(QWidget& window, const QDir& dir) : window_(window), dir_(dir) {}
 
     bool shoot(const QString& name) {
         wizard::driver::settle();

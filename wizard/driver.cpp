@@ -109,6 +109,7 @@ bool give(QWidget& window, const Answer& answer) {
 std::string walk(QWidget& window, const ButtonTab& tab, const std::vector<Answer>& answers,
                  const std::function<void(int page)>& onPage) {
     std::vector<const Answer*> waiting;
+    waiting.reserve(answers.size());
     for (const Answer& answer : answers) {
         waiting.push_back(&answer);
     }

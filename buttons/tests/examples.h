@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// What the worked example of each button type (buttons/examples.h) writes, line by line. ACCOUNT and BUILD stand
-// for the account address and the build code.
+// What the worked example of each button type (buttons/examples.h) writes, line by line. ACCOUNT
+// and BUILD stand for the account address and the build code.
 #pragma once
 
 #include "buttons/buttontypes.h"
