@@ -5,6 +5,7 @@
 // after a Buy Now button with sample answers went into the page, without a display. It
 // registers the add-in in a registry of its own for the run; the user's registry and stored
 // address are not touched.
+#include "buttons/examples.h"
 #include "editor/pageeditor.h"
 #include "extras/updateschedule.h"
 #include "objectmodel/com.h"
@@ -104,16 +105,15 @@ int main(int argc, char* argv[]) {
         return fail("the wizard did not open");
     }
 
+    using ravelin::buttons::BuyNow;
     const bool walked =
         driver::click(*wizard, "btnStart") &&
         driver::type(*wizard, "txtEmail", QStringLiteral("seller@example.com")) &&
         driver::selectTab(*wizard, static_cast<int>(ravelin::wizard::Tab::BuyNow)) &&
-        driver::click(*wizard, "btnNextBN") &&
-        driver::type(*wizard, "txtItemNameBN", QStringLiteral("Garden Gnome")) &&
-        driver::type(*wizard, "txtItemIDBN", QStringLiteral("GN-7")) &&
-        driver::type(*wizard, "txtPriceBN", QStringLiteral("25")) &&
-        driver::click(*wizard, "btnNextBN") && driver::click(*wizard, "btnNextBN") &&
-        driver::click(*wizard, "btnNextBN") && driver::click(*wizard, "btnFinishBN");
+        driver::walk(*wizard, ravelin::wizard::tabOf<BuyNow>(),
+                     driver::answersFor<BuyNow>(ravelin::buttons::workedExample<BuyNow>()))
+            .empty() &&
+        driver::click(*wizard, "btnFinishBN");
     if (!walked) {
         return fail("the Buy Now walk did not reach Insert HTML");
     }
