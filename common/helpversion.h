@@ -6,6 +6,12 @@
 // by parsing with a QCoreApplication instead of a QApplication.
 #pragma once
 
+#include "common/qstr.h"
+#include "ravelin/version.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <cstdlib>
 #include <string_view>
 
 namespace ravelin::common {
@@ -19,6 +25,26 @@ inline bool asksOnlyForHelpOrVersion(int argc, char* argv[]) {
         }
     }
     return false;
+}
+
+// Names the program, gives it the release as its version, and its parser the description and
+// the help and version options.
+inline void describeProgram(QCommandLineParser& parser, const char* name,
+                            const QString& description) {
+    QCoreApplication::setApplicationName(QString::fromLatin1(name));
+    QCoreApplication::setApplicationVersion(qstr(version::kRelease));
+    parser.setApplicationDescription(description);
+    parser.addHelpOption();
+    parser.addVersionOption();
+}
+
+// Prints the help or the version and exits when that is all the command line asks for.
+inline void answerHelpOrVersion(QCommandLineParser& parser, int argc, char* argv[]) {
+    if (asksOnlyForHelpOrVersion(argc, argv)) {
+        const QCoreApplication app(argc, argv);
+        parser.process(app); // prints and exits
+        std::exit(0);
+    }
 }
 
 } // namespace ravelin::common

@@ -4,32 +4,23 @@
 // page-editor [PAGE]: edits one HTML page, with the add-ins registered for the current user and
 // for every user.
 #include "common/helpversion.h"
-#include "common/qstr.h"
 #include "editor/pageeditor.h"
-#include "ravelin/version.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QTimer>
 
 int main(int argc, char* argv[]) {
-    QCoreApplication::setApplicationName(QStringLiteral("page-editor"));
-    QCoreApplication::setApplicationVersion(ravelin::common::qstr(ravelin::version::kRelease));
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate(
-        "main", "Edits one HTML page as source text, with the add-ins registered for the current "
-                "user and for every user."));
-    parser.addHelpOption();
-    parser.addVersionOption();
+    ravelin::common::describeProgram(
+        parser, "page-editor",
+        QCoreApplication::translate("main", "Edits one HTML page as source text, with the add-ins "
+                                            "registered for the current user and for every user."));
     parser.addPositionalArgument(
         QStringLiteral("page"),
         QCoreApplication::translate("main", "The page to open; a new blank page when left out."),
         QStringLiteral("[page]"));
-    if (ravelin::common::asksOnlyForHelpOrVersion(argc, argv)) {
-        QCoreApplication app(argc, argv);
-        parser.process(app); // prints and exits
-        return 0;
-    }
+    ravelin::common::answerHelpOrVersion(parser, argc, argv);
 
     QApplication app(argc, argv);
     // The editor's window is the main one: add-in windows left open close with it.

@@ -6,8 +6,6 @@
 // selection comes on standard input, and standard output gets the button in its place, or the
 // selection back unchanged when no button was inserted.
 #include "common/helpversion.h"
-#include "common/qstr.h"
-#include "ravelin/version.h"
 #include "standalone/filter.h"
 #include "standalone/unixsignals.h"
 #include "standalone/wizardhosts.h"
@@ -91,24 +89,18 @@ int runClipboard(QApplication& app, TerminationSignals& termination) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication::setApplicationName(QStringLiteral("ravelin-wizard"));
-    QCoreApplication::setApplicationVersion(ravelin::common::qstr(ravelin::version::kRelease));
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate(
-        "main", "Writes a PayPal payment button with the wizard. Insert HTML puts it on the "
-                "clipboard; with --filter the selection comes on standard input and the "
-                "button, or the selection unchanged, goes to standard output."));
-    parser.addHelpOption();
-    parser.addVersionOption();
+    ravelin::common::describeProgram(
+        parser, "ravelin-wizard",
+        QCoreApplication::translate(
+            "main", "Writes a PayPal payment button with the wizard. Insert HTML puts it on the "
+                    "clipboard; with --filter the selection comes on standard input and the "
+                    "button, or the selection unchanged, goes to standard output."));
     const QCommandLineOption filter(
         QStringLiteral("filter"),
         QCoreApplication::translate("main", "Work as a text filter for an editor."));
     parser.addOption(filter);
-    if (ravelin::common::asksOnlyForHelpOrVersion(argc, argv)) {
-        QCoreApplication app(argc, argv);
-        parser.process(app); // prints and exits
-        return 0;
-    }
+    ravelin::common::answerHelpOrVersion(parser, argc, argv);
 
     catchTerminationSignals();
     QApplication app(argc, argv);
