@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // A label or picture with a click event, as the window's link labels and pictures need. A
-// link shows the pointing hand while the mouse is over it.
+// link shows the pointing hand while the mouse is over it, takes keyboard focus (by Tab or a
+// click) with a focus frame around it, and Enter, Return or Space activate it as a click does.
 #pragma once
 
 #include <QLabel>
@@ -14,14 +15,21 @@ class ClickLabel : public QLabel {
 public:
     explicit ClickLabel(QWidget* parent = nullptr);
 
-    // Shows the pointing hand over the label (links); an ordinary arrow otherwise.
+    // Makes the label a link: the pointing hand and keyboard focus. Not a link, it is an
+    // ordinary label with the arrow that only the mouse clicks.
     void setLink(bool link);
+    bool isLink() const { return link_; }
 
 signals:
     void clicked();
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool link_ = false;
 };
 
 } // namespace ravelin::common
