@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "addin/wizardwindow.h"
 
+#include "common/placement.h"
+#include "objectmodel/application.h"
 #include "wizard/frmstartup.h"
 
 #include <QPointer>
@@ -33,6 +35,8 @@ QWidget* showWizard(objectmodel::Application* editor) {
         widget = new wizard::FrmStartup(editor);
         widget->setAttribute(Qt::WA_DeleteOnClose);
         window() = widget;
+        // Over the editor and kept above it; still modeless and without owner.
+        common::placeOver(widget, editor != nullptr ? editor->MainWindow() : nullptr);
         widget->show();
         return widget;
     }

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // The add-in's one wizard window: modeless and without owner, created on first use and after
-// the user closed it, shown again with its page and answers otherwise.
+// the user closed it, shown again with its page and answers otherwise. A new window opens
+// centred over the editor's main window and stays above it.
 #pragma once
 
 class QWidget;

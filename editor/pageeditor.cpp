@@ -93,6 +93,10 @@ objectmodel::CommandBars* PageEditor::CommandBars() {
     return commandBars_.get();
 }
 
+QWidget* PageEditor::MainWindow() {
+    return this;
+}
+
 PageText PageEditor::page() const {
     return PageText{editorText(*ui_->txtPage), lineEnding_, byteOrderMark_};
 }

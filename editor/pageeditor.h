@@ -34,6 +34,7 @@ public:
 
     objectmodel::IHTMLDocument2* ActiveDocument() override;
     objectmodel::CommandBars* CommandBars() override;
+    QWidget* MainWindow() override;
 
     // Opens the page at `path`, or a new blank page when it is empty. A path that does not
     // exist yet names a new page to be saved there; one that cannot be read is reported and a

@@ -5,6 +5,8 @@
 #include "objectmodel/commandbars.h"
 #include "objectmodel/document.h"
 
+class QWidget;
+
 namespace ravelin::objectmodel {
 
 // The running editor's application object.
@@ -15,6 +17,9 @@ public:
     virtual IHTMLDocument2* ActiveDocument() = 0;
     // The editor's command bars (its menus).
     virtual objectmodel::CommandBars* CommandBars() = 0;
+    // The editor's main window, which the add-in's windows open over; nullptr for a host
+    // without a window of its own in this process.
+    virtual QWidget* MainWindow() { return nullptr; }
 };
 
 } // namespace ravelin::objectmodel

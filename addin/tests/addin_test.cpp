@@ -21,6 +21,7 @@
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QWindow>
 
 namespace ravelin::addin::testing {
 namespace {
@@ -99,6 +100,31 @@ TEST_F(AddinTest, TriggeringTheCommandTwiceShowsOneModelessWizardWindowWithoutOw
     EXPECT_FALSE(first.front()->isModal());
     EXPECT_TRUE(editor->isEnabled()) << "the editor stays usable beside the wizard";
 }
+
+class WizardPlacement : public AddinTest, public ::testing::WithParamInterface<QRect> {};
+
+TEST_P(WizardPlacement, OpensCentredOverTheEditorAndKeptAboveIt) {
+    start();
+    editor->setGeometry(GetParam());
+    settle();
+    wizardCommand()->trigger();
+    settle();
+    ASSERT_EQ(wizards().size(), 1U);
+    QWidget* wizard = wizards().front();
+
+    const QPoint offset = wizard->frameGeometry().center() - editor->frameGeometry().center();
+    EXPECT_LE(offset.manhattanLength(), 4)
+        << "the wizard's centre is " << offset.x() << ", " << offset.y() << " off the editor's";
+    ASSERT_NE(wizard->windowHandle(), nullptr);
+    EXPECT_EQ(wizard->windowHandle()->transientParent(), editor->windowHandle())
+        << "the window manager keeps it above the editor";
+    EXPECT_EQ(wizard->parentWidget(), nullptr) << "still without owner";
+    EXPECT_FALSE(wizard->isModal());
+}
+
+INSTANTIATE_TEST_SUITE_P(EditorWindows, WizardPlacement,
+                         ::testing::Values(QRect(60, 40, 640, 520), QRect(150, 70, 600, 500),
+                                           QRect(0, 0, 760, 580)));
 
 TEST_F(AddinTest, TheCommandKeepsTheOpenWizardsPageAndMakesANewOneAfterItWasClosed) {
     start();
