@@ -3,6 +3,7 @@
 #include "extras/frmabout.h"
 
 #include "common/qstr.h"
+#include "common/windowkeys.h"
 #include "extras/links.h"
 #include "extras/shell.h"
 #include "ravelin/version.h"
@@ -55,7 +56,11 @@ QPixmap emblem(int size) {
 
 } // namespace
 
-FrmAbout::FrmAbout(QWidget* parent) : QWidget(parent, Qt::Window), ui(new Ui::FrmAbout) {
+// A dialog-type window: a window manager keeps it above the wizard it opens over.
+FrmAbout::FrmAbout(QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
+      ui(new Ui::FrmAbout) {
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
 
@@ -76,6 +81,10 @@ FrmAbout::FrmAbout(QWidget* parent) : QWidget(parent, Qt::Window), ui(new Ui::Fr
     connect(ui->Label4, &common::ClickLabel::clicked, this,
             [this] { OpenAddress(ui->Label4->text()); });
     connect(ui->cmdClose, &QPushButton::clicked, this, &QWidget::close);
+
+    // Escape closes the window, Enter presses Close, which has the focus when it opens.
+    common::useDesktopKeys(this);
+    ui->cmdClose->setFocus();
 }
 
 FrmAbout::~FrmAbout() = default;

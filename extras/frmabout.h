@@ -3,7 +3,7 @@
 //
 // The About window: product name, release, copyright, the licence notice and the maker's
 // e-mail and web links. It is an independent window that does not block the wizard, and it
-// destroys itself when closed.
+// destroys itself when closed. Escape closes it; its links take the keyboard focus.
 #pragma once
 
 #include <QWidget>

@@ -6,6 +6,8 @@
 #include "extras/tests/support.h"
 #include "ravelin/version.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -99,6 +101,89 @@ TEST(FrmAbout, CloseDestroysTheWindow) {
     QTest::mouseClick(close, Qt::LeftButton);
     EXPECT_TRUE(QTest::qWaitFor([&] { return about.isNull(); }, 2000));
 }
+
+class FrmAboutKeys : public ::testing::TestWithParam<const char*> {
+protected:
+    void SetUp() override {
+        about = new FrmAbout;
+        about->show();
+        about->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(about));
+    }
+    void TearDown() override { delete about.data(); }
+
+    QWidget* focusOn(const char* name) {
+        auto* widget = control<QWidget>(about, name);
+        widget->setFocus(Qt::TabFocusReason);
+        EXPECT_TRUE(widget->hasFocus()) << name << " takes the focus";
+        return widget;
+    }
+
+    QPointer<FrmAbout> about;
+};
+
+TEST_P(FrmAboutKeys, EscapeClosesTheWindowWhereverTheFocusIs) {
+    QTest::keyClick(focusOn(GetParam()), Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return about.isNull(); }, 2000));
+}
+
+TEST_P(FrmAboutKeys, TabAndShiftTabMoveOn) {
+    QWidget* start = focusOn(GetParam());
+    QTest::keyClick(start, Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), start);
+    start->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(start, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_NE(QApplication::focusWidget(), start);
+}
+
+TEST_P(FrmAboutKeys, EveryControlThatTakesTheFocusHasAName) {
+    QWidget* widget = focusOn(GetParam());
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_FALSE(accessible->text(QAccessible::Name).trimmed().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Controls, FrmAboutKeys,
+                         ::testing::Values("txtGNU", "Label2", "Label4", "cmdClose"));
+
+TEST(FrmAbout, OpensWithTheFocusOnCloseWhichEnterPresses) {
+    QPointer<FrmAbout> about = new FrmAbout;
+    about->show();
+    about->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(about));
+    auto* close = control<QPushButton>(about, "cmdClose");
+    EXPECT_TRUE(close->hasFocus());
+    QTest::keyClick(close, Qt::Key_Return);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return about.isNull(); }, 2000));
+}
+
+struct KeyLinkCase {
+    const char* control;
+    Qt::Key key;
+    std::string opened;
+};
+
+class FrmAboutLinkByKey : public ::testing::TestWithParam<KeyLinkCase> {};
+
+TEST_P(FrmAboutLinkByKey, OpensWhatItsCaptionShows) {
+    FrmAbout about;
+    about.show();
+    about.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&about));
+    auto* link = control<common::ClickLabel>(&about, GetParam().control);
+    link->setFocus(Qt::TabFocusReason);
+    OpenedAddresses::instance().clear();
+    QTest::keyClick(link, GetParam().key);
+    EXPECT_EQ(OpenedAddresses::instance().addresses(),
+              QStringList{QString::fromStdString(GetParam().opened)});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Links, FrmAboutLinkByKey,
+    ::testing::Values(KeyLinkCase{"Label2", Qt::Key_Return, std::string("mailto:") + maker::kEmail},
+                      KeyLinkCase{"Label2", Qt::Key_Space, std::string("mailto:") + maker::kEmail},
+                      KeyLinkCase{"Label4", Qt::Key_Enter, maker::kWebSite},
+                      KeyLinkCase{"Label4", Qt::Key_Space, maker::kWebSite}));
 
 } // namespace
 } // namespace ravelin::extras
