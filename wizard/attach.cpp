@@ -3,6 +3,7 @@
 #include "wizard/attach.h"
 
 #include "common/clicklabel.h"
+#include "common/placement.h"
 #include "extras/frmabout.h"
 #include "extras/links.h"
 #include "extras/samples.h"
@@ -96,6 +97,7 @@ public:
     void showAbout() {
         if (about_.isNull()) {
             about_ = new FrmAbout(window_);
+            common::placeOver(about_, window_);
         }
         about_->show();
         about_->raise();

@@ -16,7 +16,7 @@ class Application;
 namespace ravelin::extras {
 
 // Finds the window's controls by objectName and connects their clicks:
-//   Label26 shows the About window (one at a time, not modal);
+//   Label26 shows the About window (one at a time, not modal, centred over the window);
 //   Image1 and btnOther open the maker's home page, btnAbout the merchant sign-up,
 //   btnPleaseDonate the donation request;
 //   lblPolicy, Label20, Image3, Label21, Image4 and Label23 open the address in their "Tag"

@@ -6,12 +6,14 @@
 #include "common/msgbox.h"
 #include "common/qstr.h"
 #include "common/settings.h"
+#include "common/windowkeys.h"
 #include "extras/updateschedule.h"
 #include "objectmodel/paste.h"
 #include "ravelin/version.h"
 #include "ui_frmstartup.h"
 #include "wizard/attach.h"
 #include "wizard/choices.h"
+#include "wizard/focus.h"
 #include "wizard/layout.h"
 #include "wizard/mstartup.h"
 #include "wizard/panels.h"
@@ -22,10 +24,12 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProxyStyle>
+#include <QShortcut>
 #include <QStyle>
 #include <QTabBar>
 #include <algorithm>
 #include <array>
+#include <vector>
 
 namespace ravelin::wizard {
 
@@ -80,6 +84,7 @@ FrmStartup::FrmStartup(objectmodel::Application* editor, QWidget* parent)
     connectPages();
     load();
     extras::attach(this, editor);
+    setUpKeyboard();
 }
 
 FrmStartup::~FrmStartup() = default;
@@ -91,6 +96,8 @@ buttons::Context FrmStartup::writerContext() const {
 void FrmStartup::placePanels() {
     ui_->Image1->setGeometry(toPixels(layout::kLogo));
     ui_->Image1->setPixmap(logoPicture());
+    ui_->Image1->setLink(true);
+    ui_->Image1->setAccessibleName(tr("Maker's web site"));
     ui_->lblTitle->setGeometry(toPixels(layout::kTitle));
     ui_->Label26->setGeometry(toPixels(layout::kSubtitle));
     ui_->Label26->setLink(true);
@@ -103,6 +110,8 @@ void FrmStartup::placePanels() {
     tabStyle->setParent(ui_->TabStrip1->tabBar());
     ui_->TabStrip1->tabBar()->setStyle(tabStyle);
     ui_->TabStrip1->hide();
+    ui_->TabStrip1->setAccessibleName(tr("Button type"));
+    ui_->TabStrip1->tabBar()->setAccessibleName(tr("Button type"));
     ui_->btnPleaseDonate->setGeometry(toPixels(layout::kPleaseDonate));
     ui_->btnAbout->setGeometry(toPixels(layout::kMerchantSignup));
     ui_->btnOther->setGeometry(toPixels(layout::kOtherSoftware));
@@ -193,6 +202,82 @@ void FrmStartup::connectPages() {
     }
 }
 
+void FrmStartup::setUpKeyboard() {
+    // Tab goes as the eye does: the title line, the start buttons, the advertising links, the
+    // tab strip, the fields of the page shown, its Previous, Next and Insert HTML, then the
+    // bottom row. Whatever is hidden or lies under another panel is passed over.
+    std::vector<QWidget*> order = {ui_->Image1, ui_->Label26, ui_->btnFirstTime, ui_->btnStart};
+    std::vector<QWidget*> navigation;
+    for (const ButtonTab& tab : kButtonTabs) {
+        for (const char* button : {"btnPrev", "btnNext", "btnFinish"}) {
+            if (QWidget* control = findChild<QWidget*>(button + qstr(tab.suffix))) {
+                navigation.push_back(control);
+            }
+        }
+    }
+    auto appendControlsOf = [&](std::string_view name) {
+        const QWidget* panel = mstartup::control(*this, name);
+        if (panel == nullptr) {
+            return;
+        }
+        for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
+            if (panel->isAncestorOf(w) && w->focusPolicy() != Qt::NoFocus &&
+                w->focusProxy() == nullptr &&
+                std::find(navigation.begin(), navigation.end(), w) == navigation.end()) {
+                order.push_back(w);
+            }
+        }
+    };
+    appendControlsOf("grpPage_0");
+    order.push_back(ui_->TabStrip1->tabBar());
+    for (std::string_view name : kStackedPanels) {
+        appendControlsOf(name);
+    }
+    order.insert(order.end(), navigation.begin(), navigation.end());
+    order.insert(order.end(), {ui_->btnPleaseDonate, ui_->btnAbout, ui_->btnOther});
+    focus::chain(order);
+
+    for (auto [keys, step] :
+         {std::pair{QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Tab),
+                                        QKeySequence(Qt::CTRL | Qt::Key_PageDown)},
+                    1},
+          std::pair{QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+                                        QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
+                    -1}}) {
+        auto* shortcut = new QShortcut(this);
+        shortcut->setKeys(keys);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, step] { selectNeighbourTab(step); });
+    }
+    common::useDesktopKeys(this);
+    // The window opens with the focus on the way to building buttons.
+    ui_->btnStart->setFocus();
+}
+
+bool FrmStartup::focusNextPrevChild(bool next) {
+    if (QWidget* stop = focus::nextStop(*this, next)) {
+        stop->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
+    return false;
+}
+
+void FrmStartup::selectNeighbourTab(int step) {
+    QTabWidget* tabs = ui_->TabStrip1;
+    if (!tabs->isVisible() || tabs->count() == 0) {
+        return; // nobody could click a tab of a hidden strip
+    }
+    // As a click on that tab: the selection runs the address check and shows its page.
+    tabs->setCurrentIndex((tabs->currentIndex() + step + tabs->count()) % tabs->count());
+}
+
+void FrmStartup::focusPage(std::string_view panel) {
+    if (const QWidget* page = mstartup::control(*this, panel)) {
+        focus::focusFirstField(*page);
+    }
+}
+
 void FrmStartup::load() {
     buildCode_ = buttons::buildCode(version::kMajor, version::kMinor, version::kRevision);
     account_ = common::GetSetting(common::kAccountSettingApp, common::kAccountSettingSection,
@@ -214,6 +299,7 @@ void FrmStartup::startClicked() {
     if (auto* email = named<QLineEdit>(*this, "txtEmail")) {
         email->setText(account_);
     }
+    focusPage(kSetupPanel);
 }
 
 void FrmStartup::firstTimeClicked() {
@@ -224,6 +310,7 @@ void FrmStartup::firstTimeClicked() {
         examples->show();
     }
     mstartup::pageReset(*this);
+    focusPage("frmExamples");
 }
 
 void FrmStartup::tabStripClicked(int index) {
@@ -258,6 +345,7 @@ void FrmStartup::tabStripClicked(int index) {
     if (tab != nullptr) {
         setButtonStates(*tab);
     }
+    focusPage(tab != nullptr ? tab->panels[0] : kSetupPanel);
 }
 
 void FrmStartup::nextClicked(const ButtonTab& tab) {
@@ -272,6 +360,7 @@ void FrmStartup::nextClicked(const ButtonTab& tab) {
     }
     showPanel(step->show);
     hidePanel(step->hide);
+    focusPage(step->show);
 }
 
 void FrmStartup::previousClicked(const ButtonTab& tab) {
@@ -283,6 +372,7 @@ void FrmStartup::previousClicked(const ButtonTab& tab) {
     showPanel(step->show);
     page_ = static_cast<qint16>(step->page);
     setButtonStates(tab);
+    focusPage(step->show);
 }
 
 void FrmStartup::insertHtmlClicked(const ButtonTab& tab) {

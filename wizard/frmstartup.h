@@ -27,6 +27,11 @@ namespace ravelin::wizard {
 // A top-level window without owner; it deletes itself when closed (Qt::WA_DeleteOnClose), so
 // hold it through a QPointer. Every control carries its name as objectName; look controls up
 // with findChild (names are unique in the window).
+//
+// The keyboard: Tab goes through what the user sees, top to bottom and left to right, and
+// never to a control that lies under another panel; showing a page puts the focus on its first
+// field. Ctrl+Tab and Ctrl+PgDown (Ctrl+Shift+Tab and Ctrl+PgUp) select the next (previous)
+// tab as a click on it does; Escape closes the window; Enter presses the focused button.
 class FrmStartup : public QWidget {
     Q_OBJECT
 public:
@@ -49,10 +54,16 @@ public:
     // What every writer reads besides its tab's answers.
     buttons::Context writerContext() const;
 
+protected:
+    bool focusNextPrevChild(bool next) override;
+
 private:
     void load();
     void placePanels();
     void connectPages();
+    void setUpKeyboard();
+    void selectNeighbourTab(int step);
+    void focusPage(std::string_view panel);
 
     void startClicked();
     void firstTimeClicked();

@@ -29,7 +29,12 @@
 #include "wizard/pictures.h"
 #include "wizard/twips.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
 #include <QStringList>
 #include <array>
 #include <vector>
@@ -102,6 +107,18 @@ void setUpImages(QFrame* frame) {
             }
             image->setProperty("Tag", qstr(group.imageNames[i]));
             image->setPixmap(buttonPicture(group.imageNames[i]));
+            // The option drawn as this picture says in words what the picture shows; a click
+            // on the picture puts the focus on the option it selects.
+            const QString description = pictureDescription(group.imageNames[i]);
+            image->setAccessibleName(description);
+            if (auto* option = frame->findChild<QAbstractButton*>(qstr(group.options) + '_' +
+                                                                  QString::number(i))) {
+                option->setAccessibleName(
+                    QCoreApplication::translate("ravelin::wizard", "Button picture %1").arg(i + 1));
+                option->setAccessibleDescription(description);
+                image->setFocusPolicy(Qt::ClickFocus);
+                image->setFocusProxy(option);
+            }
         }
     }
     if (auto* picture = frame->findChild<ClickLabel*>(QStringLiteral("Image3"))) {
@@ -158,6 +175,23 @@ std::vector<ComboList> comboLists() {
     };
 }
 
+// The name assistive technology gives a control: its own, or the text of the label that names
+// it (its buddy) without the access-key mark.
+QString accessibleNameOf(const QFrame& frame, const QWidget& control) {
+    if (!control.accessibleName().isEmpty()) {
+        return control.accessibleName();
+    }
+    for (const QLabel* label : frame.findChildren<QLabel*>()) {
+        if (label->buddy() == &control) {
+            QString text = label->text();
+            return text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+        }
+    }
+    return {};
+}
+
+// The user may type any text into the combo boxes, and what is typed stays as typed: no
+// completion to a list item, and Enter does not add the text to the list.
 void setUpCombos(QFrame* frame) {
     for (const ComboList& list : comboLists()) {
         if (auto* box = frame->findChild<QComboBox*>(QString::fromLatin1(list.name))) {
@@ -165,6 +199,15 @@ void setUpCombos(QFrame* frame) {
             box->addItems(list.items);
             box->setCurrentIndex(static_cast<int>(list.items.indexOf(list.initial)));
         }
+    }
+    for (QComboBox* box : frame->findChildren<QComboBox*>()) {
+        if (!box->isEditable()) {
+            continue;
+        }
+        box->setInsertPolicy(QComboBox::NoInsert);
+        box->setCompleter(nullptr);
+        // The typing goes into the box's line, which takes the focus in its place.
+        box->lineEdit()->setAccessibleName(accessibleNameOf(*frame, *box));
     }
 }
 

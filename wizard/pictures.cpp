@@ -2,12 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wizard/pictures.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <QStringList>
 #include <array>
 
 namespace ravelin::wizard {
@@ -112,6 +114,29 @@ ButtonLook buttonLook(std::string_view imageName) {
         }
     }
     return {QStringLiteral("Buy Now"), 62, 22, false, false};
+}
+
+QString pictureDescription(std::string_view imageName) {
+    const ButtonLook look = buttonLook(imageName);
+    QStringList parts = {
+        QCoreApplication::translate("ravelin::wizard", "%1 button").arg(look.caption)};
+    if (look.height <= 22) {
+        parts << QCoreApplication::translate("ravelin::wizard", "small");
+    } else if (look.height <= 28) {
+        parts << QCoreApplication::translate("ravelin::wizard", "medium");
+    } else {
+        parts << QCoreApplication::translate("ravelin::wizard", "large");
+    }
+    if (look.pill) {
+        parts << QCoreApplication::translate("ravelin::wizard", "with rounded ends");
+    }
+    if (look.cards) {
+        parts << QCoreApplication::translate("ravelin::wizard", "with card logos");
+    }
+    return parts.join(QStringLiteral(", ")) +
+           QCoreApplication::translate("ravelin::wizard", " (%1 \u00d7 %2 pixels)")
+               .arg(look.width)
+               .arg(look.height);
 }
 
 QPixmap buttonPicture(std::string_view imageName) {

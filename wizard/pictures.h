@@ -25,6 +25,11 @@ struct ButtonLook {
 // unknown name gets a plain "Buy Now" button, so a picture is always drawn.
 ButtonLook buttonLook(std::string_view imageName);
 
+// What the picture of this image name shows, in words for those who cannot see it: its caption,
+// its size, its shape and card logos, then its size in pixels, e.g. "Buy Now button, large,
+// with card logos (73 × 34 pixels)".
+QString pictureDescription(std::string_view imageName);
+
 // A button in the payment service's familiar style (yellow to orange, dark blue bold
 // caption), drawn from buttonLook(imageName).
 QPixmap buttonPicture(std::string_view imageName);

@@ -12,6 +12,8 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <QTest>
+#include <QWindow>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -51,6 +53,28 @@ TEST_P(WizardLink, OpensItsPage) {
     }
     ASSERT_TRUE(wizard::driver::click(*window, GetParam().control));
     EXPECT_EQ(opened(), QStringList{GetParam().address()});
+}
+
+// Every link and button of the window takes the keyboard focus, shows it, and opens its page by
+// Enter, Return or Space.
+TEST_P(WizardLink, OpensItsPageFromTheKeyboard) {
+    if (GetParam().onSetupPage) {
+        ASSERT_TRUE(wizard::driver::click(*window, "btnStart"));
+    }
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    auto* control = window->findChild<QWidget*>(QLatin1String(GetParam().control));
+    ASSERT_NE(control, nullptr);
+    const QImage unfocused = control->grab().toImage();
+    control->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(control->hasFocus());
+    EXPECT_NE(control->grab().toImage(), unfocused) << "the focus shows";
+
+    OpenedAddresses::instance().clear();
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+        QTest::keyClick(control, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    }
+    EXPECT_EQ(opened(), QStringList(3, GetParam().address()));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -95,6 +119,28 @@ TEST_F(InTheWizard, TheSubtitleShowsOneAboutWindowBesideTheWizard) {
     EXPECT_TRUE(windows.first()->isVisible());
     EXPECT_TRUE(windows.first()->isWindow());
     EXPECT_TRUE(window->isEnabled());
+}
+
+TEST_F(InTheWizard, TheAboutWindowOpensCentredOverTheWizardAndEscapeClosesIt) {
+    window->move(140, 60);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    auto* subtitle = window->findChild<QWidget*>(QStringLiteral("Label26"));
+    subtitle->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(subtitle, Qt::Key_Space);
+    const auto windows = window->findChildren<FrmAbout*>();
+    ASSERT_EQ(windows.size(), 1);
+    QPointer<FrmAbout> about = windows.first();
+    const QPoint offset = about->frameGeometry().center() - window->frameGeometry().center();
+    EXPECT_LE(offset.manhattanLength(), 4) << offset.x() << ", " << offset.y();
+    ASSERT_NE(about->windowHandle(), nullptr);
+    EXPECT_EQ(about->windowHandle()->transientParent(), window->windowHandle());
+
+    about->activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == about; }, 2000));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return about.isNull(); }, 2000));
+    EXPECT_TRUE(window->isVisible()) << "Escape in About closes only About";
 }
 
 struct ExampleCase {
