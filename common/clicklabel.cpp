@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/clicklabel.h"
 
+#include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -19,6 +20,20 @@ void ClickLabel::setLink(bool link) {
         unsetCursor();
         setFocusPolicy(Qt::NoFocus);
     }
+}
+
+void ClickLabel::standFor(QWidget* control) {
+    setFocusPolicy(Qt::ClickFocus);
+    setFocusProxy(control);
+    control->installEventFilter(this);
+}
+
+bool ClickLabel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == focusProxy() &&
+        (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+        update();
+    }
+    return QLabel::eventFilter(watched, event);
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {

@@ -4,6 +4,7 @@
 // A label or picture with a click event, as the window's link labels and pictures need. A
 // link shows the pointing hand while the mouse is over it, takes keyboard focus (by Tab or a
 // click) with a focus frame around it, and Enter, Return or Space activate it as a click does.
+// A picture that stands for an option shows that option's focus.
 #pragma once
 
 #include <QLabel>
@@ -20,10 +21,15 @@ public:
     void setLink(bool link);
     bool isLink() const { return link_; }
 
+    // Makes the label the picture of `control`, the option its click selects: a click puts the
+    // keyboard focus on `control`, and the picture shows the focus frame while `control` has it.
+    void standFor(QWidget* control);
+
 signals:
     void clicked();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

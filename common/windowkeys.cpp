@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextEdit>
@@ -64,6 +65,47 @@ private:
     QWidget* window_;
 };
 
+// A frame in the highlight colour around a multi-line box while it has the focus: the style
+// marks a focused one-line box so, but not a multi-line one, whose blinking caret is easily
+// missed. It lies over the box's edge and lets the mouse through.
+class FocusRing : public QWidget {
+public:
+    explicit FocusRing(QWidget* box) : QWidget(box) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        setVisible(box->hasFocus());
+        setGeometry(box->rect());
+        box->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == parent()) {
+            switch (event->type()) {
+            case QEvent::FocusIn:
+                raise();
+                show();
+                break;
+            case QEvent::FocusOut:
+                hide();
+                break;
+            case QEvent::Resize:
+                setGeometry(parentWidget()->rect());
+                break;
+            default:
+                break;
+            }
+        }
+        return false;
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
+};
+
 } // namespace
 
 void useDesktopKeys(QWidget* window) {
@@ -73,9 +115,11 @@ void useDesktopKeys(QWidget* window) {
     new DesktopKeys(window);
     for (QPlainTextEdit* box : window->findChildren<QPlainTextEdit*>()) {
         box->setTabChangesFocus(true);
+        new FocusRing(box);
     }
     for (QTextEdit* box : window->findChildren<QTextEdit*>()) {
         box->setTabChangesFocus(true);
+        new FocusRing(box);
     }
 }
 

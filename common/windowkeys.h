@@ -13,7 +13,8 @@ namespace ravelin::common {
 //   Enter and Return press the push button that has the keyboard focus;
 //   Tab and Shift+Tab move the focus out of every multi-line box of the window (those there
 //   now: call it when the window has been built).
-// The window shows where the keyboard focus is from the start, not only after the first Tab.
+// The window shows where the keyboard focus is from the start, not only after the first Tab,
+// and a multi-line box with the focus has a frame in the highlight colour.
 // A further call for the same window does nothing.
 void useDesktopKeys(QWidget* window);
 

@@ -47,7 +47,16 @@ bool inSight(const QWidget& control) {
 }
 
 bool isTabStop(const QWidget& control) {
-    return (control.focusPolicy() & Qt::TabFocus) == Qt::TabFocus && takesFocus(control);
+    if (!takesFocus(control)) {
+        return false;
+    }
+    // A group of options is one stop, at its selected option (the options themselves move the
+    // stop about as the focus goes from one to another; the selection decides here).
+    if (auto* option = qobject_cast<const QRadioButton*>(&control);
+        option != nullptr && option->autoExclusive()) {
+        return selectedOf(const_cast<QRadioButton*>(option)) == option;
+    }
+    return (control.focusPolicy() & Qt::TabFocus) == Qt::TabFocus;
 }
 
 QWidget* nextStop(const QWidget& window, bool forward) {
@@ -73,9 +82,8 @@ QWidget* firstField(const QWidget& page) {
         if (!page.isAncestorOf(candidate)) {
             continue;
         }
-        if (isTabStop(*candidate) ||
-            (qobject_cast<QRadioButton*>(candidate) != nullptr && takesFocus(*candidate))) {
-            return selectedOf(candidate);
+        if (isTabStop(*candidate)) {
+            return candidate;
         }
     }
     return nullptr;

@@ -17,8 +17,8 @@ namespace ravelin::wizard::focus {
 // its middle.
 bool inSight(const QWidget& control);
 
-// Whether Tab may stop at `control`: in sight, enabled and taking the focus by Tab (of a group
-// of options only the one the group keeps as its stop).
+// Whether Tab may stop at `control`: in sight, enabled and taking the focus by Tab; of a group
+// of options only the selected one (any of them while none is selected).
 bool isTabStop(const QWidget& control);
 
 // The stop Tab (`forward`) or Shift+Tab leads to from the focus in `window`, or nullptr.

@@ -107,8 +107,8 @@ void setUpImages(QFrame* frame) {
             }
             image->setProperty("Tag", qstr(group.imageNames[i]));
             image->setPixmap(buttonPicture(group.imageNames[i]));
-            // The option drawn as this picture says in words what the picture shows; a click
-            // on the picture puts the focus on the option it selects.
+            // The option drawn as this picture says in words what the picture shows; the
+            // picture shows the option's focus, and a click on it puts the focus there.
             const QString description = pictureDescription(group.imageNames[i]);
             image->setAccessibleName(description);
             if (auto* option = frame->findChild<QAbstractButton*>(qstr(group.options) + '_' +
@@ -116,8 +116,7 @@ void setUpImages(QFrame* frame) {
                 option->setAccessibleName(
                     QCoreApplication::translate("ravelin::wizard", "Button picture %1").arg(i + 1));
                 option->setAccessibleDescription(description);
-                image->setFocusPolicy(Qt::ClickFocus);
-                image->setFocusProxy(option);
+                image->standFor(option);
             }
         }
     }

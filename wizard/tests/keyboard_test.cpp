@@ -434,6 +434,33 @@ TEST_F(KeyboardTest, ThePicturePageFocusesThePictureChosenLast) {
     EXPECT_EQ(focusName(), "btnNextBN");
 }
 
+TEST_F(KeyboardTest, TabComesToAGroupOfOptionsAtTheSelectedOne) {
+    go({"", Tab::AddToCart, 2, ""});
+    named<QComboBox>("cmbCurrencyATC")->lineEdit()->setFocus(Qt::TabFocusReason);
+    press(Qt::Key_Tab);
+    EXPECT_EQ(focusName(), "optNoteATC_1") << "No, the selected option";
+    press(Qt::Key_Left);
+    EXPECT_EQ(focusName(), "optNoteATC_0");
+    EXPECT_TRUE(enabled("txtNoteATC")) << "the arrow selected Yes";
+    press(Qt::Key_Tab);
+    EXPECT_EQ(focusName(), "txtNoteATC");
+    press(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(focusName(), "optNoteATC_0");
+}
+
+TEST_F(KeyboardTest, APictureShowsTheFocusOfItsOption) {
+    openActive();
+    selectTab(Tab::BuyNow);
+    QWidget* five = named("imgBN_5");
+    QWidget* six = named("imgBN_6");
+    const QImage fiveFocused = five->grab().toImage();
+    const QImage sixPlain = six->grab().toImage();
+    press(Qt::Key_Right);
+    ASSERT_EQ(focusName(), "optBN_6");
+    EXPECT_NE(five->grab().toImage(), fiveFocused);
+    EXPECT_NE(six->grab().toImage(), sixPlain);
+}
+
 // --- Keys every window answers -----------------------------------------------------------------
 
 struct FocusAt {
