@@ -8,32 +8,15 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QKeyEvent>
 #include <QMimeData>
 
 namespace ravelin::standalone {
 
 namespace {
 
-// Escape that no control of the window took ends the wizard as its close box does.
-class EscapeCloses : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress &&
-            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-            static_cast<QWidget*>(watched)->close();
-            return true;
-        }
-        return false;
-    }
-};
-
 QWidget* openWizard(objectmodel::Application* document) {
+    // Escape ends the wizard as its close box does: the window answers it itself.
     auto* window = new wizard::FrmStartup(document);
-    window->installEventFilter(new EscapeCloses(window));
     window->show();
     return window;
 }
