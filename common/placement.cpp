@@ -14,6 +14,11 @@ void placeOver(QWidget* window, QWidget* owner) {
         return;
     }
     owner = owner->window();
+    // Window managers keep a dialog above the window it belongs to; the window keeps its
+    // decorations. A window without owner stays an ordinary one, in the taskbar of its own.
+    if (window->windowType() != Qt::Dialog) {
+        window->setWindowFlags((window->windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
+    }
     // The window's frame is not known before it is shown; the window manager draws it as it
     // draws the owner's.
     const QRect ownerFrame = owner->frameGeometry();

@@ -10,9 +10,9 @@ namespace ravelin::common {
 
 // Before `window` is first shown: moves it so that its centre lies over the centre of `owner`
 // (frames included, kept on the owner's screen), and has the window manager keep it above
-// `owner` while both are shown. `window` stays modeless and without a parent: it lives on
-// when `owner` closes. Give `window` the Qt::Dialog type (the type window managers keep above
-// another window). Nothing happens without an owner.
+// `owner` while both are shown: `window` becomes a dialog-type window (the type window managers
+// keep above another) whose transient parent is `owner`. It stays modeless and without a
+// parent widget: it lives on when `owner` closes. Nothing happens without an owner.
 void placeOver(QWidget* window, QWidget* owner);
 
 } // namespace ravelin::common

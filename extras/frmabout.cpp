@@ -56,11 +56,7 @@ QPixmap emblem(int size) {
 
 } // namespace
 
-// A dialog-type window: a window manager keeps it above the wizard it opens over.
-FrmAbout::FrmAbout(QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint),
-      ui(new Ui::FrmAbout) {
+FrmAbout::FrmAbout(QWidget* parent) : QWidget(parent, Qt::Window), ui(new Ui::FrmAbout) {
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
 

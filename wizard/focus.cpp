@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wizard/focus.h"
 
-#include <QApplication>
 #include <QRadioButton>
 #include <QWidget>
 

@@ -118,6 +118,8 @@ TEST_P(WizardPlacement, OpensCentredOverTheEditorAndKeptAboveIt) {
     ASSERT_NE(wizard->windowHandle(), nullptr);
     EXPECT_EQ(wizard->windowHandle()->transientParent(), editor->windowHandle())
         << "the window manager keeps it above the editor";
+    EXPECT_EQ(wizard->windowType(), Qt::Dialog) << "the type kept above another window";
+    EXPECT_TRUE(wizard->windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_EQ(wizard->parentWidget(), nullptr) << "still without owner";
     EXPECT_FALSE(wizard->isModal());
 }
