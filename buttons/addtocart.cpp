@@ -8,6 +8,8 @@
 #include "buttons/text.h"
 #include "buttons/writers.h"
 
+#include <utility>
+
 namespace ravelin::buttons {
 
 Button writeAddToCart(const AddToCartAnswers& a, const Context& context) {
@@ -47,7 +49,7 @@ Button writeAddToCart(const AddToCartAnswers& a, const Context& context) {
     chooseImage(form, summary, a.optImageButtonATC, AddToCart::kPictures, context.endpoints.images,
                 a.txtButtonURLATC);
 
-    return {summary.text(), form.render(context.endpoints.webscr)};
+    return finishButton(summary, std::move(form), context);
 }
 
 } // namespace ravelin::buttons

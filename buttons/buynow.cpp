@@ -8,6 +8,8 @@
 #include "buttons/text.h"
 #include "buttons/writers.h"
 
+#include <utility>
+
 namespace ravelin::buttons {
 
 Button writeBuyNow(const BuyNowAnswers& a, const Context& context) {
@@ -56,7 +58,7 @@ Button writeBuyNow(const BuyNowAnswers& a, const Context& context) {
     chooseImage(form, summary, a.optBN, BuyNow::kPictures, context.endpoints.images,
                 a.txtButtonURLBN);
 
-    return {summary.text(), form.render(context.endpoints.webscr)};
+    return finishButton(summary, std::move(form), context);
 }
 
 } // namespace ravelin::buttons

@@ -9,6 +9,8 @@
 #include "buttons/text.h"
 #include "buttons/writers.h"
 
+#include <utility>
+
 namespace ravelin::buttons {
 
 Button writeDonate(const DonateAnswers& a, const Context& context) {
@@ -43,7 +45,7 @@ Button writeDonate(const DonateAnswers& a, const Context& context) {
     chooseImage(form, summary, a.optDON, Donate::kPictures, context.endpoints.images,
                 a.txtButtonURLDON);
 
-    return {summary.text(), form.render(context.endpoints.webscr)};
+    return finishButton(summary, std::move(form), context);
 }
 
 } // namespace ravelin::buttons

@@ -5,6 +5,7 @@
 #include "buttons/text.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace ravelin::buttons {
 
@@ -53,6 +54,11 @@ void appendHidden(std::string& out, const HiddenField& field) {
     out += kLineBreak;
 }
 
+// Without it the payment service reads the values in the account's legacy encoding.
+HiddenField charsetField() {
+    return {"charset", "utf-8", false};
+}
+
 bool holdsNonAscii(const std::vector<HiddenField>& fields) {
     return std::ranges::any_of(fields, [](const HiddenField& f) { return !isAscii(f.value); });
 }
@@ -87,6 +93,29 @@ void Form::image(std::string_view source) {
     image_ = std::string(source);
 }
 
+bool Form::needsCharset() const {
+    return holdsNonAscii(opening_) || holdsNonAscii(fields_);
+}
+
+std::vector<HiddenField> Form::hiddenFields() const {
+    std::vector<HiddenField> all;
+    all.reserve(opening_.size() + fields_.size() + 1);
+    all.insert(all.end(), opening_.begin(), opening_.end());
+    if (needsCharset()) {
+        all.push_back(charsetField());
+    }
+    all.insert(all.end(), fields_.begin(), fields_.end());
+    return all;
+}
+
+Form Form::withHiddenFields(std::vector<HiddenField> fields) const {
+    Form form;
+    form.descriptions_ = descriptions_;
+    form.opening_ = std::move(fields);
+    form.image_ = image_;
+    return form;
+}
+
 std::string Form::render(std::string_view action) const {
     std::string html;
     html.reserve(1024);
@@ -103,9 +132,8 @@ std::string Form::render(std::string_view action) const {
     for (const HiddenField& field : opening_) {
         appendHidden(html, field);
     }
-    // Without it the payment service reads the values in the account's legacy encoding.
-    if (holdsNonAscii(opening_) || holdsNonAscii(fields_)) {
-        appendHidden(html, {"charset", "utf-8", false});
+    if (needsCharset()) {
+        appendHidden(html, charsetField());
     }
     for (const HiddenField& field : fields_) {
         appendHidden(html, field);

@@ -36,7 +36,18 @@ public:
     // separated by CRLF.
     std::string render(std::string_view action) const;
 
+    // The hidden fields in the order render() writes them: the opening fields, `charset` when
+    // render() adds it, then the own fields.
+    std::vector<HiddenField> hiddenFields() const;
+    // The submit image's source, when the form has one.
+    const std::optional<std::string>& imageSource() const { return image_; }
+    // The same button carrying `fields` in place of all its hidden fields: the description
+    // lines and the image stay as they are.
+    Form withHiddenFields(std::vector<HiddenField> fields) const;
+
 private:
+    bool needsCharset() const;
+
     std::vector<std::string> descriptions_;
     std::vector<HiddenField> opening_;
     std::vector<HiddenField> fields_;

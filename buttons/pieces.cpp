@@ -6,6 +6,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 
 namespace ravelin::buttons {
 
@@ -63,6 +64,18 @@ void chooseImage(Form& form, Summary& summary, OptionIndex selected,
         source += imageNames[index];
         form.image(source);
     }
+}
+
+Button finishButton(const Summary& summary, Form&& form, const Context& context) {
+    Button button;
+    if (context.endpoints.isSandbox) {
+        button.summary = "Sandbox: Yes\r\n\r\n";
+    }
+    button.summary += summary.text();
+    button.html = form.render(context.endpoints.webscr);
+    button.form = std::move(form);
+    button.action = context.endpoints.webscr;
+    return button;
 }
 
 } // namespace ravelin::buttons

@@ -39,4 +39,8 @@ void chooseImage(Form& form, Summary& summary, OptionIndex selected,
                  std::span<const std::string_view> imageNames, std::string_view folder,
                  std::string_view customAddress);
 
+// The writer's result: the summary, opened by "Sandbox: Yes" for the test environment, and the
+// HTML rendered from `form` posting to the context's endpoint.
+Button finishButton(const Summary& summary, Form&& form, const Context& context);
+
 } // namespace ravelin::buttons

@@ -9,6 +9,8 @@
 #include "buttons/text.h"
 #include "buttons/writers.h"
 
+#include <utility>
+
 namespace ravelin::buttons {
 
 Button writeSubscribe(const SubscribeAnswers& a, const Context& context) {
@@ -68,7 +70,7 @@ Button writeSubscribe(const SubscribeAnswers& a, const Context& context) {
     chooseImage(form, summary, a.optSUB, Subscribe::kPictures, context.endpoints.subscriptionImages,
                 a.txtButtonURLSUB);
 
-    return {summary.text(), form.render(context.endpoints.webscr)};
+    return finishButton(summary, std::move(form), context);
 }
 
 } // namespace ravelin::buttons

@@ -6,6 +6,8 @@
 #include "buttons/pieces.h"
 #include "buttons/writers.h"
 
+#include <utility>
+
 namespace ravelin::buttons {
 
 Button writeViewCart(const ViewCartAnswers& a, const Context& context) {
@@ -18,7 +20,7 @@ Button writeViewCart(const ViewCartAnswers& a, const Context& context) {
     chooseImage(form, summary, a.optVC, ViewCart::kPictures, context.endpoints.images,
                 a.txtButtonURLVC);
 
-    return {summary.text(), form.render(context.endpoints.webscr)};
+    return finishButton(summary, std::move(form), context);
 }
 
 } // namespace ravelin::buttons

@@ -9,7 +9,9 @@ namespace ravelin::buttons {
 Endpoints Endpoints::sandbox() {
     Endpoints endpoints;
     endpoints.webscr = "https://www.sandbox.paypal.com/cgi-bin/webscr";
+    endpoints.images = "http://www.sandbox.paypal.com/images/";
     endpoints.subscriptionImages = "https://www.sandbox.paypal.com/images/";
+    endpoints.isSandbox = true;
     return endpoints;
 }
 

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "buttons/answers.h"
+#include "buttons/form.h"
 
 #include <array>
 #include <string>
@@ -20,8 +21,10 @@ struct Endpoints {
     std::string images = "http://images.paypal.com/images/";
     // The Subscriptions buttons' own image folder, on the host of the endpoint.
     std::string subscriptionImages = "https://www.paypal.com/images/";
+    // True for the service's test environment: the summary then opens with "Sandbox: Yes".
+    bool isSandbox = false;
 
-    // The payment service's test environment.
+    // The payment service's test environment: the same paths on its sandbox host.
     static Endpoints sandbox();
 };
 
@@ -37,6 +40,10 @@ struct Context {
 struct Button {
     std::string summary;
     std::string html;
+    // What the HTML was rendered from, and where its form posts, for writing the same button
+    // another way (the encrypted button).
+    Form form = {};
+    std::string action = {};
 };
 
 Button writeBuyNow(const BuyNowAnswers& answers, const Context& context);

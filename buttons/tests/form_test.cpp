@@ -122,5 +122,51 @@ TEST(Form, LeavesOutTheCharsetFieldWhenNoHiddenValueIsNonAscii) {
     EXPECT_FALSE(testing::contains(form.render(kAction), "charset"));
 }
 
+TEST(Form, GivesItsHiddenFieldsInTheOrderItWritesThem) {
+    struct Case {
+        const char* what;
+        std::string_view itemName;
+    };
+    const Case cases[] = {{"ASCII values", "Cafe"}, {"a non-ASCII value", "Café"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Form form;
+        form.field("item_name", c.itemName);
+        form.openingField("bn", "BUILD");
+        form.openingField("business", "ACCOUNT", true);
+        form.field("amount", "");
+        const std::string html = form.render(kAction);
+        std::vector<std::string> names;
+        for (const HiddenField& field : form.hiddenFields()) {
+            names.push_back(field.name);
+            EXPECT_EQ(testing::fieldValue(html, field.name), field.value);
+            EXPECT_EQ(field.spaced, field.name == "business");
+        }
+        EXPECT_EQ(names, testing::fieldNames(html));
+    }
+}
+
+TEST(Form, WithOtherHiddenFieldsKeepsItsDescriptionsAndImage) {
+    Form form;
+    form.describe("Item Name: ", "Mug");
+    form.openingField("bn", "BUILD");
+    form.field("item_name", "Mug");
+    form.image("https://img.example/buy.gif");
+    const Form other = form.withHiddenFields({{"cmd", "_s-xclick", false}});
+    EXPECT_EQ(
+        other.render(kAction),
+        htmlLines({
+            "Item Name: Mug<br>",
+            "",
+            R"(<form action="https://pay.example/cgi-bin/webscr" target="paypal" method="post">)",
+            R"(<input type="hidden" name="cmd" value="_s-xclick">)",
+            R"(<input type="image" src="https://img.example/buy.gif" border="0" name="submit">)",
+            "</form>",
+        }));
+    EXPECT_EQ(other.imageSource(), form.imageSource());
+    EXPECT_EQ(testing::fieldNames(form.render(kAction)),
+              (std::vector<std::string>{"bn", "item_name"}));
+}
+
 } // namespace
 } // namespace ravelin::buttons

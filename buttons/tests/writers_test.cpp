@@ -1,8 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "buttons/tests/examples.h"
+#include "buttons/tests/expected.h"
 #include "buttons/writers.h"
 
+#include <functional>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace ravelin::buttons {
 namespace {
@@ -20,11 +24,41 @@ TEST(Endpoints, PostToTheLiveServiceByDefault) {
     EXPECT_EQ(live.subscriptionImages, "https://www.paypal.com/images/");
 }
 
-TEST(Endpoints, SandboxMovesTheEndpointAndTheSubscriptionPicturesOnly) {
+TEST(Endpoints, SandboxMovesTheEndpointAndBothPictureFoldersToTheSandboxHost) {
     const Endpoints sandbox = Endpoints::sandbox();
     EXPECT_EQ(sandbox.webscr, "https://www.sandbox.paypal.com/cgi-bin/webscr");
-    EXPECT_EQ(sandbox.images, "http://images.paypal.com/images/");
+    EXPECT_EQ(sandbox.images, "http://www.sandbox.paypal.com/images/");
     EXPECT_EQ(sandbox.subscriptionImages, "https://www.sandbox.paypal.com/images/");
+    EXPECT_TRUE(sandbox.isSandbox);
+    EXPECT_FALSE(Endpoints{}.isSandbox);
+}
+
+// Each worked example written live and in the sandbox.
+TEST(Sandbox, MovesTheActionAndPicturesToTheSandboxHostAndChangesNothingElse) {
+    using namespace testing;
+    forEachButtonType([]<typename Type>() {
+        SCOPED_TRACE(Type::kName);
+        Context sandbox = exampleContext();
+        sandbox.endpoints = Endpoints::sandbox();
+        const Button live = Type::kWrite(workedExample<Type>(), exampleContext());
+        const Button tried = Type::kWrite(workedExample<Type>(), sandbox);
+
+        std::string moved = live.html;
+        for (const std::string_view host : {"//www.paypal.com/", "//images.paypal.com/"}) {
+            for (std::size_t at = moved.find(host); at != std::string::npos;
+                 at = moved.find(host, at + 1)) {
+                moved.replace(at, host.size(), "//www.sandbox.paypal.com/");
+            }
+        }
+        EXPECT_NE(tried.html, live.html);
+        EXPECT_EQ(tried.html, moved);
+        EXPECT_TRUE(
+            contains(tried.html, "action=\"https://www.sandbox.paypal.com/cgi-bin/webscr\""));
+        EXPECT_TRUE(imageSource(tried.html)->find("://www.sandbox.paypal.com/images/") !=
+                    std::string::npos);
+        EXPECT_EQ(tried.summary, "Sandbox: Yes\r\n\r\n" + live.summary);
+        EXPECT_EQ(tried.action, "https://www.sandbox.paypal.com/cgi-bin/webscr");
+    });
 }
 
 } // namespace
