@@ -4,6 +4,7 @@
 // ravelin-button: writes one payment button from a file of answers, as the wizard would.
 #include "buttons/buttontypes.h"
 #include "cli/answerfile.h"
+#include "cli/encryption.h"
 #include "common/settings.h"
 #include "ravelin/version.h"
 
@@ -12,6 +13,7 @@
 #include <QJsonDocument>
 #include <QJsonParseError>
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,6 +38,7 @@ struct Arguments {
     std::optional<std::string> account;
     bool summary = false;
     bool sandbox = false;
+    cli::EncryptOptions encryption;
 };
 
 // A problem with the input, told to the user in one line.
@@ -99,6 +102,34 @@ std::optional<BadInput> parseArguments(const std::vector<std::string_view>& args
             if (auto problem = valueOf("--account", parsed.account)) {
                 return problem;
             }
+        } else if (arg == "--encrypt") {
+            parsed.encryption.encrypt = true;
+        } else if (isOption("--cert-id")) {
+            if (auto problem = valueOf("--cert-id", parsed.encryption.certificateId)) {
+                return problem;
+            }
+        } else if (isOption("--key")) {
+            if (auto problem = valueOf("--key", parsed.encryption.key)) {
+                return problem;
+            }
+        } else if (isOption("--cert")) {
+            if (auto problem = valueOf("--cert", parsed.encryption.certificate)) {
+                return problem;
+            }
+        } else if (isOption("--service-cert")) {
+            if (auto problem = valueOf("--service-cert", parsed.encryption.serviceCertificate)) {
+                return problem;
+            }
+        } else if (isOption("--key-passphrase-file")) {
+            if (auto problem = valueOf("--key-passphrase-file", parsed.encryption.passphraseFile)) {
+                return problem;
+            }
+        } else if (cli::isPassphraseArgument(arg)) {
+            // Never echoed: it may hold the passphrase.
+            return BadInput{std::string("a passphrase is never given as an argument; put it in ") +
+                            cli::kPassphraseVariable +
+                            " or in a file named by "
+                            "--key-passphrase-file"};
         } else if (arg.starts_with("-") && arg != "-") {
             return BadInput{"unknown option \"" + std::string(arg) + "\"; see --help"};
         } else if (parsed.type.empty()) {
@@ -113,6 +144,8 @@ std::optional<BadInput> parseArguments(const std::vector<std::string_view>& args
 std::string helpText() {
     std::string text = "Usage: ravelin-button TYPE [--answers FILE] [--account ADDRESS] "
                        "[--summary] [--sandbox]\n"
+                       "                     [--encrypt --cert-id ID --key FILE --cert FILE "
+                       "--service-cert FILE]\n"
                        "       ravelin-button --help | --version\n"
                        "\n"
                        "Writes the HTML of one PayPal payment button to standard output, as the "
@@ -125,6 +158,17 @@ std::string helpText() {
             "  --account ADDRESS  the PayPal account e-mail address\n"
             "  --summary          write the plain-language summary instead of the HTML\n"
             "  --sandbox          post to the PayPal sandbox\n"
+            "\n"
+            "Encrypted buttons, which buyers cannot change (see the README for the files):\n"
+            "  --encrypt                    write the button encrypted; needs the four below\n"
+            "  --cert-id ID                 the certificate ID PayPal gave your certificate\n"
+            "  --key FILE                   your private key (PEM)\n"
+            "  --cert FILE                  your certificate (PEM), as uploaded to PayPal\n"
+            "  --service-cert FILE          PayPal's public certificate (PEM)\n"
+            "  --key-passphrase-file FILE   the key's passphrase, on the first line of FILE\n"
+            "A key with a passphrase is read with --key-passphrase-file, else with the "
+            "passphrase in\nthe environment variable RAVELIN_KEY_PASSPHRASE; never give it as "
+            "an argument.\n"
             "\n"
             "Answer keys are the wizard's control names. A text box or combo box takes a "
             "string, an\noption group the index of its selected option (null for none). Keys "
@@ -199,6 +243,10 @@ int main(int argc, char** argv) {
         return fail({"no button type given; expected one of " + typeNames()});
     }
 
+    if (auto problem = cli::encryptOptionsProblem(arguments.encryption)) {
+        return fail({std::move(*problem)});
+    }
+
     if (!buttons::withButtonType(arguments.type, []<typename>() {})) {
         return fail(
             {"unknown button type \"" + arguments.type + "\"; expected one of " + typeNames()});
@@ -230,6 +278,17 @@ int main(int argc, char** argv) {
     });
     if (problem) {
         return fail(*problem);
+    }
+    if (arguments.encryption.encrypt) {
+        cli::Encryption encrypted =
+            cli::encrypt(button, arguments.encryption, std::getenv(cli::kPassphraseVariable));
+        for (const std::string& warning : encrypted.warnings) {
+            std::fprintf(stderr, "%s: warning: %s\n", kProgram.data(), warning.c_str());
+        }
+        if (!encrypted.button) {
+            return fail({std::move(encrypted.problem)});
+        }
+        button = std::move(*encrypted.button);
     }
     if (!write(arguments.summary ? button.summary : button.html)) {
         std::fprintf(stderr, "%s: cannot write to standard output\n", kProgram.data());

@@ -3,7 +3,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Parses buttons written by ravelin-button with Python's HTML parser, which follows the
 browsers' rules for attributes and character references, and checks that names, the account
-and a custom image address holding markup characters come back exactly as typed."""
+and a custom image address holding markup characters come back exactly as typed.
+
+With --posted, reads one button from standard input instead and writes what its form posts as
+JSON: {"forms": count, "action": address, "hidden": [[name, value], ...], "images": [src, ...]}."""
 
 import html.parser
 import json
@@ -32,6 +35,8 @@ class FormReader(html.parser.HTMLParser):
         self.text = ""
         self.in_form = False
         self.text_before_form = ""
+        self.action = None
+        self.posted = []
 
     def handle_starttag(self, tag, attrs):
         attributes = dict(attrs)
@@ -39,8 +44,11 @@ class FormReader(html.parser.HTMLParser):
             self.forms += 1
             self.in_form = True
             self.text_before_form = self.text
+            self.action = attributes.get("action")
         elif tag == "input" and attributes.get("type") == "hidden":
+            assert self.in_form, "a hidden input outside the form"
             self.hidden[attributes["name"]] = attributes["value"]
+            self.posted.append([attributes["name"], attributes["value"]])
         elif tag == "input" and attributes.get("type") == "image":
             self.images.append(attributes["src"])
         elif tag not in ("br",):
@@ -77,7 +85,18 @@ def check(executable, button_type, name_key, image, label):
         assert first_line == label + NAME, first_line
 
 
+def posted():
+    reader = FormReader()
+    reader.feed(sys.stdin.buffer.read().decode("utf-8"))
+    reader.close()
+    json.dump({"forms": reader.forms, "action": reader.action, "hidden": reader.posted,
+               "images": reader.images}, sys.stdout)
+
+
 def main():
+    if sys.argv[1] == "--posted":
+        posted()
+        return
     executable = sys.argv[1]
     for case in CASES:
         check(executable, *case)

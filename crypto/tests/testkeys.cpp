@@ -22,19 +22,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// One RSA key per party, made once per test program: making keys is the slow part.
+// One RSA key per party, made the first time a test program needs it: making keys is the
+// slow part.
 EVP_PKEY* keyOf(Who who) {
-    static const std::array<KeyPtr, 3> keys = [] {
-        std::array<KeyPtr, 3> made;
-        for (KeyPtr& key : made) {
-            key.reset(EVP_RSA_gen(2048));
-            if (!key) {
-                throw std::runtime_error("cannot make an RSA key: " + takeOpenSslErrors());
-            }
+    static std::array<KeyPtr, 3> keys;
+    KeyPtr& key = keys[static_cast<std::size_t>(who)];
+    if (!key) {
+        key.reset(EVP_RSA_gen(2048));
+        if (!key) {
+            throw std::runtime_error("cannot make an RSA key: " + takeOpenSslErrors());
         }
-        return made;
-    }();
-    return keys[static_cast<std::size_t>(who)].get();
+    }
+    return key.get();
 }
 
 const char* nameOf(Who who) {

@@ -1,0 +1,83 @@
+// SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// Runs the built ravelin-button as a user would, with a private settings folder.
+#pragma once
+
+#include "ravelin/version.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonValue>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace ravelin::cli {
+
+struct Outcome {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+// A private settings folder, so that no test reads or writes the user's own settings. The
+// passphrase variable is never passed on from the test's own environment.
+class Command : public ::testing::Test {
+protected:
+    Outcome run(const QStringList& arguments, const std::string& input = {},
+                const QProcessEnvironment& extra = {}) {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_CONFIG_HOME", config_.path());
+        environment.remove("RAVELIN_KEY_PASSPHRASE");
+        environment.insert(extra);
+        process.setProcessEnvironment(environment);
+        process.start(RAVELIN_BUTTON_PATH, arguments);
+        EXPECT_TRUE(process.waitForStarted());
+        process.write(input.data(), static_cast<qint64>(input.size()));
+        process.closeWriteChannel();
+        EXPECT_TRUE(process.waitForFinished());
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+        return {process.exitCode(), process.readAllStandardOutput().toStdString(),
+                process.readAllStandardError().toStdString()};
+    }
+
+    // Writes a file in the private folder and gives its path.
+    QString file(const QString& name, const std::string& contents) {
+        QFile out(config_.filePath(name));
+        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(contents.data(), static_cast<qint64>(contents.size()));
+        return out.fileName();
+    }
+
+    void storeAccount(const std::string& address) {
+        file("RAVELIN.ini", "[Program%20Settings]\nEmailAddress=" + address + "\n");
+    }
+
+    QTemporaryDir config_;
+};
+
+inline const std::string kBuild(version::kBuildCode);
+
+// An answers file giving every answer key of `Type` its value in `answers`.
+template <typename Type> std::string answersFile(const typename Type::Answers& answers) {
+    QJsonObject object;
+    for (const auto& key : Type::kKeys) {
+        const QString name = QString::fromUtf8(key.name.data(), qsizetype(key.name.size()));
+        if (key.text != nullptr) {
+            object.insert(name, QString::fromStdString(answers.*key.text));
+        } else if (const auto& option = answers.*key.option) {
+            object.insert(name, *option);
+        } else {
+            object.insert(name, QJsonValue::Null);
+        }
+    }
+    return QJsonDocument(object).toJson().toStdString();
+}
+
+} // namespace ravelin::cli
