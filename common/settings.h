@@ -15,6 +15,17 @@ inline constexpr char kAccountSettingApp[] = "RAVELIN";
 inline constexpr char kAccountSettingSection[] = "Program Settings";
 inline constexpr char kAccountSettingKey[] = "EmailAddress";
 
+// Beside it, under the same application and section: the seller's encrypted-button setup ("1"
+// when on; the certificate ID; the paths of the private key, the certificate and the payment
+// service's certificate) and whether buttons post to the service's sandbox ("1" when they do).
+// Paths and the ID only: never a key's contents or its passphrase.
+inline constexpr char kEncryptSettingKey[] = "EncryptButtons";
+inline constexpr char kCertificateIdSettingKey[] = "CertificateID";
+inline constexpr char kPrivateKeyFileSettingKey[] = "PrivateKeyFile";
+inline constexpr char kCertificateFileSettingKey[] = "CertificateFile";
+inline constexpr char kServiceCertificateFileSettingKey[] = "PayPalCertificateFile";
+inline constexpr char kSandboxSettingKey[] = "Sandbox";
+
 // The stored value, or `fallback` when there is none or the file cannot be read or parsed.
 QString GetSetting(const QString& appName, const QString& section, const QString& key,
                    const QString& fallback = {});

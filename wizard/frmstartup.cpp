@@ -14,21 +14,28 @@
 #include "wizard/attach.h"
 #include "wizard/choices.h"
 #include "wizard/focus.h"
+#include "wizard/frmpassphrase.h"
+#include "wizard/frmprotect.h"
 #include "wizard/layout.h"
 #include "wizard/mstartup.h"
 #include "wizard/panels.h"
 #include "wizard/pictures.h"
+#include "wizard/protection.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProxyStyle>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QTabBar>
 #include <algorithm>
 #include <array>
+#include <ctime>
 #include <vector>
 
 namespace ravelin::wizard {
@@ -90,7 +97,11 @@ FrmStartup::FrmStartup(objectmodel::Application* editor, QWidget* parent)
 FrmStartup::~FrmStartup() = default;
 
 buttons::Context FrmStartup::writerContext() const {
-    return {.account = account_.toStdString(), .buildCode = buildCode_, .endpoints = {}};
+    const auto* sandbox = named<QCheckBox>(*this, "chkSandbox");
+    return {.account = account_.toStdString(),
+            .buildCode = buildCode_,
+            .endpoints = sandbox != nullptr && sandbox->isChecked() ? buttons::Endpoints::sandbox()
+                                                                    : buttons::Endpoints{}};
 }
 
 void FrmStartup::placePanels() {
@@ -187,6 +198,13 @@ void FrmStartup::connectPages() {
                 }
             });
         }
+    }
+
+    if (auto* protect = named<QAbstractButton>(*this, "btnProtect")) {
+        connect(protect, &QAbstractButton::clicked, this, &FrmStartup::protectClicked);
+    }
+    if (auto* sandbox = named<QCheckBox>(*this, "chkSandbox")) {
+        connect(sandbox, &QCheckBox::toggled, this, &FrmStartup::sandboxToggled);
     }
 
     // Address, note and payment-count boxes are enabled exactly while their option is
@@ -286,6 +304,13 @@ void FrmStartup::load() {
     setWindowTitle(product);
     ui_->lblTitle->setText(product);
     setFixedSize(pixels(layout::kClientWidth), pixels(layout::kClientHeight));
+
+    if (auto* sandbox = named<QCheckBox>(*this, "chkSandbox")) {
+        const QSignalBlocker quiet(sandbox); // reading the setting is no reason to write it
+        sandbox->setChecked(storedSandbox());
+    }
+    showProtection();
+
     extras::scheduleUpdateCheck(this);
 }
 
@@ -356,7 +381,7 @@ void FrmStartup::nextClicked(const ButtonTab& tab) {
     page_ = static_cast<qint16>(step->page);
     setButtonStates(tab);
     if (step->runsWriter) {
-        mstartup::writeButton(tab, *this, writerContext());
+        writeResult(tab);
     }
     showPanel(step->show);
     hidePanel(step->hide);
@@ -381,6 +406,70 @@ void FrmStartup::insertHtmlClicked(const ButtonTab& tab) {
         return;
     }
     objectmodel::pasteHTML(editor_, mstartup::boxText(*box));
+}
+
+void FrmStartup::protectClicked() {
+    auto* dialog = new FrmProtect(storedProtection(), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        const Protection chosen = dialog->protection();
+        if (chosen.privateKey != storedProtection().privateKey) {
+            passphrase_.reset(); // another key, another passphrase
+            keyWarningShown_ = false;
+        }
+        if (!storeProtection(chosen)) {
+            qWarning("ravelin: could not store the encryption settings in %s",
+                     common::settingsFilePath(common::kAccountSettingApp).toUtf8().constData());
+        }
+        showProtection();
+    });
+    dialog->open();
+}
+
+void FrmStartup::sandboxToggled(bool checked) {
+    if (!storeSandbox(checked)) {
+        qWarning("ravelin: could not store the sandbox choice in %s",
+                 common::settingsFilePath(common::kAccountSettingApp).toUtf8().constData());
+    }
+}
+
+void FrmStartup::showProtection() {
+    if (auto* label = named<QLabel>(*this, "lblProtect")) {
+        const Protection protection = storedProtection();
+        label->setText(protection.encrypt ? tr("Encrypted with ID %1").arg(protection.certificateId)
+                                          : QString());
+    }
+}
+
+void FrmStartup::writeResult(const ButtonTab& tab) {
+    const buttons::Button plain = mstartup::makeButton(tab, *this, writerContext());
+    const Protection protection = storedProtection();
+    const std::time_t now = std::time(nullptr);
+    Sealed sealed = seal(plain, protection, passphrase_, now);
+    if (sealed.keyProblem == crypto::KeyProblem::PassphraseNeeded) {
+        passphrase_ = askPassphrase(protection.privateKey, this);
+        if (passphrase_) {
+            sealed = seal(plain, protection, passphrase_, now);
+        }
+    }
+    if (sealed.keyProblem == crypto::KeyProblem::PassphraseNeeded ||
+        sealed.keyProblem == crypto::KeyProblem::WrongPassphrase) {
+        passphrase_.reset(); // asked again for the next button
+    }
+
+    if (!sealed.button) {
+        mstartup::showButton(tab, *this, {});
+        if (auto* finish = findChild<QWidget*>("btnFinish" + qstr(tab.suffix))) {
+            finish->setEnabled(false);
+        }
+        common::MsgBox(sealed.problem, common::vbOKOnly, {}, this);
+        return;
+    }
+    mstartup::showButton(tab, *this, *sealed.button);
+    if (!sealed.warnings.isEmpty() && !keyWarningShown_) {
+        keyWarningShown_ = true;
+        common::MsgBox(sealed.warnings.join('\n'), common::vbOKOnly, {}, this);
+    }
 }
 
 void FrmStartup::showPanel(std::string_view name) {

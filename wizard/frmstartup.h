@@ -12,6 +12,7 @@
 #include <QString>
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -51,7 +52,8 @@ public:
     // selected.
     int pageNumber() const { return page_; }
 
-    // What every writer reads besides its tab's answers.
+    // What every writer reads besides its tab's answers: the sandbox's endpoints when "Try my
+    // buttons in the sandbox" is checked.
     buttons::Context writerContext() const;
 
 protected:
@@ -71,6 +73,15 @@ private:
     void nextClicked(const ButtonTab& tab);
     void previousClicked(const ButtonTab& tab);
     void insertHtmlClicked(const ButtonTab& tab);
+    void protectClicked();
+    void sandboxToggled(bool checked);
+
+    // Writes the tab's button into its result boxes, encrypted when the seller asked for it;
+    // when it cannot be written the boxes are emptied, Insert HTML is disabled and the seller
+    // is told why.
+    void writeResult(const ButtonTab& tab);
+    // Tells on the Setup page whether buttons are encrypted.
+    void showProtection();
 
     void showPanel(std::string_view name);
     void hidePanel(std::string_view name);
@@ -81,6 +92,10 @@ private:
     QString account_;
     std::string buildCode_;
     qint16 page_ = 0;
+    // The private key's passphrase, asked when a key needs one and kept, in memory only, for
+    // the window's life.
+    std::optional<QString> passphrase_;
+    bool keyWarningShown_ = false;
 };
 
 } // namespace ravelin::wizard

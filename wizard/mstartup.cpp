@@ -94,17 +94,27 @@ void fill(QWidget& window, std::string_view name, const std::string& text) {
 
 } // namespace
 
-void writeButton(const ButtonTab& tab, QWidget& window, const buttons::Context& context) {
+buttons::Button makeButton(const ButtonTab& tab, const QWidget& window,
+                           const buttons::Context& context) {
+    buttons::Button button;
     buttons::withButtonTypeOfSuffix(tab.suffix, [&]<typename Type>() {
-        const buttons::Button button = Type::kWrite(readAnswers(window, Type::kKeys), context);
-        if (tab.order == ResultOrder::SummaryFirst) {
-            fill(window, tab.logBox, button.summary);
-            fill(window, tab.htmlBox, button.html);
-        } else {
-            fill(window, tab.htmlBox, button.html);
-            fill(window, tab.logBox, button.summary);
-        }
+        button = Type::kWrite(readAnswers(window, Type::kKeys), context);
     });
+    return button;
+}
+
+void showButton(const ButtonTab& tab, QWidget& window, const buttons::Button& button) {
+    if (tab.order == ResultOrder::SummaryFirst) {
+        fill(window, tab.logBox, button.summary);
+        fill(window, tab.htmlBox, button.html);
+    } else {
+        fill(window, tab.htmlBox, button.html);
+        fill(window, tab.logBox, button.summary);
+    }
+}
+
+void writeButton(const ButtonTab& tab, QWidget& window, const buttons::Context& context) {
+    showButton(tab, window, makeButton(tab, window, context));
 }
 
 void pageReset(QWidget& window) {

@@ -28,8 +28,14 @@ QString controlText(const QWidget& window, std::string_view name);
 // of them is selected.
 buttons::OptionIndex selectedOption(const QWidget& window, std::string_view group, int count);
 
-// Runs the writer of a button tab's type over the answers read from the window's controls, and
-// fills that tab's result boxes in the tab's order.
+// Runs the writer of a button tab's type over the answers read from the window's controls.
+buttons::Button makeButton(const ButtonTab& tab, const QWidget& window,
+                           const buttons::Context& context);
+
+// Fills a button tab's result boxes with `button`, in the tab's order.
+void showButton(const ButtonTab& tab, QWidget& window, const buttons::Button& button);
+
+// makeButton, then showButton.
 void writeButton(const ButtonTab& tab, QWidget& window, const buttons::Context& context);
 
 // Hides the Setup page and every page panel of every button type. A missing panel is skipped.
