@@ -64,7 +64,8 @@ std::variant<std::string, KeyFailure> readFile(const std::string& path, std::str
         return failure(KeyProblem::UnreadableFile,
                        "the " + std::string(what) + " " + inQuotes(path) + " is not a file");
     }
-    std::unique_ptr<std::FILE, Freer<std::fclose>> file(std::fopen(path.c_str(), "rb"));
+    const auto close = [](std::FILE* opened) { std::fclose(opened); };
+    const std::unique_ptr<std::FILE, decltype(close)> file(std::fopen(path.c_str(), "rb"), close);
     if (!file) {
         const int cause = errno;
         return failure(KeyProblem::UnreadableFile, "cannot read the " + std::string(what) + " " +
