@@ -468,12 +468,13 @@ def check_bash_completion(package):
     system = pathlib.Path("/usr/share/bash-completion/bash_completion")
     check(system.is_file(), "bash-completion is not installed here")
     # Each line as typed, completed at its end.
-    options = ["--account", "--answers", "--help", "--sandbox", "--summary", "--version"]
+    options = ["--account", "--answers", "--cert", "--cert-id", "--encrypt", "--help", "--key",
+               "--key-passphrase-file", "--sandbox", "--service-cert", "--summary", "--version"]
     cases = [
         ("ravelin-button ", ["add-to-cart", "buy-now", "donate", "subscribe", "view-cart"]),
         ("ravelin-button b", ["buy-now"]),
         ("ravelin-button --", options),
-        ("ravelin-button buy-now --s", ["--sandbox", "--summary"]),
+        ("ravelin-button buy-now --s", ["--sandbox", "--service-cert", "--summary"]),
         ("ravelin-button buy-now ", options),
         ("ravelin-button buy-now txtItem", ["txtItemIDBN", "txtItemNameBN"]),
         ("ravelin-button view-cart opt", ["optVC"]),
@@ -485,6 +486,10 @@ def check_bash_completion(package):
         ("ravelin-button buy-now --answers ", ["-", "answers.json", "pages"]),
         ("ravelin-button buy-now --answers=an", ["answers.json"]),
         ("ravelin-button --account b", []),
+        ("ravelin-button buy-now --encrypt --key an", ["answers.json"]),
+        ("ravelin-button buy-now --encrypt --service-cert=an", ["answers.json"]),
+        ("ravelin-button buy-now --cert-id A", []),
+        ("ravelin-button --key answers.json b", ["buy-now"]),
         ("ravelin-button buy-now txtNothing", []),
     ]
     with tempfile.TemporaryDirectory() as scratch:
