@@ -3,8 +3,9 @@
 //
 // Each button type described once: its name on the command line, its title, the suffix of its
 // wizard controls, its answers, the keys that read them (the wizard's control names, in page
-// order), the standard pictures of its button-image page and its writer. ravelin-button's type
-// list, the wizard's tabs, its picture choices and the run of a writer all come from here.
+// order), the standard pictures of its button-image page, its writer and its answer checker.
+// ravelin-button's type list, the wizard's tabs, its picture choices and the run of a writer or
+// a check all come from here.
 //
 // The first two keys of every type are its button-image page: the picture option group (the
 // standard pictures by index, then the custom picture) and the custom picture's address box.
@@ -12,6 +13,7 @@
 
 #include "buttons/answerkeys.h"
 #include "buttons/answers.h"
+#include "buttons/check.h"
 #include "buttons/writers.h"
 
 #include <array>
@@ -46,6 +48,7 @@ struct BuyNow {
         textKey("txtCancelBN", &Answers::txtCancelBN),
     };
     static constexpr auto kWrite = &writeBuyNow;
+    static constexpr auto kCheck = &checkBuyNow;
 };
 
 struct AddToCart {
@@ -70,6 +73,7 @@ struct AddToCart {
         textKey("txtCancelATC", &Answers::txtCancelATC),
     };
     static constexpr auto kWrite = &writeAddToCart;
+    static constexpr auto kCheck = &checkAddToCart;
 };
 
 struct ViewCart {
@@ -84,6 +88,7 @@ struct ViewCart {
         textKey("txtButtonURLVC", &Answers::txtButtonURLVC),
     };
     static constexpr auto kWrite = &writeViewCart;
+    static constexpr auto kCheck = &checkViewCart;
 };
 
 struct Donate {
@@ -107,6 +112,7 @@ struct Donate {
         textKey("txtCancelATC", &Answers::txtCancelATC),
     };
     static constexpr auto kWrite = &writeDonate;
+    static constexpr auto kCheck = &checkDonate;
 };
 
 struct Subscribe {
@@ -137,6 +143,7 @@ struct Subscribe {
         textKey("txtCancelBN", &Answers::txtCancelBN),
     };
     static constexpr auto kWrite = &writeSubscribe;
+    static constexpr auto kCheck = &checkSubscribe;
 };
 
 // Every button type, in the order ravelin-button lists them.

@@ -1,0 +1,607 @@
+// SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "buttons/check.h"
+
+#include "buttons/buttontypes.h"
+#include "buttons/money.h"
+#include "buttons/pieces.h"
+#include "buttons/text.h"
+#include "buttons/writers.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+
+namespace ravelin::buttons {
+
+namespace {
+
+// The longest item name, item number and account address the payment service takes.
+constexpr std::size_t kMaxNameLength = 127;
+// The longest note label (the `cn` field) the payment service takes.
+constexpr std::size_t kMaxNoteLength = 40;
+// The note box's design text, left in place when the seller types no label of their own.
+constexpr std::string_view kNoteSample = "(optional instructions)";
+// The design text of the return and cancel boxes, which the writers leave out.
+constexpr std::string_view kUnsetAddress = "http://";
+
+class Report {
+public:
+    explicit Report(Findings& findings) : findings_(findings) {}
+
+    void error(std::string_view control, std::string message) {
+        findings_.push_back({Severity::Error, control, std::move(message)});
+    }
+    void warning(std::string_view control, std::string message) {
+        findings_.push_back({Severity::Warning, control, std::move(message)});
+    }
+
+private:
+    Findings& findings_;
+};
+
+std::string join(std::initializer_list<std::string_view> parts) {
+    std::string text;
+    for (std::string_view part : parts) {
+        text += part;
+    }
+    return text;
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+bool isAsciiLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// A blank of any kind: ASCII white space and control characters, the no-break space and the
+// ideographic space.
+bool hasBlank(std::string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte <= 0x20 || byte == 0x7F) {
+            return true;
+        }
+        const std::string_view rest = text.substr(i);
+        if (rest.starts_with("\xC2\xA0") || rest.starts_with("\xE3\x80\x80")) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool hasQuote(std::string_view text) {
+    return text.find('"') != std::string_view::npos;
+}
+
+std::string quoteSentence(std::string_view noun) {
+    return join({"The ", noun,
+                 " contains a double quote, which ends the value early in the "
+                 "button's HTML."});
+}
+
+// ---- Account address ----------------------------------------------------------------------
+
+// The account identifier the payment service gives a business account: 13 of its letters and
+// digits (no 0, 1, I or O).
+bool isAccountId(std::string_view text) {
+    return text.size() == 13 && std::ranges::all_of(text, [](char c) {
+               return (c >= '2' && c <= '9') || (c >= 'A' && c <= 'Z' && c != 'I' && c != 'O');
+           });
+}
+
+void checkAccount(Report& report, std::string_view account) {
+    const std::string_view c = kAccountControl;
+    if (account.empty()) {
+        report.error(c, "No PayPal account address is given.");
+    } else if (hasBlank(account)) {
+        report.error(c, "The PayPal account address must not contain blanks.");
+    } else if (hasQuote(account)) {
+        report.error(c, quoteSentence("PayPal account address"));
+    } else if (utf16Length(account) > kMaxNameLength) {
+        report.error(c, "The PayPal account address can be at most 127 characters long.");
+    } else if (isAccountId(account)) {
+        return;
+    } else if (std::ranges::count(account, '@') != 1) {
+        report.error(c, "The PayPal account address must contain exactly one @, as in "
+                        "seller@example.com.");
+    } else {
+        const std::size_t at = account.find('@');
+        const std::string_view domain = account.substr(at + 1);
+        if (at == 0) {
+            report.error(c, "The PayPal account address needs a name before the @.");
+        } else if (domain.find('.') == std::string_view::npos || domain.front() == '.' ||
+                   domain.back() == '.' || domain.find("..") != std::string_view::npos) {
+            report.error(c, "The PayPal account address needs a domain with a dot after the @, "
+                            "such as example.com.");
+        }
+    }
+}
+
+// ---- Texts --------------------------------------------------------------------------------
+
+// An item name or number. `shownOnPage`: the writer also puts it on the page as a
+// description line, as markup.
+void checkName(Report& report, std::string_view control, std::string_view noun,
+               std::string_view text, bool shownOnPage) {
+    if (hasQuote(text)) {
+        report.error(control, quoteSentence(noun));
+    } else if (utf16Length(text) > kMaxNameLength) {
+        report.error(control, join({"The ", noun, " can be at most 127 characters long."}));
+    } else if (shownOnPage && text.find('<') != std::string_view::npos) {
+        report.warning(control, join({"The ", noun,
+                                      " contains <, which your page will read as the start of "
+                                      "HTML markup."}));
+    }
+}
+
+void checkCurrency(Report& report, std::string_view control, std::string_view caption) {
+    if (currencyCode(caption).empty()) {
+        report.error(control, "The currency must be one from the list; any other text sends no "
+                              "currency, and the payment service charges US dollars.");
+    }
+}
+
+// The note label, written as the `cn` field while the note option "Yes" is chosen.
+void checkNote(Report& report, std::string_view control, OptionIndex noteOption,
+               std::string_view text) {
+    if (noteOption != 0) {
+        return;
+    }
+    if (hasQuote(text)) {
+        report.error(control, quoteSentence("note label"));
+    } else if (utf16Length(text) > kMaxNoteLength) {
+        report.error(control, "The note label can be at most 40 characters long.");
+    } else if (text == kNoteSample) {
+        report.warning(control, "The note label still reads \"(optional instructions)\"; type "
+                                "the words the buyer should see above the note.");
+    }
+}
+
+// ---- Amounts ------------------------------------------------------------------------------
+
+// An amount box. `formatted`: the writer passes it through the money format, otherwise it is
+// written as typed. `aboveZero`: the payment service refuses zero.
+struct Amount {
+    std::string_view control;
+    std::string_view noun;
+    bool formatted;
+    bool aboveZero;
+};
+
+bool isYen(std::string_view currency) {
+    return currency == "JPY";
+}
+
+// What is wrong with an amount as written into the button, or nothing.
+std::optional<std::string> amountProblem(std::string_view written, std::string_view noun,
+                                         bool yen) {
+    const std::string_view example = yen ? "1200" : "12.50";
+    if (hasBlank(written)) {
+        return join({"The ", noun, " must not contain blanks."});
+    }
+    if (written.starts_with('-')) {
+        return join({"The ", noun, " cannot be negative."});
+    }
+    if (written.starts_with('+')) {
+        return join({"The ", noun, " must be written without a plus sign."});
+    }
+    if (written.find(',') != std::string_view::npos) {
+        return join({"The ", noun, " must be a number such as ", example,
+                     ", with a point for decimals and no thousands separators."});
+    }
+    const std::size_t point = written.find('.');
+    const std::string_view whole = written.substr(0, point);
+    const std::string_view fraction =
+        point == std::string_view::npos ? std::string_view{} : written.substr(point + 1);
+    const bool digitsOnly = std::ranges::all_of(whole, isDigit) &&
+                            std::ranges::all_of(fraction, isDigit) &&
+                            whole.size() + fraction.size() > 0;
+    if (!digitsOnly) {
+        const bool exponent = written.find_first_of("eE") != std::string_view::npos &&
+                              std::ranges::any_of(written, isDigit) &&
+                              std::ranges::all_of(written, [](char c) {
+                                  return isDigit(c) || c == '.' || c == 'e' || c == 'E';
+                              });
+        if (exponent) {
+            return join({"The ", noun, " must be written out in digits, without an exponent."});
+        }
+        return join({"The ", noun, " must be a number such as ", example, "."});
+    }
+    if (yen && point != std::string_view::npos) {
+        return join({"Japanese yen have no decimals, so the ", noun, " must be a whole number."});
+    }
+    if (fraction.size() > 2) {
+        return join({"The ", noun, " can have at most two decimals."});
+    }
+    return std::nullopt;
+}
+
+// True when the typed price has digits beyond the currency's decimals that are not all zeros,
+// so the money format rounds it.
+bool isRounded(std::string_view typed, bool yen) {
+    const std::size_t point = typed.find('.');
+    if (point == std::string_view::npos) {
+        return false;
+    }
+    const std::string_view fraction = typed.substr(point + 1);
+    const std::size_t kept = yen ? 0 : 2;
+    return fraction.size() > kept &&
+           std::ranges::any_of(fraction.substr(kept), [](char c) { return c >= '1' && c <= '9'; });
+}
+
+bool isZero(std::string_view written) {
+    return std::ranges::all_of(written, [](char c) { return c == '0' || c == '.'; });
+}
+
+// A non-empty amount, as the writer writes it for `currency` (a currency code, or empty).
+void checkAmount(Report& report, const Amount& amount, std::string_view typed,
+                 std::string_view currency) {
+    const bool yen = isYen(currency);
+    const std::string written =
+        amount.formatted ? formatAmount(typed, currency) : std::string(typed);
+    if (std::optional<std::string> problem = amountProblem(written, amount.noun, yen)) {
+        report.error(amount.control, std::move(*problem));
+        return;
+    }
+    if (amount.aboveZero && isZero(written)) {
+        report.error(amount.control, join({"The ", amount.noun, " must be more than zero."}));
+        return;
+    }
+    if (amount.formatted && isRounded(typed, yen)) {
+        report.warning(amount.control, join({"The ", amount.noun,
+                                             " has more decimals than the currency has; "
+                                             "the button asks for ",
+                                             written, "."}));
+    }
+}
+
+// ---- Addresses ----------------------------------------------------------------------------
+
+bool isHostCharacter(char c) {
+    return isAsciiLetter(c) || isDigit(c) || c == '-' || c == '.' || c == '_' ||
+           static_cast<unsigned char>(c) >= 0x80;
+}
+
+// The host of an authority ("user@host:port"), or nothing when it is not a host name, an IPv4
+// address or a bracketed IPv6 address.
+std::optional<std::string_view> hostOf(std::string_view authority) {
+    if (const std::size_t at = authority.rfind('@'); at != std::string_view::npos) {
+        authority.remove_prefix(at + 1);
+    }
+    if (authority.starts_with('[')) {
+        const std::size_t close = authority.find(']');
+        if (close == std::string_view::npos || close == 1) {
+            return std::nullopt;
+        }
+        return authority.substr(0, close + 1);
+    }
+    const std::size_t colon = authority.find(':');
+    if (colon != std::string_view::npos) {
+        if (!std::ranges::all_of(authority.substr(colon + 1), isDigit)) {
+            return std::nullopt;
+        }
+        authority = authority.substr(0, colon);
+    }
+    if (!std::ranges::all_of(authority, isHostCharacter)) {
+        return std::nullopt;
+    }
+    return authority;
+}
+
+// A non-empty address the writer puts into the button. `secure`: the picture is shown on
+// pages that are served over https://, so an http:// address is worth a warning.
+void checkAddress(Report& report, std::string_view control, std::string_view noun,
+                  std::string_view address, bool secure) {
+    if (hasBlank(address)) {
+        report.error(control, join({"The ", noun, " must not contain blanks."}));
+        return;
+    }
+    if (hasQuote(address)) {
+        report.error(control, quoteSentence(noun));
+        return;
+    }
+    const std::size_t colon = address.find(':');
+    const std::size_t firstSeparator = address.find_first_of("/?#");
+    const bool hasScheme =
+        colon != std::string_view::npos && colon > 0 && colon < firstSeparator &&
+        isAsciiLetter(address.front()) && std::ranges::all_of(address.substr(0, colon), [](char c) {
+            return isAsciiLetter(c) || isDigit(c) || c == '+' || c == '-' || c == '.';
+        });
+    if (!hasScheme) {
+        report.warning(control, join({"The ", noun,
+                                      " is not a full address starting with https:// or "
+                                      "http://, so it may not be found."}));
+        return;
+    }
+    std::string scheme(address.substr(0, colon));
+    std::ranges::transform(scheme, scheme.begin(),
+                           [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
+    const std::string_view rest = address.substr(colon + 1);
+    if ((scheme != "http" && scheme != "https") || !rest.starts_with("//")) {
+        report.error(control, join({"The ", noun, " must start with https:// or http://."}));
+        return;
+    }
+    const std::string_view afterSlashes = rest.substr(2);
+    const std::optional<std::string_view> host =
+        hostOf(afterSlashes.substr(0, afterSlashes.find_first_of("/?#")));
+    if (!host) {
+        report.error(control, join({"The ", noun, " has a host name that is not valid."}));
+    } else if (host->empty()) {
+        report.error(control, join({"The ", noun, " has no host name after ", scheme,
+                                    "://, such as www.example.com."}));
+    } else if (secure && scheme == "http") {
+        report.warning(control, join({"The ", noun,
+                                      " starts with http://, so secure pages may not show the "
+                                      "picture; use https://."}));
+    }
+}
+
+// A box under the seven-character test: an address of exactly seven characters is left out of
+// the button (it is taken for the untouched "http://"); an empty one is written empty.
+void checkSevenCharacterAddress(Report& report, std::string_view control, std::string_view noun,
+                                std::string_view address, bool secure) {
+    if (!isNotSevenCharacters(address)) {
+        if (address != kUnsetAddress) {
+            report.warning(control, join({"The ", noun,
+                                          " is left out of the button: an address of exactly "
+                                          "seven characters is taken for the unchanged "
+                                          "\"http://\"."}));
+        }
+        return;
+    }
+    if (!address.empty()) {
+        checkAddress(report, control, noun, address, secure);
+    }
+}
+
+// A logo box under the not-empty test: written whenever it holds something.
+void checkLogo(Report& report, std::string_view control, std::string_view address) {
+    if (isNotEmpty(address)) {
+        checkAddress(report, control, "logo address", address, true);
+    }
+}
+
+void checkReturnAddresses(Report& report, std::string_view returnControl,
+                          std::string_view returnAddress, std::string_view cancelControl,
+                          std::string_view cancelAddress) {
+    checkSevenCharacterAddress(report, returnControl, "return address", returnAddress, false);
+    checkSevenCharacterAddress(report, cancelControl, "cancel address", cancelAddress, false);
+}
+
+// The button picture of a type: one of its standard pictures, or the seller's own at the
+// address box (the type's first two answer keys).
+template <typename Type> void checkPicture(Report& report, const typename Type::Answers& answers) {
+    const auto& option = pictureKey<Type>();
+    const auto& addressBox = pictureAddressKey<Type>();
+    const OptionIndex selected = answers.*option.option;
+    const std::size_t standard = Type::kPictures.size();
+    if (!selected || *selected < 0 || static_cast<std::size_t>(*selected) > standard) {
+        report.error(option.name,
+                     "No button picture is chosen, so the button has nothing to click.");
+        return;
+    }
+    if (static_cast<std::size_t>(*selected) < standard) {
+        return;
+    }
+    const std::string& address = answers.*addressBox.text;
+    if (address.empty()) {
+        report.error(addressBox.name, "No address is given for your own button picture.");
+        return;
+    }
+    checkAddress(report, addressBox.name, "button picture address", address, true);
+}
+
+// ---- Subscription periods -----------------------------------------------------------------
+
+struct Unit {
+    std::string_view code;
+    std::string_view plural;
+    int most;
+};
+
+constexpr std::array<Unit, 4> kUnits = {{
+    {"D", "days", 90},
+    {"W", "weeks", 52},
+    {"M", "months", 24},
+    {"Y", "years", 5},
+}};
+
+// A whole number written in digits only, or nothing; anything above 999 reads as 1000.
+std::optional<int> wholeNumber(std::string_view text) {
+    if (text.empty() || !std::ranges::all_of(text, isDigit)) {
+        return std::nullopt;
+    }
+    const std::size_t first = std::min(text.find_first_not_of('0'), text.size());
+    const std::string_view significant = text.substr(first);
+    if (significant.size() > 3) {
+        return 1000;
+    }
+    int value = 0;
+    for (char c : significant) {
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+// A billing or trial period: its length (the `p` field) and its unit (the first character of
+// the unit box, the `t` field).
+void checkPeriod(Report& report, std::string_view noun, std::string_view numberControl,
+                 std::string_view number, std::string_view unitControl,
+                 std::string_view unitCaption) {
+    const auto unit = std::ranges::find(kUnits, firstCharacter(unitCaption), &Unit::code);
+    const std::optional<int> length = wholeNumber(number);
+    if (!length) {
+        report.error(numberControl, join({"The ", noun, " must be a whole number, such as 1."}));
+    } else if (unit != kUnits.end() && (*length < 1 || *length > unit->most)) {
+        report.error(numberControl, join({"A ", noun, " in ", unit->plural, " can be from 1 to ",
+                                          std::to_string(unit->most), "."}));
+    }
+    if (unit == kUnits.end()) {
+        report.error(unitControl, join({"The ", noun,
+                                        " must be counted in days, weeks, months or years, as "
+                                        "in the list."}));
+    }
+}
+
+} // namespace
+
+Findings checkBuyNow(const BuyNowAnswers& a, std::string_view account) {
+    Findings findings;
+    Report report(findings);
+    checkAccount(report, account);
+    checkPicture<BuyNow>(report, a);
+
+    if (a.txtItemNameBN.empty()) {
+        report.warning("txtItemNameBN",
+                       "With no item name, the buyer is asked to type what they are paying for.");
+    }
+    checkName(report, "txtItemNameBN", "item name", a.txtItemNameBN, true);
+    checkName(report, "txtItemIDBN", "item number", a.txtItemIDBN, true);
+
+    const std::string_view currency = currencyCode(a.cmbCurrencyBN);
+    if (a.txtPriceBN.empty()) {
+        report.warning("txtPriceBN", "With no price, the buyer is asked to type the amount.");
+    } else {
+        checkAmount(report, {"txtPriceBN", "price", true, true}, a.txtPriceBN, currency);
+    }
+    checkCurrency(report, "cmbCurrencyBN", a.cmbCurrencyBN);
+
+    if (isNotEmpty(a.txtBaseShippingBN)) {
+        checkAmount(report, {"txtBaseShippingBN", "base shipping", false, false},
+                    a.txtBaseShippingBN, currency);
+    }
+    if (isNotEmpty(a.txtExtraShippingBN)) {
+        checkAmount(report, {"txtExtraShippingBN", "extra shipping", false, false},
+                    a.txtExtraShippingBN, currency);
+        if (a.optExtraBN != 0) {
+            report.warning("txtExtraShippingBN",
+                           "Extra shipping is never charged, because the buyer cannot buy more "
+                           "than one of this item.");
+        }
+    }
+    if (isNotEmpty(a.txtHandlingBN)) {
+        checkAmount(report, {"txtHandlingBN", "handling", false, false}, a.txtHandlingBN, currency);
+    }
+    checkLogo(report, "txtLogoBN", a.txtLogoBN);
+    checkReturnAddresses(report, "txtWebSiteSuccessBN", a.txtWebSiteSuccessBN, "txtCancelBN",
+                         a.txtCancelBN);
+    return findings;
+}
+
+Findings checkAddToCart(const AddToCartAnswers& a, std::string_view account) {
+    Findings findings;
+    Report report(findings);
+    checkAccount(report, account);
+    checkPicture<AddToCart>(report, a);
+
+    if (a.txtItemNameATC.empty()) {
+        report.warning("txtItemNameATC", "With no item name, the cart shows the item unnamed.");
+    }
+    checkName(report, "txtItemNameATC", "item name", a.txtItemNameATC, true);
+    checkName(report, "txtItemIDATC", "item number", a.txtItemIDATC, true);
+
+    const std::string_view currency = currencyCode(a.cmbCurrencyATC);
+    if (a.txtPriceATC.empty()) {
+        report.error("txtPriceATC", "No price is given; an item in the cart needs one.");
+    } else {
+        checkAmount(report, {"txtPriceATC", "price", true, true}, a.txtPriceATC, currency);
+    }
+    checkCurrency(report, "cmbCurrencyATC", a.cmbCurrencyATC);
+    checkNote(report, "txtNoteATC", a.optNoteATC, a.txtNoteATC);
+    checkLogo(report, "txtLogoATC", a.txtLogoATC);
+    checkReturnAddresses(report, "txtWebSiteSuccessATC", a.txtWebSiteSuccessATC, "txtCancelATC",
+                         a.txtCancelATC);
+    return findings;
+}
+
+Findings checkViewCart(const ViewCartAnswers& a, std::string_view account) {
+    Findings findings;
+    Report report(findings);
+    checkAccount(report, account);
+    checkPicture<ViewCart>(report, a);
+    return findings;
+}
+
+Findings checkDonate(const DonateAnswers& a, std::string_view account) {
+    Findings findings;
+    Report report(findings);
+    checkAccount(report, account);
+    checkPicture<Donate>(report, a);
+
+    checkName(report, "txtItemNameDON", "donation name", a.txtItemNameDON, false);
+    checkName(report, "txtItemIDDON", "donation number", a.txtItemIDDON, false);
+    // An empty amount is written empty: the donor types the amount.
+    if (isNotEmpty(a.txtPriceDON)) {
+        checkAmount(report, {"txtPriceDON", "donation amount", true, true}, a.txtPriceDON,
+                    currencyCode(a.cmbCurrencyDON));
+    }
+    checkCurrency(report, "cmbCurrencyDON", a.cmbCurrencyDON);
+    checkNote(report, "txtNoteDON", a.optNoteDON, a.txtNoteDON);
+    checkSevenCharacterAddress(report, "txtLogoATC", "logo address", a.txtLogoATC, true);
+    checkReturnAddresses(report, "txtWebSiteSuccessATC", a.txtWebSiteSuccessATC, "txtCancelATC",
+                         a.txtCancelATC);
+    return findings;
+}
+
+Findings checkSubscribe(const SubscribeAnswers& a, std::string_view account) {
+    Findings findings;
+    Report report(findings);
+    checkAccount(report, account);
+    checkPicture<Subscribe>(report, a);
+
+    if (a.txtItemNameSUB.empty()) {
+        report.warning("txtItemNameSUB", "With no subscription name, the subscriber is asked to "
+                                         "type what they are paying for.");
+    }
+    checkName(report, "txtItemNameSUB", "subscription name", a.txtItemNameSUB, true);
+    checkName(report, "txtItemIDSUB", "reference number", a.txtItemIDSUB, true);
+
+    const std::string_view currency = currencyCode(a.cmbCurrencySUB);
+    checkCurrency(report, "cmbCurrencySUB", a.cmbCurrencySUB);
+
+    // The regular plan.
+    if (a.txtPriceSUB.empty()) {
+        report.error("txtPriceSUB", "No subscription price is given.");
+    } else {
+        checkAmount(report, {"txtPriceSUB", "subscription price", true, true}, a.txtPriceSUB,
+                    currency);
+    }
+    checkPeriod(report, "billing cycle", "cmbNumberSUB", a.cmbNumberSUB, "cmbTermSUB",
+                a.cmbTermSUB);
+    if (a.optRecurSUB == 1) {
+        const std::optional<int> payments = wholeNumber(a.cmbStopSUB);
+        if (!payments || *payments < 2 || *payments > 52) {
+            report.error("cmbStopSUB", "With \"Stop charging after\", the number of payments "
+                                       "must be a whole number from 2 to 52.");
+        }
+    } else if (a.optRecurSUB != 0) {
+        report.warning("optRecurSUB", "Neither way of charging is chosen, so the subscriber is "
+                                      "charged only once.");
+    }
+
+    // The trial period or set-up fee, written only with a trial price; the price as typed.
+    if (isNotEmpty(a.txtPrice2SUB)) {
+        checkAmount(report, {"txtPrice2SUB", "trial price", false, false}, a.txtPrice2SUB,
+                    currency);
+        checkPeriod(report, "trial period", "cmbNumber2SUB", a.cmbNumber2SUB, "cmbTerm2SUB",
+                    a.cmbTerm2SUB);
+    }
+    checkSevenCharacterAddress(report, "txtLogoBN", "logo address", a.txtLogoBN, true);
+    checkReturnAddresses(report, "txtWebSiteSuccessBN", a.txtWebSiteSuccessBN, "txtCancelBN",
+                         a.txtCancelBN);
+    return findings;
+}
+
+std::string_view severityName(Severity severity) {
+    return severity == Severity::Error ? "error" : "warning";
+}
+
+bool hasErrors(std::span<const Finding> findings) {
+    return std::ranges::any_of(findings,
+                               [](const Finding& f) { return f.severity == Severity::Error; });
+}
+
+} // namespace ravelin::buttons

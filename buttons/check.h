@@ -1,0 +1,51 @@
+// SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The answer checker: what the payment service will refuse or misread in a button, and what
+// works but is probably not what the seller meant. It looks at the values a writer would put
+// into the button (after the money format, and only the fields the writer writes), says what is
+// wrong in one plain sentence per control, and never changes the answers. README.md lists the
+// rules and where each comes from.
+#pragma once
+
+#include "buttons/answers.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ravelin::buttons {
+
+enum class Severity {
+    Error,   // the payment service will refuse or misread the button
+    Warning, // it works, but probably isn't what the seller meant
+};
+
+struct Finding {
+    Severity severity;
+    std::string_view control; // the wizard control (the answer key) the finding is about
+    std::string message;      // one short plain sentence
+
+    friend bool operator==(const Finding&, const Finding&) = default;
+};
+
+using Findings = std::vector<Finding>;
+
+// The control that holds the account address: the Setup page's box, and ravelin-button's key.
+inline constexpr std::string_view kAccountControl = "txtEmail";
+
+// The findings of one button type's answers and the account address, in page order: the
+// account first, then the controls in the order of the type's answer keys.
+Findings checkBuyNow(const BuyNowAnswers& answers, std::string_view account);
+Findings checkAddToCart(const AddToCartAnswers& answers, std::string_view account);
+Findings checkViewCart(const ViewCartAnswers& answers, std::string_view account);
+Findings checkDonate(const DonateAnswers& answers, std::string_view account);
+Findings checkSubscribe(const SubscribeAnswers& answers, std::string_view account);
+
+// "error" or "warning".
+std::string_view severityName(Severity severity);
+
+bool hasErrors(std::span<const Finding> findings);
+
+} // namespace ravelin::buttons

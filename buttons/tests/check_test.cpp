@@ -1,0 +1,605 @@
+// SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The answer checker, rule by rule: each case changes one answer of a worked example and names
+// the one finding it expects for that control, or none; every other control keeps the findings
+// it had in the worked example.
+#include "buttons/check.h"
+#include "buttons/examples.h"
+#include "buttons/tests/expected.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+#include <optional>
+#include <ostream>
+#include <string>
+
+namespace ravelin::buttons {
+
+void PrintTo(const Finding& f, std::ostream* os) {
+    *os << severityName(f.severity) << ": " << f.control << ": " << f.message;
+}
+
+namespace {
+
+constexpr std::string_view kAccount = "seller@example.com";
+
+struct Expected {
+    Severity severity;
+    std::string_view phrase; // a part of the sentence that tells the rule
+};
+
+struct Case {
+    std::string name;
+    std::function<Findings()> check;    // the example with the one answer changed
+    std::function<Findings()> baseline; // the example as it is
+    std::string_view control;
+    std::optional<Expected> expected; // nothing: no finding for the control
+};
+
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.name;
+}
+
+template <typename Answers>
+Case makeCase(std::string name, Findings (*check)(const Answers&, std::string_view),
+              Answers example, std::function<void(Answers&)> change, std::string_view control,
+              std::optional<Expected> expected, std::string account = std::string(kAccount)) {
+    Answers changed = example;
+    change(changed);
+    return {std::move(name), [=] { return check(changed, account); },
+            [=] { return check(example, kAccount); }, control, expected};
+}
+
+Findings forControl(const Findings& findings, std::string_view control, bool wanted) {
+    Findings out;
+    for (const Finding& f : findings) {
+        if ((f.control == control) == wanted) {
+            out.push_back(f);
+        }
+    }
+    return out;
+}
+
+Expected error(std::string_view phrase) {
+    return {Severity::Error, phrase};
+}
+
+Expected warning(std::string_view phrase) {
+    return {Severity::Warning, phrase};
+}
+
+constexpr std::nullopt_t none = std::nullopt;
+
+// ---- cases by rule ------------------------------------------------------------------------
+
+Case account(std::string name, std::string address, std::optional<Expected> expected) {
+    return makeCase<ViewCartAnswers>(
+        "Account" + name, &checkViewCart, workedExample<ViewCart>(), [](ViewCartAnswers&) {},
+        kAccountControl, expected, std::move(address));
+}
+
+std::vector<Case> accountCases() {
+    const std::string domain = "@example.com";
+    return {
+        account("Plain", "seller@example.com", none),
+        account("NonAscii", "s\u00e9ller@ex\u00e4mple.com", none),
+        account("Empty", "", error("No PayPal account address")),
+        account("LeadingBlank", " seller@example.com", error("must not contain blanks")),
+        account("BlankInside", "my shop @example .com", error("must not contain blanks")),
+        account("TrailingNoBreakSpace", "seller@example.com\u00a0", error("blanks")),
+        account("NoAt", "sellerexample.com", error("exactly one @")),
+        account("TwoAts", "a@b@example.com", error("exactly one @")),
+        account("NothingBeforeTheAt", "@example.com", error("name before the @")),
+        account("DomainWithoutDot", "seller@example", error("domain with a dot")),
+        account("DomainStartsWithDot", "seller@.example.com", error("domain with a dot")),
+        account("DomainEndsWithDot", "seller@example.com.", error("domain with a dot")),
+        account("DomainWithTwoDots", "seller@example..com", error("domain with a dot")),
+        account("DoubleQuote", "sel\"ler@example.com", error("double quote")),
+        account("127Characters", std::string(127 - domain.size(), 's') + domain, none),
+        account("128Characters", std::string(128 - domain.size(), 's') + domain,
+                error("at most 127 characters")),
+        account("AccountId", "W8ZQ2X3C4V5B6", none),
+        account("AccountIdOf12", "W8ZQ2X3C4V5B", error("exactly one @")),
+        account("AccountIdWithO", "W8ZQ2X3C4V5BO", error("exactly one @")),
+        account("AccountIdLowerCase", "w8zq2x3c4v5b6", error("exactly one @")),
+    };
+}
+
+Case buyNow(std::string name, std::function<void(BuyNowAnswers&)> change, std::string_view control,
+            std::optional<Expected> expected) {
+    return makeCase<BuyNowAnswers>("BuyNow" + name, &checkBuyNow, workedExample<BuyNow>(),
+                                   std::move(change), control, expected);
+}
+
+const std::string kYen = "Japanese Yen (\u00a5)";
+
+// Sets the currency; in yen the example's shipping and handling become whole amounts, so that
+// only the control a case is about changes its findings.
+void setCurrency(BuyNowAnswers& a, const std::string& currency) {
+    a.cmbCurrencyBN = currency;
+    if (currency == kYen) {
+        a.txtBaseShippingBN = "500";
+        a.txtHandlingBN = "150";
+    }
+}
+
+Case buyNowPrice(std::string name, std::string price, std::optional<Expected> expected,
+                 std::string currency = "US Dollar ($)") {
+    return buyNow(
+        "Price" + name,
+        [=](BuyNowAnswers& a) {
+            setCurrency(a, currency);
+            a.txtPriceBN = price;
+        },
+        "txtPriceBN", expected);
+}
+
+Case buyNowShipping(std::string name, std::string shipping, std::optional<Expected> expected,
+                    std::string currency = "US Dollar ($)") {
+    return buyNow(
+        "BaseShipping" + name,
+        [=](BuyNowAnswers& a) {
+            setCurrency(a, currency);
+            a.txtBaseShippingBN = shipping;
+        },
+        "txtBaseShippingBN", expected);
+}
+
+// Prices go through the money format: the checker looks at what the button carries.
+std::vector<Case> priceCases() {
+    return {
+        buyNowPrice("Whole", "25", none),
+        buyNowPrice("TwoDecimals", "12.50", none),
+        buyNowPrice("LeadingZero", "0.5", none),
+        buyNowPrice("NoWholePart", ".5", none),
+        buyNowPrice("PointLast", "5.", none),
+        buyNowPrice("OneCent", "0.01", none),
+        buyNowPrice("PlusSignDropped", "+5", none),
+        buyNowPrice("BlanksAroundDropped", " 5 ", none),
+        buyNowPrice("Empty", "", warning("asked to type the amount")),
+        buyNowPrice("Letters", "abc", error("must be a number such as 12.50")),
+        buyNowPrice("NaN", "NaN", error("must be a number")),
+        buyNowPrice("DollarSign", "$5", error("must be a number")),
+        buyNowPrice("TwoPoints", "1.2.3", error("must be a number")),
+        buyNowPrice("Exponent", "1e3", error("without an exponent")),
+        buyNowPrice("DecimalComma", "12,50", error("no thousands separators")),
+        buyNowPrice("ThousandsSeparator", "1,250.00", error("no thousands separators")),
+        buyNowPrice("BlankInside", "1 000", error("must not contain blanks")),
+        buyNowPrice("Negative", "-5", error("cannot be negative")),
+        buyNowPrice("NegativeFraction", "-0.5", error("cannot be negative")),
+        buyNowPrice("Zero", "0", error("more than zero")),
+        buyNowPrice("ZeroWithDecimals", "0.00", error("more than zero")),
+        buyNowPrice("RoundsToZero", "0.004", error("more than zero")),
+        buyNowPrice("ThreeDecimalsRounded", "2.675", warning("asks for 2.68")),
+        buyNowPrice("ThirdDecimalZero", "2.670", none),
+        buyNowPrice("YenWhole", "1200", none, kYen),
+        buyNowPrice("YenDecimalsRounded", "1200.5", warning("asks for 1201"), kYen),
+        buyNowPrice("YenZeroDecimals", "1200.00", none, kYen),
+        buyNowPrice("YenRoundsToZero", "0.4", error("more than zero"), kYen),
+        makeCase<AddToCartAnswers>(
+            "AddToCartPriceEmpty", &checkAddToCart, workedExample<AddToCart>(),
+            [](AddToCartAnswers& a) { a.txtPriceATC = ""; }, "txtPriceATC",
+            error("No price is given")),
+        makeCase<AddToCartAnswers>(
+            "AddToCartPriceZero", &checkAddToCart, workedExample<AddToCart>(),
+            [](AddToCartAnswers& a) { a.txtPriceATC = "0"; }, "txtPriceATC",
+            error("more than zero")),
+        makeCase<DonateAnswers>(
+            "DonateAmountEmpty", &checkDonate, workedExample<Donate>(),
+            [](DonateAnswers& a) { a.txtPriceDON = ""; }, "txtPriceDON", none),
+        makeCase<DonateAnswers>(
+            "DonateAmountGiven", &checkDonate, workedExample<Donate>(),
+            [](DonateAnswers& a) { a.txtPriceDON = "10"; }, "txtPriceDON", none),
+        makeCase<DonateAnswers>(
+            "DonateAmountZero", &checkDonate, workedExample<Donate>(),
+            [](DonateAnswers& a) { a.txtPriceDON = "0"; }, "txtPriceDON",
+            error("donation amount must be more than zero")),
+        makeCase<DonateAnswers>(
+            "DonateAmountWords", &checkDonate, workedExample<Donate>(),
+            [](DonateAnswers& a) { a.txtPriceDON = "ten"; }, "txtPriceDON",
+            error("must be a number")),
+        makeCase<SubscribeAnswers>(
+            "SubscribePriceEmpty", &checkSubscribe, workedExample<Subscribe>(),
+            [](SubscribeAnswers& a) { a.txtPriceSUB = ""; }, "txtPriceSUB",
+            error("No subscription price")),
+        makeCase<SubscribeAnswers>(
+            "SubscribePriceZero", &checkSubscribe, workedExample<Subscribe>(),
+            [](SubscribeAnswers& a) { a.txtPriceSUB = "0"; }, "txtPriceSUB",
+            error("more than zero")),
+    };
+}
+
+Case subscribe(std::string name, std::function<void(SubscribeAnswers&)> change,
+               std::string_view control, std::optional<Expected> expected) {
+    return makeCase<SubscribeAnswers>("Subscribe" + name, &checkSubscribe,
+                                      workedExample<Subscribe>(), std::move(change), control,
+                                      expected);
+}
+
+Case trialPrice(std::string name, std::string price, std::optional<Expected> expected) {
+    return subscribe(
+        "TrialPrice" + name, [=](SubscribeAnswers& a) { a.txtPrice2SUB = price; }, "txtPrice2SUB",
+        expected);
+}
+
+// Amounts written as typed: shipping, handling and the trial price.
+std::vector<Case> typedAmountCases() {
+    return {
+        buyNowShipping("TwoDecimals", "5.00", none),
+        buyNowShipping("Zero", "0", none),
+        buyNowShipping("EmptyLeftOut", "", none),
+        buyNowShipping("ThreeDecimals", "5.001", error("at most two decimals")),
+        buyNowShipping("PlusSign", "+5", error("without a plus sign")),
+        buyNowShipping("LeadingBlank", " 5", error("must not contain blanks")),
+        buyNowShipping("Negative", "-1", error("cannot be negative")),
+        buyNowShipping("DecimalComma", "5,00", error("no thousands separators")),
+        buyNowShipping("Words", "free", error("must be a number")),
+        buyNowShipping("YenWhole", "500", none, kYen),
+        buyNowShipping("YenDecimals", "500.5", error("yen have no decimals"), kYen),
+        buyNow(
+            "HandlingThreeDecimals", [](BuyNowAnswers& a) { a.txtHandlingBN = "1.555"; },
+            "txtHandlingBN", error("handling can have at most two decimals")),
+        buyNow(
+            "ExtraShippingWithQuantity", [](BuyNowAnswers& a) { a.txtExtraShippingBN = "2"; },
+            "txtExtraShippingBN", none),
+        buyNow(
+            "ExtraShippingForOneAtATime",
+            [](BuyNowAnswers& a) {
+                a.txtExtraShippingBN = "2";
+                a.optExtraBN = 1;
+            },
+            "txtExtraShippingBN", warning("never charged")),
+        trialPrice("Free", "0", none),
+        trialPrice("Cents", "0.5", none),
+        trialPrice("ThreeDecimals", "0.555", error("at most two decimals")),
+        trialPrice("Negative", "-1", error("cannot be negative")),
+        trialPrice("Words", "free", error("must be a number")),
+    };
+}
+
+std::vector<Case> nameCases() {
+    const std::string accented127 = [] {
+        std::string text;
+        for (int i = 0; i < 127; ++i) {
+            text += "\u00e9";
+        }
+        return text;
+    }();
+    const auto name = [](std::string label, std::string text, std::optional<Expected> e) {
+        return buyNow(
+            "ItemName" + label, [=](BuyNowAnswers& a) { a.txtItemNameBN = text; }, "txtItemNameBN",
+            e);
+    };
+    return {
+        name("127Characters", std::string(127, 'x'), none),
+        name("128Characters", std::string(128, 'x'), error("at most 127 characters")),
+        name("127Accented", accented127, none),
+        name("128Accented", accented127 + "\u00e9", error("at most 127 characters")),
+        name("Empty", "", warning("asked to type what they are paying for")),
+        name("DoubleQuote", "12\" Pizza", error("double quote")),
+        name("Markup", "<b>Gnome</b>", warning("start of HTML markup")),
+        name("Ampersand", "Salt & Pepper", none),
+        buyNow(
+            "ItemNumberEmpty", [](BuyNowAnswers& a) { a.txtItemIDBN = ""; }, "txtItemIDBN", none),
+        buyNow(
+            "ItemNumber128", [](BuyNowAnswers& a) { a.txtItemIDBN = std::string(128, '7'); },
+            "txtItemIDBN", error("item number can be at most 127")),
+        makeCase<AddToCartAnswers>(
+            "AddToCartItemNameEmpty", &checkAddToCart, workedExample<AddToCart>(),
+            [](AddToCartAnswers& a) { a.txtItemNameATC = ""; }, "txtItemNameATC",
+            warning("unnamed")),
+        makeCase<DonateAnswers>(
+            "DonateNameEmpty", &checkDonate, workedExample<Donate>(),
+            [](DonateAnswers& a) { a.txtItemNameDON = ""; }, "txtItemNameDON", none),
+        makeCase<DonateAnswers>(
+            "DonateNameMarkupNotOnThePage", &checkDonate, workedExample<Donate>(),
+            [](DonateAnswers& a) { a.txtItemNameDON = "<i>Roof</i>"; }, "txtItemNameDON", none),
+        subscribe(
+            "Name128", [](SubscribeAnswers& a) { a.txtItemNameSUB = std::string(128, 'n'); },
+            "txtItemNameSUB", error("subscription name can be at most 127")),
+    };
+}
+
+std::vector<Case> currencyCases() {
+    std::vector<Case> cases;
+    for (std::string_view caption : kCurrencyCaptions) {
+        const std::string chosen(caption);
+        cases.push_back(buyNow(
+            "Currency" + chosen.substr(0, chosen.find(' ')),
+            [=](BuyNowAnswers& a) { setCurrency(a, chosen); }, "cmbCurrencyBN", none));
+    }
+    for (const auto& [label, text] : {std::pair{"Typed", "Dollars"}, std::pair{"Empty", ""},
+                                      std::pair{"OtherCase", "us dollar ($)"}}) {
+        const std::string typed = text;
+        cases.push_back(buyNow(
+            std::string("Currency") + label, [=](BuyNowAnswers& a) { a.cmbCurrencyBN = typed; },
+            "cmbCurrencyBN", error("one from the list")));
+    }
+    cases.push_back(makeCase<SubscribeAnswers>(
+        "SubscribeCurrencyTyped", &checkSubscribe, workedExample<Subscribe>(),
+        [](SubscribeAnswers& a) { a.cmbCurrencySUB = "Euro"; }, "cmbCurrencySUB",
+        error("one from the list")));
+    return cases;
+}
+
+std::vector<Case> noteCases() {
+    const auto note = [](std::string label, OptionIndex option, std::string text,
+                         std::optional<Expected> e) {
+        return makeCase<AddToCartAnswers>(
+            "AddToCartNote" + label, &checkAddToCart, workedExample<AddToCart>(),
+            [=](AddToCartAnswers& a) {
+                a.optNoteATC = option;
+                a.txtNoteATC = text;
+            },
+            "txtNoteATC", e);
+    };
+    return {
+        note("40Characters", 0, std::string(40, 'n'), none),
+        note("41Characters", 0, std::string(41, 'n'), error("at most 40 characters")),
+        note("41CharactersNotAsked", 1, std::string(41, 'n'), none),
+        note("Sample", 0, "(optional instructions)", warning("still reads")),
+        note("SampleNotAsked", 1, "(optional instructions)", none),
+        note("Empty", 0, "", none),
+        note("DoubleQuote", 0, "Say \"hi\"", error("double quote")),
+        makeCase<DonateAnswers>(
+            "DonateNote41Characters", &checkDonate, workedExample<Donate>(),
+            [](DonateAnswers& a) {
+                a.optNoteDON = 0;
+                a.txtNoteDON = std::string(41, 'n');
+            },
+            "txtNoteDON", error("at most 40 characters")),
+    };
+}
+
+std::vector<Case> addressCases() {
+    const auto logo = [](std::string label, std::string address, std::optional<Expected> e) {
+        return buyNow(
+            "Logo" + label, [=](BuyNowAnswers& a) { a.txtLogoBN = address; }, "txtLogoBN", e);
+    };
+    const auto returnTo = [](std::string label, std::string address, std::optional<Expected> e) {
+        return buyNow(
+            "Return" + label, [=](BuyNowAnswers& a) { a.txtWebSiteSuccessBN = address; },
+            "txtWebSiteSuccessBN", e);
+    };
+    const auto picture = [](std::string label, OptionIndex option, std::string address,
+                            std::optional<Expected> e) {
+        return buyNow(
+            "Picture" + label,
+            [=](BuyNowAnswers& a) {
+                a.optBN = option;
+                a.txtButtonURLBN = address;
+            },
+            "txtButtonURLBN", e);
+    };
+    const auto subscribeLogo = [](std::string label, std::string address,
+                                  std::optional<Expected> e) {
+        return subscribe(
+            "Logo" + label, [=](SubscribeAnswers& a) { a.txtLogoBN = address; }, "txtLogoBN", e);
+    };
+    return {
+        // A logo box under the not-empty test: written whenever it holds something.
+        logo("Empty", "", none),
+        logo("Secure", "https://shop.example.com/logo.png", none),
+        logo("UpperCase", "HTTPS://SHOP.EXAMPLE.COM/LOGO.PNG", none),
+        logo("WithPort", "https://shop.example.com:8443/logo.png", none),
+        logo("IPv6", "https://[2001:db8::1]/logo.png", none),
+        logo("Plain", "http://shop.example.com/logo.png", warning("starts with http://")),
+        logo("DefaultText", "http://", error("no host name after http://")),
+        logo("Relative", "logo.png", warning("not a full address")),
+        logo("NoScheme", "www.example.com/logo.png", warning("not a full address")),
+        logo("OtherScheme", "ftp://shop.example.com/logo.png", error("must start with https://")),
+        logo("WindowsPath", "C:\\logo.png", error("must start with https://")),
+        logo("SchemeWithoutSlashes", "https:shop.example.com", error("must start with https://")),
+        logo("Blank", "https://shop example.com/logo.png", error("must not contain blanks")),
+        logo("BadHost", "https://shop*example.com/logo.png", error("host name that is not valid")),
+        logo("BadPort", "https://shop.example.com:web/logo.png", error("not valid")),
+        logo("DoubleQuote", "https://shop.example.com/\"logo\".png", error("double quote")),
+        // Return and cancel boxes under the seven-character test.
+        returnTo("Unchanged", "http://", none),
+        returnTo("Emptied", "", none),
+        returnTo("Secure", "https://shop.example.com/thanks", none),
+        returnTo("PlainNeedsNoWarning", "http://shop.example.com/thanks", none),
+        returnTo("Relative", "thanks.htm", warning("not a full address")),
+        returnTo("SevenCharactersLeftOut", "a.b/c.d", warning("left out of the button")),
+        returnTo("SecureWithoutHost", "https://", error("no host name after https://")),
+        returnTo("Script", "javascript:alert(1)", error("must start with https://")),
+        makeCase<AddToCartAnswers>(
+            "AddToCartCancelWithoutHost", &checkAddToCart, workedExample<AddToCart>(),
+            [](AddToCartAnswers& a) { a.txtCancelATC = "https://"; }, "txtCancelATC",
+            error("cancel address has no host name")),
+        // Donations and Subscriptions take the logo box under the seven-character test.
+        subscribeLogo("Empty", "", none),
+        subscribeLogo("Unchanged", "http://", none),
+        subscribeLogo("SevenCharactersLeftOut", "x.y/a.b", warning("left out of the button")),
+        subscribeLogo("Plain", "http://x", warning("starts with http://")),
+        makeCase<DonateAnswers>(
+            "DonateLogoPlain", &checkDonate, workedExample<Donate>(),
+            [](DonateAnswers& a) { a.txtLogoATC = "http://shop.example.com/logo.gif"; },
+            "txtLogoATC", warning("starts with http://")),
+        // The seller's own button picture, only while its option is chosen.
+        picture("Secure", 8, "https://shop.example.com/buy.png", none),
+        picture("DefaultText", 8, "https://", error("no host name after https://")),
+        picture("Empty", 8, "", error("No address is given")),
+        picture("Plain", 8, "http://shop.example.com/buy.png", warning("starts with http://")),
+        picture("Relative", 8, "buy.png", warning("not a full address")),
+        picture("StandardChosen", 5, "", none),
+        makeCase<ViewCartAnswers>(
+            "ViewCartNoPicture", &checkViewCart, workedExample<ViewCart>(),
+            [](ViewCartAnswers& a) { a.optVC = std::nullopt; }, "optVC", error("nothing to click")),
+        makeCase<ViewCartAnswers>(
+            "ViewCartPictureOutOfRange", &checkViewCart, workedExample<ViewCart>(),
+            [](ViewCartAnswers& a) { a.optVC = 4; }, "optVC", error("nothing to click")),
+    };
+}
+
+std::vector<Case> periodCases() {
+    const auto cycle = [](std::string label, std::string number, std::string unit,
+                          std::optional<Expected> e) {
+        return subscribe(
+            "Cycle" + label,
+            [=](SubscribeAnswers& a) {
+                a.cmbNumberSUB = number;
+                a.cmbTermSUB = unit;
+            },
+            "cmbNumberSUB", e);
+    };
+    const auto stop = [](std::string label, OptionIndex option, std::string payments,
+                         std::optional<Expected> e) {
+        return subscribe(
+            "Stop" + label,
+            [=](SubscribeAnswers& a) {
+                a.optRecurSUB = option;
+                a.cmbStopSUB = payments;
+            },
+            "cmbStopSUB", e);
+    };
+    const auto trial = [](std::string label, std::string price, std::string number,
+                          std::optional<Expected> e) {
+        return subscribe(
+            "Trial" + label,
+            [=](SubscribeAnswers& a) {
+                a.txtPrice2SUB = price;
+                a.cmbNumber2SUB = number;
+            },
+            "cmbNumber2SUB", e);
+    };
+    return {
+        cycle("OneMonth", "1", "Months(s)", none),
+        cycle("24Months", "24", "Months(s)", none),
+        cycle("25Months", "25", "Months(s)", error("in months can be from 1 to 24")),
+        cycle("ZeroMonths", "0", "Months(s)", error("from 1 to 24")),
+        cycle("LeadingZeros", "0024", "Months(s)", none),
+        cycle("90Days", "90", "Day(s)", none),
+        cycle("91Days", "91", "Day(s)", error("in days can be from 1 to 90")),
+        cycle("52Weeks", "52", "Weeks(s)", none),
+        cycle("53Weeks", "53", "Weeks(s)", error("in weeks can be from 1 to 52")),
+        cycle("5Years", "5", "Years(s)", none),
+        cycle("6Years", "6", "Years(s)", error("in years can be from 1 to 5")),
+        cycle("Dash", "-", "Months(s)", error("whole number")),
+        cycle("Fraction", "1.5", "Months(s)", error("whole number")),
+        cycle("Empty", "", "Months(s)", error("whole number")),
+        cycle("Huge", "99999999999999999999", "Days(s)", error("from 1 to 90")),
+        subscribe(
+            "UnitTyped", [](SubscribeAnswers& a) { a.cmbTermSUB = "Fortnight(s)"; }, "cmbTermSUB",
+            error("days, weeks, months or years")),
+        subscribe(
+            "UnitLowerCase", [](SubscribeAnswers& a) { a.cmbTermSUB = "months"; }, "cmbTermSUB",
+            error("days, weeks, months or years")),
+        subscribe(
+            "UnitEmpty", [](SubscribeAnswers& a) { a.cmbTermSUB = ""; }, "cmbTermSUB",
+            error("days, weeks, months or years")),
+        stop("Two", 1, "2", none),
+        stop("Twelve", 1, "12", none),
+        stop("FiftyTwo", 1, "52", none),
+        stop("One", 1, "1", error("from 2 to 52")),
+        stop("FiftyThree", 1, "53", error("from 2 to 52")),
+        stop("Dash", 1, "-", error("from 2 to 52")),
+        stop("DashUntilCancelled", 0, "-", none),
+        stop("NumberUntilCancelled", 0, "12", none),
+        subscribe(
+            "NoWayOfCharging", [](SubscribeAnswers& a) { a.optRecurSUB = std::nullopt; },
+            "optRecurSUB", warning("charged only once")),
+        trial("OneMonth", "0", "1", none),
+        trial("25Months", "0", "25", error("trial period in months can be from 1 to 24")),
+        trial("Dash", "5", "-", error("trial period must be a whole number")),
+        trial("DashWithoutTrial", "", "-", none),
+        subscribe(
+            "TrialUnitTyped", [](SubscribeAnswers& a) { a.cmbTerm2SUB = "Quarter"; }, "cmbTerm2SUB",
+            error("days, weeks, months or years")),
+        subscribe(
+            "TrialUnitTypedWithoutTrial",
+            [](SubscribeAnswers& a) {
+                a.txtPrice2SUB = "";
+                a.cmbTerm2SUB = "Quarter";
+            },
+            "cmbTerm2SUB", none),
+    };
+}
+
+std::vector<Case> allCases() {
+    std::vector<Case> cases;
+    for (auto group : {accountCases(), priceCases(), typedAmountCases(), nameCases(),
+                       currencyCases(), noteCases(), addressCases(), periodCases()}) {
+        cases.insert(cases.end(), group.begin(), group.end());
+    }
+    return cases;
+}
+
+class CheckRule : public ::testing::TestWithParam<Case> {};
+
+TEST_P(CheckRule, FindsWhatTheRuleSaysForTheChangedControlAndNothingNewElsewhere) {
+    const Case& c = GetParam();
+    const Findings found = c.check();
+    const Findings forIt = forControl(found, c.control, true);
+    if (!c.expected) {
+        EXPECT_TRUE(forIt.empty()) << ::testing::PrintToString(forIt);
+    } else {
+        ASSERT_EQ(forIt.size(), 1u) << ::testing::PrintToString(forIt);
+        EXPECT_EQ(forIt[0].severity, c.expected->severity) << forIt[0].message;
+        EXPECT_TRUE(testing::contains(forIt[0].message, c.expected->phrase)) << forIt[0].message;
+    }
+    EXPECT_EQ(forControl(found, c.control, false), forControl(c.baseline(), c.control, false));
+}
+
+INSTANTIATE_TEST_SUITE_P(Rules, CheckRule, ::testing::ValuesIn(allCases()),
+                         [](const auto& info) { return info.param.name; });
+
+// ---- whole answers --------------------------------------------------------------------------
+
+TEST(CheckWorkedExamples, GiveNoErrorsAndOnlyTheRelativeReturnAddressWarnings) {
+    const Finding relativeReturn{Severity::Warning, "txtWebSiteSuccessATC",
+                                 "The return address is not a full address starting with "
+                                 "https:// or http://, so it may not be found."};
+    EXPECT_EQ(checkBuyNow(workedExample<BuyNow>(), kAccount), Findings{});
+    EXPECT_EQ(checkAddToCart(workedExample<AddToCart>(), kAccount), Findings{relativeReturn});
+    EXPECT_EQ(checkViewCart(workedExample<ViewCart>(), kAccount), Findings{});
+    EXPECT_EQ(checkDonate(workedExample<Donate>(), kAccount), Findings{relativeReturn});
+    EXPECT_EQ(checkSubscribe(workedExample<Subscribe>(), kAccount), Findings{});
+}
+
+TEST(CheckDefaults, FindOnlyWhatAnUntouchedTabLacks) {
+    const auto controls = [](const Findings& findings) {
+        std::vector<std::string> out;
+        for (const Finding& f : findings) {
+            out.push_back(std::string(severityName(f.severity)) + " " + std::string(f.control));
+        }
+        return out;
+    };
+    using V = std::vector<std::string>;
+    EXPECT_EQ(controls(checkBuyNow({}, kAccount)),
+              (V{"warning txtItemNameBN", "warning txtPriceBN"}));
+    EXPECT_EQ(controls(checkAddToCart({}, kAccount)),
+              (V{"warning txtItemNameATC", "error txtPriceATC"}));
+    EXPECT_EQ(controls(checkViewCart({}, kAccount)), V{});
+    EXPECT_EQ(controls(checkDonate({}, kAccount)), V{});
+    EXPECT_EQ(controls(checkSubscribe({}, kAccount)),
+              (V{"warning txtItemNameSUB", "error txtPriceSUB"}));
+}
+
+TEST(CheckOrder, FollowsThePagesWithTheAccountFirst) {
+    BuyNowAnswers a;
+    a.optBN = 8;
+    a.txtButtonURLBN = "";
+    a.txtPriceBN = "abc";
+    a.txtBaseShippingBN = "x";
+    a.txtWebSiteSuccessBN = "https://";
+    std::vector<std::string_view> order;
+    for (const Finding& f : checkBuyNow(a, "")) {
+        order.push_back(f.control);
+    }
+    EXPECT_EQ(order, (std::vector<std::string_view>{"txtEmail", "txtButtonURLBN", "txtItemNameBN",
+                                                    "txtPriceBN", "txtBaseShippingBN",
+                                                    "txtWebSiteSuccessBN"}));
+}
+
+TEST(CheckSeverity, IsNamedAsRavelinButtonWritesIt) {
+    EXPECT_EQ(severityName(Severity::Error), "error");
+    EXPECT_EQ(severityName(Severity::Warning), "warning");
+    EXPECT_FALSE(hasErrors(Findings{{Severity::Warning, "txtPriceBN", "w."}}));
+    EXPECT_TRUE(hasErrors(
+        Findings{{Severity::Warning, "txtPriceBN", "w."}, {Severity::Error, "txtEmail", "e."}}));
+}
+
+} // namespace
+} // namespace ravelin::buttons
