@@ -21,7 +21,7 @@ using buttons::AnswerKey;
 using buttons::OptionIndex;
 
 // The Setup page box that gives the account address, accepted by every type.
-inline constexpr std::string_view kEmailKey = "txtEmail";
+inline constexpr std::string_view kEmailKey = buttons::kAccountControl;
 
 // Quotes a text as a JSON string.
 std::string jsonQuoted(std::string_view text);

@@ -29,6 +29,7 @@ constexpr std::string_view kProgram = "ravelin-button";
 constexpr int kWritten = 0;
 constexpr int kOutputFailed = 1;
 constexpr int kBadInput = 2;
+constexpr int kAnswerErrors = 3; // with --strict or --check: the payment service would refuse it
 
 struct Arguments {
     bool help = false;
@@ -39,6 +40,9 @@ struct Arguments {
     bool summary = false;
     bool sandbox = false;
     cli::EncryptOptions encryption;
+    bool strict = false; // errors in the answers: write nothing, exit 3
+    bool check = false;  // write only the findings
+    bool json = false;   // the findings as a JSON array
 };
 
 // A problem with the input, told to the user in one line.
@@ -94,6 +98,12 @@ std::optional<BadInput> parseArguments(const std::vector<std::string_view>& args
             parsed.summary = true;
         } else if (arg == "--sandbox") {
             parsed.sandbox = true;
+        } else if (arg == "--strict") {
+            parsed.strict = true;
+        } else if (arg == "--check") {
+            parsed.check = true;
+        } else if (arg == "--json") {
+            parsed.json = true;
         } else if (isOption("--answers")) {
             if (auto problem = valueOf("--answers", parsed.answersFile)) {
                 return problem;
@@ -138,14 +148,19 @@ std::optional<BadInput> parseArguments(const std::vector<std::string_view>& args
             return BadInput{"unexpected argument \"" + std::string(arg) + "\"; see --help"};
         }
     }
+    if (parsed.json && !parsed.check) {
+        return BadInput{"--json goes with --check"};
+    }
     return std::nullopt;
 }
 
 std::string helpText() {
     std::string text = "Usage: ravelin-button TYPE [--answers FILE] [--account ADDRESS] "
-                       "[--summary] [--sandbox]\n"
+                       "[--summary] [--sandbox] [--strict]\n"
                        "                     [--encrypt --cert-id ID --key FILE --cert FILE "
                        "--service-cert FILE]\n"
+                       "       ravelin-button TYPE --check [--json] [--answers FILE] "
+                       "[--account ADDRESS]\n"
                        "       ravelin-button --help | --version\n"
                        "\n"
                        "Writes the HTML of one PayPal payment button to standard output, as the "
@@ -158,6 +173,10 @@ std::string helpText() {
             "  --account ADDRESS  the PayPal account e-mail address\n"
             "  --summary          write the plain-language summary instead of the HTML\n"
             "  --sandbox          post to the PayPal sandbox\n"
+            "  --strict           write nothing when the answers have errors\n"
+            "  --check            write only the findings, one a line, instead of the button\n"
+            "  --json             with --check: the findings as a JSON array of objects with\n"
+            "                     \"severity\", \"control\" and \"message\"\n"
             "\n"
             "Encrypted buttons, which buyers cannot change (see the README for the files):\n"
             "  --encrypt                    write the button encrypted; needs the four below\n"
@@ -175,7 +194,12 @@ std::string helpText() {
             "left out keep the\nwizard's defaults.\n"
             "\n"
             "The account address is --account, else the answer \"txtEmail\", else the address "
-            "the wizard\nlast stored, else empty.\n";
+            "the wizard\nlast stored, else empty.\n"
+            "\n"
+            "The answers are checked against what PayPal accepts. Each finding goes to standard "
+            "error\nas \"ravelin-button: error: CONTROL: sentence\" (PayPal would refuse or "
+            "misread the\nbutton) or \"ravelin-button: warning: CONTROL: sentence\" (it works, "
+            "but is probably not\nwhat you meant); the button is still written.\n";
     buttons::forEachButtonType([&]<typename Type>() {
         text += "\n  ";
         text += Type::kName;
@@ -185,8 +209,10 @@ std::string helpText() {
         text += cli::describeKeys<Type>();
     });
     text += "\n"
-            "Exit status: 0 when the button was written, 1 when it could not be written out, "
-            "2 for bad\ninput (the problem is told on standard error).\n";
+            "Exit status: 0 when the button was written (with --check: when the answers have no "
+            "errors),\n1 when it could not be written out, 2 for bad input (the problem is "
+            "told on standard\nerror), 3 with --strict or --check when the answers have "
+            "errors.\n";
     return text;
 }
 
@@ -217,6 +243,30 @@ std::optional<BadInput> readAnswersFile(const std::string& name, QJsonObject& ob
     }
     object = document.object();
     return std::nullopt;
+}
+
+// One finding as a line: "error: txtPriceBN: The price must be ...".
+std::string findingLine(const buttons::Finding& finding) {
+    std::string line(buttons::severityName(finding.severity));
+    line += ": ";
+    line += finding.control;
+    line += ": ";
+    line += finding.message;
+    return line;
+}
+
+// The findings as a JSON array, one object a line.
+std::string findingsJson(const buttons::Findings& findings) {
+    std::string out = "[";
+    for (std::size_t i = 0; i < findings.size(); ++i) {
+        const buttons::Finding& f = findings[i];
+        out += i == 0 ? "\n  " : ",\n  ";
+        out += "{\"severity\": " + cli::jsonQuoted(buttons::severityName(f.severity)) +
+               ", \"control\": " + cli::jsonQuoted(f.control) +
+               ", \"message\": " + cli::jsonQuoted(f.message) + "}";
+    }
+    out += findings.empty() ? "]\n" : "\n]\n";
+    return out;
 }
 
 std::string storedAccount() {
@@ -261,6 +311,7 @@ int main(int argc, char** argv) {
 
     std::optional<BadInput> problem;
     buttons::Button button;
+    buttons::Findings findings;
     buttons::withButtonType(arguments.type, [&]<typename Type>() {
         typename Type::Answers typed;
         std::optional<std::string> email;
@@ -274,11 +325,31 @@ int main(int argc, char** argv) {
         if (arguments.sandbox) {
             context.endpoints = buttons::Endpoints::sandbox();
         }
-        button = Type::kWrite(typed, context);
+        findings = Type::kCheck(typed, context.account);
+        if (!arguments.check) {
+            button = Type::kWrite(typed, context);
+        }
     });
     if (problem) {
         return fail(*problem);
     }
+    const int checked = buttons::hasErrors(findings) ? kAnswerErrors : kWritten;
+    if (arguments.check) {
+        std::string out;
+        if (arguments.json) {
+            out = findingsJson(findings);
+        } else {
+            for (const buttons::Finding& finding : findings) {
+                out += findingLine(finding) + "\n";
+            }
+        }
+        if (!write(out)) {
+            std::fprintf(stderr, "%s: cannot write to standard output\n", kProgram.data());
+            return kOutputFailed;
+        }
+        return checked;
+    }
+    // Bad input comes first, in one line: the encryption's files are read before any finding.
     if (arguments.encryption.encrypt) {
         cli::Encryption encrypted =
             cli::encrypt(button, arguments.encryption, std::getenv(cli::kPassphraseVariable));
@@ -289,6 +360,12 @@ int main(int argc, char** argv) {
             return fail({std::move(encrypted.problem)});
         }
         button = std::move(*encrypted.button);
+    }
+    for (const buttons::Finding& finding : findings) {
+        std::fprintf(stderr, "%s: %s\n", kProgram.data(), findingLine(finding).c_str());
+    }
+    if (arguments.strict && checked != kWritten) {
+        return checked;
     }
     if (!write(arguments.summary ? button.summary : button.html)) {
         std::fprintf(stderr, "%s: cannot write to standard output\n", kProgram.data());

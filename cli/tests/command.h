@@ -4,6 +4,7 @@
 // Runs the built ravelin-button as a user would, with a private settings folder.
 #pragma once
 
+#include "buttons/buttontypes.h"
 #include "ravelin/version.h"
 
 #include <QFile>
@@ -16,6 +17,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <string>
+#include <type_traits>
 
 namespace ravelin::cli {
 
@@ -63,6 +65,20 @@ protected:
 };
 
 inline const std::string kBuild(version::kBuildCode);
+
+// A real-looking address, so that the account gives no finding.
+inline const std::string kAccount = "seller@example.com";
+
+// What the checker says of the worked example of `Type` on standard error: the Add to Cart and
+// Donations examples return to "thanks.htm", which is not a full address.
+template <typename Type> std::string exampleFindings() {
+    if constexpr (std::is_same_v<Type, buttons::AddToCart> ||
+                  std::is_same_v<Type, buttons::Donate>) {
+        return "ravelin-button: warning: txtWebSiteSuccessATC: The return address is not a full "
+               "address starting with https:// or http://, so it may not be found.\n";
+    }
+    return {};
+}
 
 // An answers file giving every answer key of `Type` its value in `answers`.
 template <typename Type> std::string answersFile(const typename Type::Answers& answers) {

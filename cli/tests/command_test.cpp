@@ -10,9 +10,16 @@
 #include "cli/tests/command.h"
 #include "ravelin/version.h"
 
+#include <QByteArray>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
 #include <QStringList>
+#include <array>
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace ravelin::cli {
 namespace {
@@ -25,15 +32,15 @@ TEST(BuildCode, OfTheReleaseIsTheWritersBuildCode) {
 TEST_F(Command, WritesTheWorkedExamplesAndTheirSummariesExactly) {
     buttons::forEachButtonType([&]<typename Type>() {
         SCOPED_TRACE(Type::kName);
-        const buttons::Button expected = buttons::testing::exampleButton<Type>("ACCOUNT", kBuild);
+        const buttons::Button expected = buttons::testing::exampleButton<Type>(kAccount, kBuild);
         const QString answers =
             file("answers.json", answersFile<Type>(buttons::workedExample<Type>()));
         const QStringList arguments = {QString::fromUtf8(Type::kName.data()), "--answers", answers,
-                                       "--account", "ACCOUNT"};
+                                       "--account", QString::fromStdString(kAccount)};
         const Outcome html = run(arguments);
         EXPECT_EQ(html.exitCode, 0);
         EXPECT_EQ(html.out, expected.html);
-        EXPECT_EQ(html.err, "");
+        EXPECT_EQ(html.err, exampleFindings<Type>());
         const Outcome summary = run(arguments + QStringList{"--summary"});
         EXPECT_EQ(summary.exitCode, 0);
         EXPECT_EQ(summary.out, expected.summary);
@@ -97,6 +104,10 @@ TEST_F(Command, ListsEveryTypesAnswerKeysWithTheirDefaultsForHelp) {
              R"x(default "Months(s)")x",
              R"x(default "Day(s)")x",
              "txtEmail",
+             "--strict",
+             "--check",
+             "--json",
+             "3 with --strict or --check",
          }) {
         EXPECT_TRUE(buttons::testing::contains(result.out, expected)) << expected;
     }
@@ -157,6 +168,7 @@ TEST_F(Command, RefusesBadInputWithOneLineAndStatusTwo) {
          R"({"optBN": 9})",
          R"("optBN" is 9, outside its options 0 to 8)"},
         {{"buy-now", "--answers", "-"}, R"({"optBN": -1})", R"("optBN" is -1, outside)"},
+        {{"buy-now", "--json"}, "", "--json goes with --check"},
         {{"view-cart", "--answers", "-"},
          R"({"optVC": 4})",
          R"("optVC" is 4, outside its options 0 to 3)"},
@@ -196,6 +208,133 @@ TEST_F(Command, TakesNullForAnOptionGroupWithNothingSelected) {
     const Outcome result = run({"view-cart", "--answers", "-"}, R"({"optVC": null})");
     EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_TRUE(result.out.ends_with("value=\"1\" > \r\n</form>"));
+}
+
+// Answers with one error (the price) and one warning (a logo on plain http://).
+const std::string kPriceErrorAndLogoWarning =
+    R"({"txtItemNameBN": "Gnome", "txtPriceBN": "12,50", "txtLogoBN": "http://shop.example.com/logo.png"})";
+const std::string kPriceErrorLine = "error: txtPriceBN: The price must be a number such as 12.50, "
+                                    "with a point for decimals and no thousands separators.";
+const std::string kLogoWarningLine = "warning: txtLogoBN: The logo address starts with http://, so "
+                                     "secure pages may not show the picture; use https://.";
+const std::string kLogoWarningOnly =
+    R"({"txtItemNameBN": "Gnome", "txtPriceBN": "12.50", "txtLogoBN": "http://shop.example.com/logo.png"})";
+
+buttons::BuyNowAnswers priceErrorAndLogoWarning(std::string price) {
+    buttons::BuyNowAnswers a;
+    a.txtItemNameBN = "Gnome";
+    a.txtPriceBN = std::move(price);
+    a.txtLogoBN = "http://shop.example.com/logo.png";
+    return a;
+}
+
+TEST_F(Command, TellsFindingsOnStandardErrorAndStillWritesTheButton) {
+    const buttons::Context context{kAccount, kBuild, {}};
+    const Outcome withError = run({"buy-now", "--answers", "-", "--account", "seller@example.com"},
+                                  kPriceErrorAndLogoWarning);
+    EXPECT_EQ(withError.exitCode, 0);
+    EXPECT_EQ(withError.out, buttons::writeBuyNow(priceErrorAndLogoWarning("12,50"), context).html);
+    EXPECT_EQ(withError.err, "ravelin-button: " + kPriceErrorLine +
+                                 "\nravelin-button: " + kLogoWarningLine + "\n");
+
+    const Outcome withWarning =
+        run({"buy-now", "--answers", "-", "--account", "seller@example.com", "--summary"},
+            kLogoWarningOnly);
+    EXPECT_EQ(withWarning.exitCode, 0);
+    EXPECT_EQ(withWarning.out,
+              buttons::writeBuyNow(priceErrorAndLogoWarning("12.50"), context).summary);
+    EXPECT_EQ(withWarning.err, "ravelin-button: " + kLogoWarningLine + "\n");
+}
+
+TEST_F(Command, StrictWritesNothingAndExitsWithThreeWhenTheAnswersHaveErrors) {
+    for (const QString& what : {QStringLiteral("--summary"), QStringLiteral("--sandbox")}) {
+        SCOPED_TRACE(what.toStdString());
+        const Outcome refused =
+            run({"buy-now", "--strict", what, "--answers", "-", "--account", "seller@example.com"},
+                kPriceErrorAndLogoWarning);
+        EXPECT_EQ(refused.exitCode, 3);
+        EXPECT_EQ(refused.out, "");
+        EXPECT_EQ(refused.err, "ravelin-button: " + kPriceErrorLine +
+                                   "\nravelin-button: " + kLogoWarningLine + "\n");
+    }
+    const Outcome warned =
+        run({"buy-now", "--strict", "--answers", "-", "--account", "seller@example.com"},
+            kLogoWarningOnly);
+    EXPECT_EQ(warned.exitCode, 0) << "warnings never stop the button";
+    EXPECT_TRUE(warned.out.ends_with("</form>"));
+    EXPECT_EQ(warned.err, "ravelin-button: " + kLogoWarningLine + "\n");
+}
+
+TEST_F(Command, CheckWritesOnlyTheFindingsOneALineAndExitsWithThreeForErrors) {
+    const Outcome errors =
+        run({"buy-now", "--check", "--answers", "-", "--account", "seller@example.com"},
+            kPriceErrorAndLogoWarning);
+    EXPECT_EQ(errors.exitCode, 3);
+    EXPECT_EQ(errors.out, kPriceErrorLine + "\n" + kLogoWarningLine + "\n");
+    EXPECT_EQ(errors.err, "");
+
+    const Outcome warnings =
+        run({"buy-now", "--check", "--answers", "-", "--account", "seller@example.com"},
+            kLogoWarningOnly);
+    EXPECT_EQ(warnings.exitCode, 0);
+    EXPECT_EQ(warnings.out, kLogoWarningLine + "\n");
+
+    const Outcome clean = run({"view-cart", "--check", "--account", "seller@example.com"});
+    EXPECT_EQ(clean.exitCode, 0);
+    EXPECT_EQ(clean.out, "");
+    EXPECT_EQ(clean.err, "");
+}
+
+TEST_F(Command, CheckWithJsonWritesAnArrayThatParses) {
+    struct Case {
+        QStringList arguments;
+        std::string answers;
+        int exitCode;
+        std::vector<std::array<std::string, 3>> findings; // severity, control, message
+    };
+    const Case cases[] = {
+        {{"view-cart", "--account", "seller@example.com"}, "{}", 0, {}},
+        {{"buy-now", "--account", "seller@example.com"},
+         kPriceErrorAndLogoWarning,
+         3,
+         {{"error", "txtPriceBN",
+           "The price must be a number such as 12.50, with a point for decimals and no "
+           "thousands separators."},
+          {"warning", "txtLogoBN",
+           "The logo address starts with http://, so secure pages may not show the picture; "
+           "use https://."}}},
+        // Quotes and backslashes in a message, and an account with a quote.
+        {{"subscribe", "--account", "sel\"ler\\@example.com"},
+         R"({"txtItemNameSUB": "News", "txtPriceSUB": "5", "optRecurSUB": 1})",
+         3,
+         {{"error", "txtEmail",
+           "The PayPal account address contains a double quote, which ends the value early in "
+           "the button's HTML."},
+          {"error", "cmbStopSUB",
+           "With \"Stop charging after\", the number of payments must be a whole number from 2 "
+           "to 52."}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const Outcome result =
+            run(c.arguments + QStringList{"--check", "--json", "--answers", "-"}, c.answers);
+        EXPECT_EQ(result.exitCode, c.exitCode);
+        EXPECT_EQ(result.err, "");
+        QJsonParseError error;
+        const QJsonDocument document =
+            QJsonDocument::fromJson(QByteArray::fromStdString(result.out), &error);
+        ASSERT_EQ(error.error, QJsonParseError::NoError) << result.out;
+        ASSERT_TRUE(document.isArray()) << result.out;
+        const QJsonArray array = document.array();
+        ASSERT_EQ(array.size(), static_cast<qsizetype>(c.findings.size())) << result.out;
+        for (qsizetype i = 0; i < array.size(); ++i) {
+            const QJsonObject object = array[i].toObject();
+            EXPECT_EQ(object.size(), 3);
+            EXPECT_EQ(object["severity"].toString().toStdString(), c.findings[i][0]);
+            EXPECT_EQ(object["control"].toString().toStdString(), c.findings[i][1]);
+            EXPECT_EQ(object["message"].toString().toStdString(), c.findings[i][2]);
+        }
+    }
 }
 
 } // namespace
