@@ -34,6 +34,7 @@ int MsgBox(const QString& prompt, int style, const QString& title, QWidget* pare
     box.setIcon((style & vbInformation) != 0 ? QMessageBox::Information : QMessageBox::NoIcon);
     if ((style & 7) == vbYesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton((style & vbDefaultButton2) != 0 ? QMessageBox::No : QMessageBox::Yes);
         return box.exec() == QMessageBox::Yes ? vbYes : vbNo;
     }
     box.setStandardButtons(QMessageBox::Ok);

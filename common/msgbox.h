@@ -13,10 +13,11 @@ class QWidget;
 
 namespace ravelin::common {
 
-// Style values: buttons plus icon, added together.
+// Style values: buttons, icon and default button, added together.
 inline constexpr int vbOKOnly = 0;
 inline constexpr int vbYesNo = 4;
 inline constexpr int vbInformation = 64;
+inline constexpr int vbDefaultButton2 = 256; // the second button (No) is the default
 
 // Buttons pressed.
 inline constexpr int vbOK = 1;

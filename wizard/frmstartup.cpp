@@ -24,11 +24,13 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProxyStyle>
+#include <QRegularExpression>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -82,13 +84,14 @@ template <typename T> T* named(const QWidget& window, std::string_view name) {
 } // namespace
 
 FrmStartup::FrmStartup(objectmodel::Application* editor, QWidget* parent)
-    : QWidget(parent), ui_(std::make_unique<Ui::FrmStartup>()), editor_(editor) {
+    : QWidget(parent), ui_(std::make_unique<Ui::FrmStartup>()), editor_(editor), marks_(*this) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
     ui_->setupUi(this);
     placePanels();
     connectPages();
+    connectAnswerEdits();
     load();
     extras::attach(this, editor);
     setUpKeyboard();
@@ -296,6 +299,19 @@ void FrmStartup::focusPage(std::string_view panel) {
     }
 }
 
+void FrmStartup::connectAnswerEdits() {
+    // Every answer box and option of the pages; the result boxes are not answers.
+    for (auto* line : findChildren<QLineEdit*>()) {
+        connect(line, &QLineEdit::textChanged, this, &FrmStartup::updateFindings);
+    }
+    for (auto* combo : findChildren<QComboBox*>()) {
+        connect(combo, &QComboBox::currentTextChanged, this, &FrmStartup::updateFindings);
+    }
+    for (auto* option : findChildren<QAbstractButton*>(QRegularExpression("^opt"))) {
+        connect(option, &QAbstractButton::toggled, this, &FrmStartup::updateFindings);
+    }
+}
+
 void FrmStartup::load() {
     buildCode_ = buttons::buildCode(version::kMajor, version::kMinor, version::kRevision);
     account_ = common::GetSetting(common::kAccountSettingApp, common::kAccountSettingSection,
@@ -357,6 +373,11 @@ void FrmStartup::tabStripClicked(int index) {
             return;
         }
     }
+    if (tab != nullptr) {
+        // A new walk: findings show again as its pages are left.
+        marks_.clear();
+        lastTab_ = tab;
+    }
     mstartup::pageReset(*this);
     // A failed write leaves the address held by the window; it is written again at the next
     // tab selection.
@@ -386,6 +407,7 @@ void FrmStartup::nextClicked(const ButtonTab& tab) {
     showPanel(step->show);
     hidePanel(step->hide);
     focusPage(step->show);
+    markFindings(tab);
 }
 
 void FrmStartup::previousClicked(const ButtonTab& tab) {
@@ -403,6 +425,9 @@ void FrmStartup::previousClicked(const ButtonTab& tab) {
 void FrmStartup::insertHtmlClicked(const ButtonTab& tab) {
     auto* box = named<QPlainTextEdit>(*this, tab.htmlBox);
     if (box == nullptr) {
+        return;
+    }
+    if (!confirmInsertDespiteErrors(tab)) {
         return;
     }
     objectmodel::pasteHTML(editor_, mstartup::boxText(*box));
@@ -470,6 +495,52 @@ void FrmStartup::writeResult(const ButtonTab& tab) {
         keyWarningShown_ = true;
         common::MsgBox(sealed.warnings.join('\n'), common::vbOKOnly, {}, this);
     }
+}
+
+void FrmStartup::markFindings(const ButtonTab& tab) {
+    // The pages left: the Setup page (its address was taken at the tab selection) and the
+    // type's panels before the page now shown.
+    std::vector<const QWidget*> left;
+    if (const QWidget* setup = mstartup::control(*this, kSetupPanel)) {
+        left.push_back(setup);
+    }
+    for (int k = 1; k < page_ && k <= static_cast<int>(tab.panels.size()); ++k) {
+        if (const QWidget* panel = mstartup::control(*this, tab.panels[k - 1])) {
+            left.push_back(panel);
+        }
+    }
+    marks_.mark(mstartup::checkButton(tab, *this, account_.toStdString()),
+                [&left](const QWidget& control) {
+                    return std::ranges::any_of(left, [&control](const QWidget* panel) {
+                        return panel->isAncestorOf(&control);
+                    });
+                });
+}
+
+void FrmStartup::updateFindings() {
+    if (marks_.isEmpty() || lastTab_ == nullptr) {
+        return;
+    }
+    // While the Setup page is shown the address box may hold a new address.
+    auto* email = named<QLineEdit>(*this, "txtEmail");
+    const QString account = email != nullptr && email->isVisible() ? email->text() : account_;
+    marks_.update(mstartup::checkButton(*lastTab_, *this, account.toStdString()));
+}
+
+bool FrmStartup::confirmInsertDespiteErrors(const ButtonTab& tab) {
+    const buttons::Findings findings = mstartup::checkButton(tab, *this, account_.toStdString());
+    if (!buttons::hasErrors(findings)) {
+        return true;
+    }
+    QString prompt = tr("PayPal will refuse or misread this button:") + '\n';
+    for (const buttons::Finding& finding : findings) {
+        if (finding.severity == buttons::Severity::Error) {
+            prompt += QStringLiteral("\n- ") + QString::fromStdString(finding.message);
+        }
+    }
+    prompt += QStringLiteral("\n\n") + tr("Insert it anyway?");
+    return common::MsgBox(prompt, common::vbYesNo | common::vbDefaultButton2, {}, this) ==
+           common::vbYes;
 }
 
 void FrmStartup::showPanel(std::string_view name) {

@@ -6,7 +6,9 @@
 // to its result page and the paste of its HTML into the editor's page.
 #pragma once
 
+#include "buttons/check.h"
 #include "buttons/writers.h"
+#include "wizard/findingmarks.h"
 #include "wizard/tabs.h"
 
 #include <QString>
@@ -56,6 +58,9 @@ public:
     // buttons in the sandbox" is checked.
     buttons::Context writerContext() const;
 
+    // The widget that shows the checker's finding on a control: its label, or the control.
+    QWidget* findingShownOn(std::string_view control) const { return marks_.markedWidget(control); }
+
 protected:
     bool focusNextPrevChild(bool next) override;
 
@@ -66,6 +71,7 @@ private:
     void setUpKeyboard();
     void selectNeighbourTab(int step);
     void focusPage(std::string_view panel);
+    void connectAnswerEdits();
 
     void startClicked();
     void firstTimeClicked();
@@ -87,6 +93,12 @@ private:
     void hidePanel(std::string_view name);
     void setButtonStates(const ButtonTab& tab);
 
+    // Shows the findings on the controls of the pages the user has left with Next (and of the
+    // Setup page), and keeps the shown ones in step with the answers as they are edited.
+    void markFindings(const ButtonTab& tab);
+    void updateFindings();
+    bool confirmInsertDespiteErrors(const ButtonTab& tab);
+
     std::unique_ptr<Ui::FrmStartup> ui_;
     objectmodel::Application* editor_;
     QString account_;
@@ -96,6 +108,8 @@ private:
     // the window's life.
     std::optional<QString> passphrase_;
     bool keyWarningShown_ = false;
+    const ButtonTab* lastTab_ = nullptr; // the button tab selected last
+    FindingMarks marks_;
 };
 
 } // namespace ravelin::wizard

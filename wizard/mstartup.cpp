@@ -117,6 +117,15 @@ void writeButton(const ButtonTab& tab, QWidget& window, const buttons::Context& 
     showButton(tab, window, makeButton(tab, window, context));
 }
 
+buttons::Findings checkButton(const ButtonTab& tab, const QWidget& window,
+                              std::string_view account) {
+    buttons::Findings findings;
+    buttons::withButtonTypeOfSuffix(tab.suffix, [&]<typename Type>() {
+        findings = Type::kCheck(readAnswers(window, Type::kKeys), account);
+    });
+    return findings;
+}
+
 void pageReset(QWidget& window) {
     for (std::string_view name : kResetPanels) {
         if (QWidget* panel = control(window, name)) {

@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // The wizard's module operations: they bind the window's controls, found by name, to the
-// button writers, and reset the page area. They read and write widgets but decide nothing of
-// the buttons' content: that is the writers' alone.
+// button writers and the answer checker, and reset the page area. They read and write widgets
+// but decide nothing of the buttons' content or of what is wrong with the answers: that is the
+// writers' and the checker's alone.
 #pragma once
 
 #include "buttons/answers.h"
+#include "buttons/check.h"
 #include "buttons/writers.h"
 #include "wizard/tabs.h"
 
@@ -37,6 +39,11 @@ void showButton(const ButtonTab& tab, QWidget& window, const buttons::Button& bu
 
 // makeButton, then showButton.
 void writeButton(const ButtonTab& tab, QWidget& window, const buttons::Context& context);
+
+// The findings of the checker of a button tab's type on the answers read from the window's
+// controls and on the account address. The answers are only read.
+buttons::Findings checkButton(const ButtonTab& tab, const QWidget& window,
+                              std::string_view account);
 
 // Hides the Setup page and every page panel of every button type. A missing panel is skipped.
 void pageReset(QWidget& window);

@@ -9,9 +9,15 @@ namespace {
 
 class InsertHtml : public WindowTest {
 protected:
-    // Walks a tab to its result page.
+    // Walks a tab to its result page. Add to Cart and Subscriptions buttons need a price, or
+    // Insert HTML would first ask about the error; the other tabs keep their defaults.
     void toResult(const ButtonTab& tab) {
         selectTab(tab.tab);
+        if (tab.tab == Tab::AddToCart) {
+            ASSERT_TRUE(driver::type(*window, "txtPriceATC", QStringLiteral("12.5")));
+        } else if (tab.tab == Tab::Subscriptions) {
+            ASSERT_TRUE(driver::type(*window, "txtPriceSUB", QStringLiteral("9.5")));
+        }
         for (int page = 1; page < tab.resultPage; ++page) {
             ASSERT_TRUE(driver::click(*window, "btnNext" + std::string(tab.suffix)));
         }

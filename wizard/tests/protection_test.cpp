@@ -139,7 +139,13 @@ TEST_F(ProtectionTest, EveryResultPageShowsTheEncryptedForm) {
     }
     EXPECT_TRUE(messages.empty());
 
+    // The untouched Subscriptions tab has no price: Insert HTML asks first, and Yes inserts.
+    common::setMsgBoxHandler([this](const QString& prompt, int style, const QString& title) {
+        messages.push_back({prompt, style, title});
+        return common::vbYes;
+    });
     ASSERT_TRUE(driver::click(*window, "btnFinishSUB"));
+    EXPECT_EQ(messages.size(), 1u);
     EXPECT_TRUE(page.text().contains(QStringLiteral("name=\"encrypted\"")));
 }
 

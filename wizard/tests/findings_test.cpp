@@ -1,0 +1,313 @@
+// SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The answer checker's findings in the wizard: the labels coloured when a page is left with
+// Next, their tooltips, the colour going once the answer is fixed, and Insert HTML asking
+// before it pastes a button with errors.
+#include "buttons/buttontypes.h"
+#include "wizard/tests/windowtest.h"
+
+#include <QLabel>
+#include <set>
+
+namespace ravelin::wizard::testing {
+namespace {
+
+const QColor kRed(255, 0, 0);
+const QColor kDarkOrange(255, 140, 0);
+
+class Findings : public WindowTest {
+protected:
+    const ButtonTab& tab(Tab t) { return *buttonTab(static_cast<int>(t)); }
+
+    void next(const ButtonTab& t) {
+        ASSERT_TRUE(driver::click(*window, "btnNext" + std::string(t.suffix)));
+    }
+
+    void toResult(const ButtonTab& t) {
+        while (window->pageNumber() < t.resultPage) {
+            next(t);
+        }
+    }
+
+    QWidget* shownOn(std::string_view control) { return window->findingShownOn(control); }
+
+    // The colour a finding paints: the text of a label, or of a box without one.
+    QColor colourOf(std::string_view control) {
+        QWidget* widget = shownOn(control);
+        if (widget == nullptr) {
+            return {};
+        }
+        return qobject_cast<QLabel*>(widget) != nullptr
+                   ? widget->palette().color(QPalette::WindowText)
+                   : widget->palette().color(QPalette::Text);
+    }
+
+    QString tipOf(std::string_view control) {
+        QWidget* widget = shownOn(control);
+        return widget != nullptr ? widget->toolTip() : QStringLiteral("<no control>");
+    }
+
+    // Answers every message with `answer` and keeps it.
+    void answerMessagesWith(int answer) {
+        common::setMsgBoxHandler(
+            [this, answer](const QString& prompt, int style, const QString& title) {
+                messages.push_back({prompt, style, title});
+                return answer;
+            });
+    }
+};
+
+TEST_F(Findings, NextWithABadPriceColoursItsLabelWithTheSentenceAndFixingItClearsBoth) {
+    openWithAccount();
+    const ButtonTab& buyNow = tab(Tab::BuyNow);
+    selectTab(Tab::BuyNow);
+    next(buyNow);
+    QLabel* label = named<QLabel>("lblPriceBN");
+    ASSERT_NE(label, nullptr);
+    ASSERT_EQ(shownOn("txtPriceBN"), label);
+    const QColor before = label->palette().color(QPalette::WindowText);
+    ASSERT_TRUE(driver::type(*window, "txtItemNameBN", QStringLiteral("Garden Gnome")));
+    ASSERT_TRUE(driver::type(*window, "txtPriceBN", QStringLiteral("12,50")));
+    EXPECT_EQ(colourOf("txtPriceBN"), before) << "nothing shows before the page is left";
+
+    next(buyNow);
+
+    EXPECT_EQ(colourOf("txtPriceBN"), kRed);
+    EXPECT_EQ(label->toolTip(), QStringLiteral("The price must be a number such as 12.50, with a "
+                                               "point for decimals and no thousands separators."));
+    EXPECT_EQ(text("txtPriceBN"), "12,50") << "the answer is never changed";
+    EXPECT_TRUE(messages.empty());
+
+    ASSERT_TRUE(driver::type(*window, "txtPriceBN", QStringLiteral("12.50")));
+
+    EXPECT_EQ(colourOf("txtPriceBN"), before);
+    EXPECT_EQ(label->toolTip(), QString());
+}
+
+TEST_F(Findings, AWarningIsDarkOrangeAndAnErrorInTheSameBoxTurnsItRed) {
+    openWithAccount();
+    const ButtonTab& buyNow = tab(Tab::BuyNow);
+    selectTab(Tab::BuyNow);
+    next(buyNow);
+    ASSERT_TRUE(driver::type(*window, "txtPriceBN", QStringLiteral("25")));
+    next(buyNow); // the item name was left empty
+
+    EXPECT_EQ(colourOf("txtItemNameBN"), kDarkOrange);
+    EXPECT_EQ(tipOf("txtItemNameBN"),
+              QStringLiteral("With no item name, the buyer is asked to type what they are "
+                             "paying for."));
+    EXPECT_EQ(tipOf("txtPriceBN"), QString()) << "a good price shows nothing";
+
+    ASSERT_TRUE(driver::type(*window, "txtItemNameBN", QStringLiteral("12\" Pizza")));
+    EXPECT_EQ(colourOf("txtItemNameBN"), kRed);
+    EXPECT_TRUE(tipOf("txtItemNameBN").contains(QStringLiteral("double quote")));
+}
+
+TEST_F(Findings, ABoxWithoutALabelColoursItsOwnText) {
+    openWithAccount();
+    const ButtonTab& buyNow = tab(Tab::BuyNow);
+    selectTab(Tab::BuyNow);
+    next(buyNow);
+    ASSERT_TRUE(driver::type(*window, "txtItemNameBN", QStringLiteral("Garden Gnome")));
+    ASSERT_TRUE(driver::type(*window, "txtPriceBN", QStringLiteral("25")));
+    ASSERT_TRUE(driver::type(*window, "cmbCurrencyBN", QStringLiteral("Dollars")));
+    next(buyNow);
+
+    EXPECT_EQ(shownOn("cmbCurrencyBN"), named("cmbCurrencyBN"));
+    EXPECT_EQ(colourOf("cmbCurrencyBN"), kRed);
+    EXPECT_TRUE(tipOf("cmbCurrencyBN").startsWith(QStringLiteral("The currency must be one")));
+
+    ASSERT_TRUE(driver::type(*window, "cmbCurrencyBN", QStringLiteral("Euro (EUR)")));
+    EXPECT_NE(colourOf("cmbCurrencyBN"), kRed);
+    EXPECT_EQ(tipOf("cmbCurrencyBN"), QString());
+}
+
+// Each answer box shows its findings on the label beside it on its page; these few have none.
+TEST_F(Findings, EveryAnswerBoxHasALabelOnItsPageButTheCurrencyNoteAndUnitBoxes) {
+    open();
+    const std::set<std::string_view> unlabelled = {
+        "cmbCurrencyBN", "cmbCurrencyATC", "cmbCurrencyDON", "txtNoteATC",
+        "txtNoteDON",    "cmbTermSUB",     "cmbStopSUB",     "cmbTerm2SUB"};
+    std::set<std::string_view> names = {buttons::kAccountControl};
+    buttons::forEachButtonType([&]<typename Type>() {
+        for (const auto& key : Type::kKeys) {
+            if (key.text != nullptr) {
+                names.insert(key.name);
+            }
+        }
+    });
+    for (std::string_view name : names) {
+        SCOPED_TRACE(std::string(name));
+        QWidget* control = named(name);
+        QWidget* shown = shownOn(name);
+        ASSERT_NE(shown, nullptr);
+        if (unlabelled.contains(name)) {
+            EXPECT_EQ(shown, control);
+        } else {
+            auto* label = qobject_cast<QLabel*>(shown);
+            ASSERT_NE(label, nullptr);
+            EXPECT_EQ(label->parentWidget(), control->parentWidget())
+                << label->objectName().toStdString() << " is not beside it";
+        }
+    }
+}
+
+TEST_F(Findings, OnlyThePagesLeftAreMarkedAndANewTabSelectionClearsTheMarks) {
+    openWithAccount();
+    const ButtonTab& addToCart = tab(Tab::AddToCart);
+    selectTab(Tab::AddToCart);
+    ASSERT_TRUE(driver::type(*window, "txtLogoATC", QStringLiteral("http://")));
+    next(addToCart);
+    next(addToCart); // the item page, with no price, is left
+    EXPECT_EQ(colourOf("txtPriceATC"), kRed);
+    EXPECT_NE(colourOf("txtLogoATC"), kRed) << "the optional-settings page is not left yet";
+    next(addToCart);
+    EXPECT_EQ(colourOf("txtLogoATC"), kRed);
+
+    selectTab(Tab::BuyNow);
+    EXPECT_NE(colourOf("txtPriceATC"), kRed);
+    EXPECT_EQ(tipOf("txtPriceATC"), QString());
+    EXPECT_NE(colourOf("txtLogoATC"), kRed);
+}
+
+TEST_F(Findings, TheAccountAddressIsMarkedOnTheSetupPageUntilItIsFixed) {
+    openWithAccount(QStringLiteral("my shop @example .com"));
+    selectTab(Tab::ViewCart);
+    next(tab(Tab::ViewCart));
+    EXPECT_EQ(colourOf("txtEmail"), kRed);
+    EXPECT_EQ(tipOf("txtEmail"),
+              QStringLiteral("The PayPal account address must not contain blanks."));
+
+    selectTab(Tab::Setup);
+    EXPECT_EQ(colourOf("txtEmail"), kRed) << "still shown where the address is typed";
+    ASSERT_TRUE(driver::type(*window, "txtEmail", QStringLiteral("shop@example.com")));
+    EXPECT_NE(colourOf("txtEmail"), kRed);
+    EXPECT_EQ(tipOf("txtEmail"), QString());
+}
+
+TEST_F(Findings, InsertWithAnErrorAsksOnceAndNoInsertsNothing) {
+    openWithAccount();
+    const ButtonTab& addToCart = tab(Tab::AddToCart);
+    selectTab(Tab::AddToCart);
+    ASSERT_TRUE(driver::type(*window, "txtItemNameATC", QStringLiteral("Blue Mug")));
+    ASSERT_TRUE(driver::type(*window, "txtPriceATC", QStringLiteral("-5")));
+    ASSERT_TRUE(driver::type(*window, "txtCancelATC", QStringLiteral("https://")));
+    toResult(addToCart);
+    const QString html = text(addToCart.htmlBox).c_str();
+    answerMessagesWith(common::vbNo);
+
+    ASSERT_TRUE(driver::click(*window, "btnFinishATC"));
+
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].style, common::vbYesNo | common::vbDefaultButton2);
+    EXPECT_EQ(messages[0].prompt,
+              QStringLiteral("PayPal will refuse or misread this button:\n"
+                             "\n- The price cannot be negative."
+                             "\n- The cancel address has no host name after https://, such as "
+                             "www.example.com."
+                             "\n\nInsert it anyway?"));
+    EXPECT_EQ(page.pasteCount(), 0);
+    EXPECT_TRUE(page.text().isEmpty());
+    EXPECT_EQ(QString::fromStdString(text(addToCart.htmlBox)), html);
+    EXPECT_EQ(window->pageNumber(), addToCart.resultPage);
+
+    answerMessagesWith(common::vbYes);
+    ASSERT_TRUE(driver::click(*window, "btnFinishATC"));
+    EXPECT_EQ(messages.size(), 2u);
+    EXPECT_EQ(page.text(), html);
+}
+
+TEST_F(Findings, InsertWithOnlyWarningsPastesWithoutAsking) {
+    openWithAccount();
+    const ButtonTab& buyNow = tab(Tab::BuyNow);
+    selectTab(Tab::BuyNow); // no item name and no price: two warnings
+    toResult(buyNow);
+    EXPECT_EQ(colourOf("txtPriceBN"), kDarkOrange);
+    answerMessagesWith(common::vbNo);
+
+    ASSERT_TRUE(driver::click(*window, "btnFinishBN"));
+
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(page.text(), QString::fromStdString(text(buyNow.htmlBox)));
+}
+
+// The worked examples, as ravelin-screens types them: no errors, so Insert HTML never asks.
+struct Example {
+    const char* name;
+    Tab tab;
+    std::vector<std::pair<std::string_view, QString>> answers; // empty text: a click
+    std::vector<std::string_view> warned;
+};
+
+void PrintTo(const Example& e, std::ostream* os) {
+    *os << e.name;
+}
+
+class WorkedExample : public Findings, public ::testing::WithParamInterface<Example> {};
+
+TEST_P(WorkedExample, ShowsNoErrorAndInsertsWithoutAsking) {
+    const Example& e = GetParam();
+    openWithAccount();
+    selectTab(e.tab);
+    for (const auto& [control, value] : e.answers) {
+        ASSERT_TRUE(value.isEmpty() ? driver::click(*window, control)
+                                    : driver::type(*window, control, value))
+            << control;
+    }
+    toResult(tab(e.tab));
+    for (std::string_view control : e.warned) {
+        EXPECT_EQ(colourOf(control), kDarkOrange) << control;
+    }
+    answerMessagesWith(common::vbNo);
+
+    ASSERT_TRUE(driver::click(*window, "btnFinish" + std::string(tab(e.tab).suffix)));
+
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(page.pasteCount(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Examples, WorkedExample,
+    ::testing::Values(Example{"AddToCart",
+                              Tab::AddToCart,
+                              {{"imgImageButtonATC_2", {}},
+                               {"txtItemNameATC", "Blue Mug"},
+                               {"txtItemIDATC", "MUG-01"},
+                               {"txtPriceATC", "12.5"},
+                               {"cmbCurrencyATC", "Euro (EUR)"},
+                               {"optNoteATC_0", {}},
+                               {"txtNoteATC", "Gift message"},
+                               {"txtWebSiteSuccessATC", "thanks.htm"}},
+                              {"txtWebSiteSuccessATC"}},
+                      Example{"ViewCart", Tab::ViewCart, {{"optVC_1", {}}}, {}},
+                      Example{"BuyNow",
+                              Tab::BuyNow,
+                              {{"txtItemNameBN", "Garden Gnome"},
+                               {"txtItemIDBN", "GN-7"},
+                               {"txtPriceBN", "25"},
+                               {"cmbCurrencyBN", "Euro (EUR)"},
+                               {"txtBaseShippingBN", "5.00"},
+                               {"txtHandlingBN", "1.50"}},
+                              {}},
+                      Example{"Donate",
+                              Tab::Donate,
+                              {{"imgDON_3", {}},
+                               {"txtItemNameDON", "Roof Fund"},
+                               {"txtItemIDDON", "RF-1"},
+                               {"cmbCurrencyDON", "British Pound Sterling (\u00a3)"},
+                               {"txtWebSiteSuccessATC", "thanks.htm"}},
+                              {"txtWebSiteSuccessATC"}},
+                      Example{"Subscriptions",
+                              Tab::Subscriptions,
+                              {{"txtItemNameSUB", "Monthly Newsletter"},
+                               {"txtItemIDSUB", "NL1"},
+                               {"cmbCurrencySUB", "Euro (EUR)"},
+                               {"txtPriceSUB", "9.5"},
+                               {"txtPrice2SUB", "0"},
+                               {"cmbTerm2SUB", "Months(s)"}},
+                              {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace ravelin::wizard::testing
