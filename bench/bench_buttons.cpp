@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// One benchmark per button writer, each on the answers of its worked example.
+// One benchmark per button writer and one per answer checker, each on the answers of its worked
+// example: a check should cost less than writing the button.
+#include "buttons/check.h"
 #include "buttons/examples.h"
 #include "buttons/writers.h"
 #include "ravelin/version.h"
@@ -34,5 +36,20 @@ BENCHMARK_CAPTURE(BM_Write, AddToCart, &writeAddToCart, workedExample<AddToCart>
 BENCHMARK_CAPTURE(BM_Write, ViewCart, &writeViewCart, workedExample<ViewCart>());
 BENCHMARK_CAPTURE(BM_Write, Donate, &writeDonate, workedExample<Donate>());
 BENCHMARK_CAPTURE(BM_Write, Subscribe, &writeSubscribe, workedExample<Subscribe>());
+
+template <typename Answers>
+void BM_Check(benchmark::State& state, Findings (*check)(const Answers&, std::string_view),
+              const Answers& answers) {
+    for (auto _ : state) {
+        Findings findings = check(answers, kContext.account);
+        benchmark::DoNotOptimize(findings);
+    }
+}
+
+BENCHMARK_CAPTURE(BM_Check, BuyNow, &checkBuyNow, workedExample<BuyNow>());
+BENCHMARK_CAPTURE(BM_Check, AddToCart, &checkAddToCart, workedExample<AddToCart>());
+BENCHMARK_CAPTURE(BM_Check, ViewCart, &checkViewCart, workedExample<ViewCart>());
+BENCHMARK_CAPTURE(BM_Check, Donate, &checkDonate, workedExample<Donate>());
+BENCHMARK_CAPTURE(BM_Check, Subscribe, &checkSubscribe, workedExample<Subscribe>());
 
 } // namespace
