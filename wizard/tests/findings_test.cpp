@@ -7,7 +7,11 @@
 #include "buttons/buttontypes.h"
 #include "wizard/tests/windowtest.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 #include <set>
 
 namespace ravelin::wizard::testing {
@@ -216,6 +220,37 @@ TEST_F(Findings, InsertWithAnErrorAsksOnceAndNoInsertsNothing) {
     ASSERT_TRUE(driver::click(*window, "btnFinishATC"));
     EXPECT_EQ(messages.size(), 2u);
     EXPECT_EQ(page.text(), html);
+}
+
+TEST_F(Findings, TheMessageBoxOfferedOnInsertHasNoAsItsDefaultButton) {
+    openWithAccount();
+    const ButtonTab& addToCart = tab(Tab::AddToCart);
+    selectTab(Tab::AddToCart); // no price: an error
+    toResult(addToCart);
+    common::setMsgBoxHandler({}); // the real box
+    bool noIsDefault = false;
+    bool found = false;
+    QTimer poll;
+    int tries = 0;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr && ++tries < 500) {
+            return;
+        }
+        poll.stop();
+        if (box != nullptr) {
+            found = true;
+            noIsDefault = box->defaultButton() == box->button(QMessageBox::No);
+            box->defaultButton()->click(); // as Enter would
+        }
+    });
+    poll.start(10);
+
+    ASSERT_TRUE(driver::click(*window, "btnFinishATC"));
+
+    EXPECT_TRUE(found);
+    EXPECT_TRUE(noIsDefault);
+    EXPECT_EQ(page.pasteCount(), 0);
 }
 
 TEST_F(Findings, InsertWithOnlyWarningsPastesWithoutAsking) {
