@@ -468,13 +468,14 @@ def check_bash_completion(package):
     system = pathlib.Path("/usr/share/bash-completion/bash_completion")
     check(system.is_file(), "bash-completion is not installed here")
     # Each line as typed, completed at its end.
-    options = ["--account", "--answers", "--cert", "--cert-id", "--encrypt", "--help", "--key",
-               "--key-passphrase-file", "--sandbox", "--service-cert", "--summary", "--version"]
+    options = ["--account", "--answers", "--cert", "--cert-id", "--check", "--encrypt", "--help",
+               "--json", "--key", "--key-passphrase-file", "--sandbox", "--service-cert",
+               "--strict", "--summary", "--version"]
     cases = [
         ("ravelin-button ", ["add-to-cart", "buy-now", "donate", "subscribe", "view-cart"]),
         ("ravelin-button b", ["buy-now"]),
         ("ravelin-button --", options),
-        ("ravelin-button buy-now --s", ["--sandbox", "--service-cert", "--summary"]),
+        ("ravelin-button buy-now --s", ["--sandbox", "--service-cert", "--strict", "--summary"]),
         ("ravelin-button buy-now ", options),
         ("ravelin-button buy-now txtItem", ["txtItemIDBN", "txtItemNameBN"]),
         ("ravelin-button view-cart opt", ["optVC"]),
