@@ -5,6 +5,7 @@
 // Next, their tooltips, the colour going once the answer is fixed, and Insert HTML asking
 // before it pastes a button with errors.
 #include "buttons/buttontypes.h"
+#include "buttons/examples.h"
 #include "wizard/tests/windowtest.h"
 
 #include <QApplication>
@@ -267,82 +268,36 @@ TEST_F(Findings, InsertWithOnlyWarningsPastesWithoutAsking) {
     EXPECT_EQ(page.text(), QString::fromStdString(text(buyNow.htmlBox)));
 }
 
-// The worked examples, as ravelin-screens types them: no errors, so Insert HTML never asks.
-struct Example {
-    const char* name;
-    Tab tab;
-    std::vector<std::pair<std::string_view, QString>> answers; // empty text: a click
-    std::vector<std::string_view> warned;
+// The worked examples, typed as ravelin-screens types them: no errors, so Insert HTML pastes
+// without asking, and each warning of the checker shows dark orange on the result page.
+template <typename Type> class WorkedExample : public Findings {};
+
+using ButtonTypeList = ::testing::Types<buttons::AddToCart, buttons::ViewCart, buttons::BuyNow,
+                                        buttons::Donate, buttons::Subscribe>;
+struct ByTab {
+    template <typename Type> static std::string GetName(int) { return std::string(Type::kSuffix); }
 };
+TYPED_TEST_SUITE(WorkedExample, ButtonTypeList, ByTab);
 
-void PrintTo(const Example& e, std::ostream* os) {
-    *os << e.name;
-}
-
-class WorkedExample : public Findings, public ::testing::WithParamInterface<Example> {};
-
-TEST_P(WorkedExample, ShowsNoErrorAndInsertsWithoutAsking) {
-    const Example& e = GetParam();
-    openWithAccount();
-    selectTab(e.tab);
-    for (const auto& [control, value] : e.answers) {
-        ASSERT_TRUE(value.isEmpty() ? driver::click(*window, control)
-                                    : driver::type(*window, control, value))
-            << control;
+TYPED_TEST(WorkedExample, ShowsOnlyItsWarningsAndInsertsWithoutAsking) {
+    using Type = TypeParam;
+    this->openWithAccount();
+    const ButtonTab& tab = tabOf<Type>();
+    this->selectTab(tab.tab);
+    const typename Type::Answers answers = buttons::workedExample<Type>();
+    ASSERT_EQ(driver::walk(*this->window, tab, driver::answersFor<Type>(answers)), "");
+    const buttons::Findings findings = Type::kCheck(answers, kAccount.toStdString());
+    ASSERT_FALSE(buttons::hasErrors(findings));
+    for (const buttons::Finding& f : findings) {
+        EXPECT_EQ(this->colourOf(f.control), kDarkOrange) << f.control;
     }
-    toResult(tab(e.tab));
-    for (std::string_view control : e.warned) {
-        EXPECT_EQ(colourOf(control), kDarkOrange) << control;
-    }
-    answerMessagesWith(common::vbNo);
+    this->answerMessagesWith(common::vbNo);
 
-    ASSERT_TRUE(driver::click(*window, "btnFinish" + std::string(tab(e.tab).suffix)));
+    ASSERT_TRUE(driver::click(*this->window, "btnFinish" + std::string(tab.suffix)));
 
-    EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(page.pasteCount(), 1);
+    EXPECT_TRUE(this->messages.empty());
+    EXPECT_EQ(this->page.pasteCount(), 1);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Examples, WorkedExample,
-    ::testing::Values(Example{"AddToCart",
-                              Tab::AddToCart,
-                              {{"imgImageButtonATC_2", {}},
-                               {"txtItemNameATC", "Blue Mug"},
-                               {"txtItemIDATC", "MUG-01"},
-                               {"txtPriceATC", "12.5"},
-                               {"cmbCurrencyATC", "Euro (EUR)"},
-                               {"optNoteATC_0", {}},
-                               {"txtNoteATC", "Gift message"},
-                               {"txtWebSiteSuccessATC", "thanks.htm"}},
-                              {"txtWebSiteSuccessATC"}},
-                      Example{"ViewCart", Tab::ViewCart, {{"optVC_1", {}}}, {}},
-                      Example{"BuyNow",
-                              Tab::BuyNow,
-                              {{"txtItemNameBN", "Garden Gnome"},
-                               {"txtItemIDBN", "GN-7"},
-                               {"txtPriceBN", "25"},
-                               {"cmbCurrencyBN", "Euro (EUR)"},
-                               {"txtBaseShippingBN", "5.00"},
-                               {"txtHandlingBN", "1.50"}},
-                              {}},
-                      Example{"Donate",
-                              Tab::Donate,
-                              {{"imgDON_3", {}},
-                               {"txtItemNameDON", "Roof Fund"},
-                               {"txtItemIDDON", "RF-1"},
-                               {"cmbCurrencyDON", "British Pound Sterling (\u00a3)"},
-                               {"txtWebSiteSuccessATC", "thanks.htm"}},
-                              {"txtWebSiteSuccessATC"}},
-                      Example{"Subscriptions",
-                              Tab::Subscriptions,
-                              {{"txtItemNameSUB", "Monthly Newsletter"},
-                               {"txtItemIDSUB", "NL1"},
-                               {"cmbCurrencySUB", "Euro (EUR)"},
-                               {"txtPriceSUB", "9.5"},
-                               {"txtPrice2SUB", "0"},
-                               {"cmbTerm2SUB", "Months(s)"}},
-                              {}}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace ravelin::wizard::testing
