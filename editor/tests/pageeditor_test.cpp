@@ -6,6 +6,7 @@
 #include "editor/pageeditor.h"
 #include "editor/tests/scriptedprompts.h"
 
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -198,6 +199,23 @@ TEST_F(PageEditorTest, AClickHandlerThatFailsIsReportedWithTheCommandsName) {
     ASSERT_EQ(prompts->errors.size(), 1U);
     EXPECT_TRUE(prompts->errors.front().contains(QStringLiteral("Broken")));
     EXPECT_TRUE(prompts->errors.front().contains(QStringLiteral("no page")));
+}
+
+TEST_F(PageEditorTest, ARegistryThatDoesNotParseIsReportedWithItsLineAndLeftAsItWas) {
+    ASSERT_TRUE(QDir().mkpath(folder.filePath(QStringLiteral("config"))));
+    const QByteArray damaged = "[HKEY_CURRENT_USER]\n"
+                               "Software\\Microsoft\\Office\\FrontPage\\Addins\\X\\LoadBehavior=3\n"
+                               "damaged\n";
+    const QString registry = write(QStringLiteral("config/ravelin-registry.ini"), damaged);
+
+    editor->loadAddins();
+
+    ASSERT_EQ(prompts->errors.size(), 1U);
+    EXPECT_TRUE(prompts->errors.front().contains(
+        QStringLiteral("%1, line 3:").arg(QDir::toNativeSeparators(registry))))
+        << prompts->errors.front().toStdString();
+    EXPECT_TRUE(editor->addins().addins().empty());
+    EXPECT_EQ(read(registry), damaged);
 }
 
 } // namespace
