@@ -156,9 +156,6 @@ bool makeFolder(const QString& folder, QString* error) {
 bool replaceFile(const QString& path, const QByteArray& bytes, QString* error) {
     const QFileInfo info(path);
     const QString folder = info.absolutePath();
-    if (!makeFolder(folder, error)) {
-        return false;
-    }
     if (info.isDir()) {
         *error = QStringLiteral("%1 is a folder, not a file").arg(shown(path));
         return false;

@@ -25,8 +25,8 @@ std::optional<QByteArray> readFileCapped(const QString& path, qint64 limit, QStr
 
 // Replaces the file at `path` with `bytes`: they go to a new file in the same folder, which is
 // synced to the disk and then renamed over the old one, and the folder is synced after the
-// rename. The folder is made first when it is missing. On failure the old file is left as it
-// was and `error` holds the reason, a sentence naming the file or folder.
+// rename. The folder must exist (makeFolder). On failure the old file is left as it was and
+// `error` holds the reason, a sentence naming the file or folder.
 bool replaceFile(const QString& path, const QByteArray& bytes, QString* error);
 
 // Makes `folder` and the folders above it that are missing; false with the reason in `error`
