@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QStringDecoder>
 #include <algorithm>
 #include <map>
 
@@ -21,6 +22,12 @@ const QByteArray kByteOrderMark("\xEF\xBB\xBF");
 struct LineError {
     QString reason;
 };
+
+// UTF-8 as it is: a U+FEFF at the start stays (QString::fromUtf8 would drop it).
+QString fromUtf8(const QByteArray& bytes) {
+    return QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom)
+        .decode(bytes);
+}
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
@@ -75,7 +82,7 @@ std::optional<QString> untypable(const QString& text) {
 
 // A section or key name: "\" is "/", "%XX" and "%UXXXX" are character codes.
 std::optional<QString> unescapeName(const QByteArray& bytes, LineError* error) {
-    const QString text = QString::fromUtf8(bytes);
+    const QString text = fromUtf8(bytes);
     QString name;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
@@ -127,7 +134,7 @@ std::optional<QString> unescapeValue(const QByteArray& bytes, LineError* error) 
     QString value;
     QByteArray run; // raw bytes not yet decoded
     const auto flush = [&] {
-        value += QString::fromUtf8(run);
+        value += fromUtf8(run);
         run.clear();
     };
     qsizetype i = 0;

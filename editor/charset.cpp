@@ -5,6 +5,7 @@
 #include "common/utf8.h"
 #include "editor/markup.h"
 
+#include <QStringDecoder>
 #include <algorithm>
 #include <array>
 
@@ -141,6 +142,24 @@ std::optional<QByteArray> charsetOfContent(QByteArrayView content) {
     return content.sliced(i, end - i).toByteArray();
 }
 
+void appendUtf8(QByteArray& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
 void appendReference(QByteArray& out, char32_t character) {
     out += "&#" + QByteArray::number(static_cast<quint32>(character)) + ';';
 }
@@ -254,7 +273,9 @@ std::optional<QString> decodeText(QByteArrayView bytes, Charset charset, qsizety
             *badOffset = static_cast<qsizetype>(*bad);
             return std::nullopt;
         }
-        return QString::fromUtf8(bytes);
+        // Decoded as it is: a U+FEFF at the start stays (QString::fromUtf8 would drop it).
+        return QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom)
+            .decode(bytes);
     }
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* out = text.data();
@@ -301,8 +322,7 @@ QByteArray encodeText(QStringView text, Charset charset) {
         if (!holds(charset, c)) {
             appendReference(out, c);
         } else if (charset == Charset::Utf8) {
-            char32_t one[] = {c};
-            out += QString::fromUcs4(one, 1).toUtf8();
+            appendUtf8(out, c); // every character as it is, U+FEFF included
         } else if (c >= 0x100) {
             const auto* at = std::find(kWindows1252High.begin(), kWindows1252High.end(), c);
             out += static_cast<char>(0x80 + (at - kWindows1252High.begin()));

@@ -71,6 +71,9 @@ INSTANTIATE_TEST_SUITE_P(
         GoodFile{"UnicodeRawAndAsCodes",
                  "[s]\n%U00E9t%E9=Cr\xC3\xA8me \xF0\x9F\x8D\xB0\n",
                  {{QStringLiteral("s/\u00e9t\u00e9"), QStringLiteral("Cr\u00e8me \U0001F370")}}},
+        GoodFile{"ZeroWidthNoBreakSpacesInNamesAndValues",
+                 "[s]\n\xEF\xBB\xBFk=\xEF\xBB\xBFv\n",
+                 {{QStringLiteral("s/\uFEFFk"), QStringLiteral("\uFEFFv")}}},
         GoodFile{
             "AtSigns", "[s]\na=@@home\nb=@String(plain)\n", {{"s/a", "@home"}, {"s/b", "plain"}}},
         GoodFile{"ByteOrderMarkAndNoLineBreakAtTheEnd", "\xEF\xBB\xBF[s]\r\nk=v", {{"s/k", "v"}}},

@@ -88,7 +88,9 @@ INSTANTIATE_TEST_SUITE_P(
                       Encoding{
                           "Ascii", Charset::Ascii, kTyped,
                           "Cr&#232;me br&#251;l&#233;e &#163; &#8364; &#8230; &#9731; &#127856;"},
-                      Encoding{"ControlCharactersOfTheHighHalfAreReferenced", Charset::Latin1,
+                      Encoding{"ZeroWidthNoBreakSpacesStay", Charset::Utf8, QStringLiteral("\uFEFFa\uFEFF"),
+                 "\xEF\xBB\xBF" "a\xEF\xBB\xBF"},
+        Encoding{"ControlCharactersOfTheHighHalfAreReferenced", Charset::Latin1,
                                QString(QChar(0x85)) + QChar(0xA0), "&#133;\xA0"}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -125,6 +125,8 @@ INSTANTIATE_TEST_SUITE_P(
         DeclaredPage{"ByteOrderMarkOutweighsTheDeclaration",
                      "\xEF\xBB\xBF<meta charset=\"latin1\">\xC3\xA9",
                      QStringLiteral("<meta charset=\"latin1\">\u00e9")},
+        DeclaredPage{"AZeroWidthNoBreakSpaceAfterTheByteOrderMark",
+                     "\xEF\xBB\xBF\xEF\xBB\xBFx\xEF\xBB\xBF", QStringLiteral("\uFEFFx\uFEFF")},
         DeclaredPage{"NoDeclarationIsUtf8", "<p>\xE2\x82\xAC</p>",
                      QStringLiteral("<p>\u20ac</p>")}),
     [](const auto& info) { return std::string(info.param.name); });
