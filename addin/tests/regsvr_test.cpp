@@ -284,6 +284,40 @@ INSTANTIATE_TEST_SUITE_P(
         return info.param.join(QString()).remove(QLatin1Char('-')).toStdString();
     });
 
+TEST_F(RegsvrTest, AFolderTheUserCannotWriteIsNamedWithTheReason) {
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "the folder is made unwritable for another user by root";
+    }
+    const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+    if (setpriv.isEmpty()) {
+        GTEST_SKIP() << "no setpriv to become another user";
+    }
+    const QStringList asNobody = {setpriv, QStringLiteral("--reuid=nobody"),
+                                  QStringLiteral("--regid=nogroup"),
+                                  QStringLiteral("--clear-groups")};
+    if (QProcess::execute(setpriv, asNobody.mid(1) + QStringList{QStringLiteral("test"),
+                                                                 QStringLiteral("-x"), kRegsvr}) !=
+        0) {
+        GTEST_SKIP() << "the user nobody cannot run " << kRegsvr.toStdString();
+    }
+    // The config folder is root's, readable by everyone and writable by root alone.
+    ASSERT_TRUE(QDir().mkpath(configFolder()));
+    const auto readable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                          QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+    ASSERT_TRUE(QFile::setPermissions(folder.path(), readable));
+    ASSERT_TRUE(QFile::setPermissions(configFolder(), readable));
+
+    const RegsvrRun run = regsvr({kLibrary}, asNobody);
+    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.errors.count(QLatin1Char('\n')), 1) << run.errors.toStdString();
+    EXPECT_TRUE(run.errors.contains(
+        QStringLiteral("cannot create files in %1: Permission denied").arg(configFolder())))
+        << run.errors.toStdString();
+    EXPECT_TRUE(QDir(configFolder()).isEmpty());
+}
+
 struct DamagedRegistry {
     const char* name;
     bool unregister;
