@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
