@@ -2,6 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // Reading a JSON object of answers into a button type's answers, and describing the keys.
+//
+// An answers file is read whole, up to kMaxAnswersSize bytes, and checked strictly before any
+// answer is taken from it: it must be UTF-8 JSON whose object keys are each given once and
+// whose texts hold only what a text box can hold (no control characters but tab, CR and LF,
+// no half of a surrogate pair), nested no deeper than kMaxAnswersDepth.
 #pragma once
 
 #include "buttons/buttontypes.h"
@@ -23,8 +28,29 @@ using buttons::OptionIndex;
 // The Setup page box that gives the account address, accepted by every type.
 inline constexpr std::string_view kEmailKey = buttons::kAccountControl;
 
-// Quotes a text as a JSON string.
+// The largest answers file read: far more than the answers of any button need.
+inline constexpr std::size_t kMaxAnswersSize = 4 * 1024 * 1024;
+// The deepest nesting of arrays and objects an answers file may have.
+inline constexpr int kMaxAnswersDepth = 32;
+
+// Quotes a text as a JSON string that is safe to show on a terminal: control characters
+// (C0, DEL and C1) are written as \u escapes and bytes that are not UTF-8 as \xHH.
 std::string jsonQuoted(std::string_view text);
+
+// Checks a JSON text strictly, as the answers reader needs it: UTF-8, no key given twice in
+// one object, no control character but tab, CR and LF and no half of a surrogate pair in any
+// string, nesting no deeper than kMaxAnswersDepth. Returns the problem, naming the answer key
+// it lies in, or the empty text.
+std::string checkAnswersText(std::string_view json);
+
+// Reads the answers in `json` (from `source`, as the user named it) into `object`: the JSON
+// must pass checkAnswersText and be an object. Returns the problem, or the empty text.
+std::string parseAnswers(std::string_view json, const std::string& source, QJsonObject& object);
+
+// Reads the answers file `name` ("-" for standard input), at most `limit` bytes, into
+// `object`. Returns the problem, naming the file, or the empty text.
+std::string readAnswersFile(const std::string& name, QJsonObject& object,
+                            std::size_t limit = kMaxAnswersSize);
 
 // Applies `object` over `answers`: keys left out keep their values. `txtEmail` goes into
 // `email`. Returns the problem, naming the key, or the empty text when every key was good.

@@ -8,12 +8,10 @@
 #include "common/settings.h"
 #include "ravelin/version.h"
 
-#include <QByteArray>
-#include <QFile>
-#include <QJsonDocument>
-#include <QJsonParseError>
+#include <QtGlobal>
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -84,6 +82,9 @@ std::optional<BadInput> parseArguments(const std::vector<std::string_view>& args
             } else {
                 value = std::string(arg.substr(name.size() + 1));
             }
+            if (value->empty() && name == "--answers") {
+                return BadInput{"--answers needs a value: a file name, or - for standard input"};
+            }
             return std::nullopt;
         };
         const auto isOption = [&](std::string_view name) {
@@ -141,11 +142,11 @@ std::optional<BadInput> parseArguments(const std::vector<std::string_view>& args
                             " or in a file named by "
                             "--key-passphrase-file"};
         } else if (arg.starts_with("-") && arg != "-") {
-            return BadInput{"unknown option \"" + std::string(arg) + "\"; see --help"};
+            return BadInput{"unknown option " + cli::jsonQuoted(arg) + "; see --help"};
         } else if (parsed.type.empty()) {
             parsed.type = arg;
         } else {
-            return BadInput{"unexpected argument \"" + std::string(arg) + "\"; see --help"};
+            return BadInput{"unexpected argument " + cli::jsonQuoted(arg) + "; see --help"};
         }
     }
     if (parsed.json && !parsed.check) {
@@ -169,7 +170,9 @@ std::string helpText() {
                        "  TYPE               ";
     text += typeNames();
     text += "\n"
-            "  --answers FILE     a JSON object of answers; - reads standard input\n"
+            "  --answers FILE     a JSON object of answers, at most " +
+            std::to_string(cli::kMaxAnswersSize / (1024 * 1024)) +
+            " MiB; - reads standard input\n"
             "  --account ADDRESS  the PayPal account e-mail address\n"
             "  --summary          write the plain-language summary instead of the HTML\n"
             "  --sandbox          post to the PayPal sandbox\n"
@@ -191,7 +194,8 @@ std::string helpText() {
             "\n"
             "Answer keys are the wizard's control names. A text box or combo box takes a "
             "string, an\noption group the index of its selected option (null for none). Keys "
-            "left out keep the\nwizard's defaults.\n"
+            "left out keep the\nwizard's defaults. Each key is given once; texts hold no "
+            "control characters but\ntab, CR and LF.\n"
             "\n"
             "The account address is --account, else the answer \"txtEmail\", else the address "
             "the wizard\nlast stored, else empty.\n"
@@ -214,35 +218,6 @@ std::string helpText() {
             "told on standard\nerror), 3 with --strict or --check when the answers have "
             "errors.\n";
     return text;
-}
-
-std::optional<BadInput> readAnswersFile(const std::string& name, QJsonObject& object) {
-    QFile file;
-    const bool opened = name == "-" ? file.open(stdin, QIODevice::ReadOnly)
-                                    : (file.setFileName(QString::fromStdString(name)),
-                                       file.open(QIODevice::ReadOnly));
-    const std::string shown = name == "-" ? "standard input" : "\"" + name + "\"";
-    if (!opened) {
-        return BadInput{"cannot read answers from " + shown + ": " +
-                        file.errorString().toStdString()};
-    }
-    const QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return BadInput{"cannot read answers from " + shown + ": " +
-                        file.errorString().toStdString()};
-    }
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(data, &error);
-    if (error.error != QJsonParseError::NoError) {
-        return BadInput{"the answers in " + shown +
-                        " are not valid JSON: " + error.errorString().toStdString() +
-                        " at offset " + std::to_string(error.offset)};
-    }
-    if (!document.isObject()) {
-        return BadInput{"the answers in " + shown + " must be a JSON object"};
-    }
-    object = document.object();
-    return std::nullopt;
 }
 
 // One finding as a line: "error: txtPriceBN: The price must be ...".
@@ -275,9 +250,7 @@ std::string storedAccount() {
         .toStdString();
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     Arguments arguments;
     if (auto problem = parseArguments(args, arguments)) {
@@ -298,14 +271,15 @@ int main(int argc, char** argv) {
     }
 
     if (!buttons::withButtonType(arguments.type, []<typename>() {})) {
-        return fail(
-            {"unknown button type \"" + arguments.type + "\"; expected one of " + typeNames()});
+        return fail({"unknown button type " + cli::jsonQuoted(arguments.type) +
+                     "; expected one of " + typeNames()});
     }
 
     QJsonObject answers;
     if (arguments.answersFile) {
-        if (auto problem = readAnswersFile(*arguments.answersFile, answers)) {
-            return fail(*problem);
+        if (std::string problem = cli::readAnswersFile(*arguments.answersFile, answers);
+            !problem.empty()) {
+            return fail({std::move(problem)});
         }
     }
 
@@ -372,4 +346,18 @@ int main(int argc, char** argv) {
         return kOutputFailed;
     }
     return kWritten;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Every failure is told in one line of the program's own; Qt's warnings never reach the
+    // terminal.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    try {
+        return run(argc, argv);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "%s: cannot write the button: %s\n", kProgram.data(), error.what());
+        return kOutputFailed;
+    }
 }

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/registry.h"
 
+#include "common/files.h"
+
 #include <QDir>
-#include <QFileInfo>
-#include <QStandardPaths>
 
 namespace ravelin::common {
 
@@ -55,8 +55,7 @@ QString registryFilePath(RegistryScope scope) {
 
 QStringList registryFilePaths(RegistryScope scope) {
     if (scope == RegistryScope::User) {
-        return {QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
-                    .filePath(kFileName)};
+        return {QDir(configHome()).filePath(kFileName)};
     }
     QStringList paths = systemConfigDirectories();
     for (QString& path : paths) {
@@ -72,69 +71,97 @@ QString registryPath(std::initializer_list<QString> parts) {
 Registry::Registry(RegistryScope scope) : Registry(scope, registryFilePath(scope)) {}
 
 Registry::Registry(RegistryScope scope, const QString& filePath)
-    : scope_(scope), settings_(std::make_unique<QSettings>(filePath, QSettings::IniFormat)) {}
-
-Registry::~Registry() = default;
+    : scope_(scope), path_(filePath), file_(readIniFile(path_, &problem_)) {}
 
 bool Registry::readable() const {
-    return settings_->status() == QSettings::NoError;
+    return file_.has_value();
+}
+
+QString Registry::problem() const {
+    return problem_;
 }
 
 QVariant Registry::value(const QString& path) const {
-    return settings_->value(path);
+    if (!file_) {
+        return {};
+    }
+    const std::optional<QString> text = file_->value(path);
+    return text ? QVariant(*text) : QVariant();
 }
 
 QStringList Registry::subkeys(const QString& key) const {
-    settings_->beginGroup(key);
-    QStringList names = settings_->childGroups();
-    settings_->endGroup();
+    const qsizetype skip = key.isEmpty() ? 0 : key.size() + 1;
+    QStringList names;
+    for (const QString& path : valuePaths(key)) {
+        const qsizetype slash = path.indexOf(QLatin1Char('/'), skip);
+        if (slash >= 0) {
+            names.append(path.sliced(skip, slash - skip));
+        }
+    }
+    names.removeDuplicates();
     return names;
 }
 
 QStringList Registry::valuePaths(const QString& key) const {
-    settings_->beginGroup(key);
-    QStringList paths = settings_->allKeys();
-    settings_->endGroup();
-    if (!key.isEmpty()) {
-        for (QString& path : paths) {
-            path.prepend(key + QLatin1Char('/'));
-        }
+    if (!file_) {
+        return {};
     }
-    paths.sort();
+    QStringList paths = file_->keys();
+    if (!key.isEmpty()) {
+        const QString prefix = key + QLatin1Char('/');
+        paths.removeIf([&](const QString& path) { return !path.startsWith(prefix); });
+    }
     return paths;
 }
 
 void Registry::setValue(const QString& path, const QVariant& value) {
-    if (readable()) { // QSettings writes pending changes on destruction: keep none for a bad file
-        settings_->setValue(path, value);
+    if (file_ && file_->setValue(path, value.toString())) {
+        changes_.emplace_back(path, value.toString());
     }
 }
 
 void Registry::removeValue(const QString& path) {
-    // QSettings::remove also removes subkeys of the same name; a value path never has any
-    // here, since values and keys are told apart by the caller's names.
-    if (readable() && settings_->contains(path)) {
-        settings_->remove(path);
+    if (file_ && file_->value(path)) {
+        file_->remove(path);
+        changes_.emplace_back(path, std::nullopt);
     }
 }
 
 bool Registry::commit(QString* error) {
-    const auto fail = [error](const QString& reason) {
+    QString reason;
+    const auto fail = [&] {
         if (error != nullptr) {
             *error = reason;
         }
         return false;
     };
-    if (!readable()) {
-        return fail(QStringLiteral("the registry file %1 cannot be read")
-                        .arg(QDir::toNativeSeparators(settings_->fileName())));
+    if (!file_) {
+        reason = problem_ + QStringLiteral("; the registry was left as it was");
+        return fail();
     }
-    QDir().mkpath(QFileInfo(settings_->fileName()).absolutePath());
-    settings_->sync();
-    if (settings_->status() != QSettings::NoError) {
-        return fail(QStringLiteral("the registry file %1 cannot be written")
-                        .arg(QDir::toNativeSeparators(settings_->fileName())));
+    if (changes_.empty()) {
+        return true;
     }
+    // The file is read again under its lock: what another program wrote meanwhile stays.
+    const bool written = updateIniFile(
+        path_,
+        [this](IniFile& file) {
+            for (const auto& [path, value] : changes_) {
+                if (value) {
+                    if (!file.setValue(path, *value)) {
+                        return false;
+                    }
+                } else {
+                    file.remove(path);
+                }
+            }
+            return true;
+        },
+        &reason);
+    if (!written) {
+        return fail();
+    }
+    changes_.clear();
     return true;
 }
 

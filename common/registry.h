@@ -10,13 +10,20 @@
 // directory ($XDG_CONFIG_HOME, ~/.config by default), its keys below HKEY_CURRENT_USER. The
 // system registry, for every user of the machine, is ravelin-registry.ini in the system config
 // directories ($XDG_CONFIG_DIRS, /etc/xdg by default), its keys below HKEY_LOCAL_MACHINE.
+// Relative directories in either variable are ignored, as the XDG rules say.
+//
+// The files are read strictly (common/inifile.h): one that does not parse is reported with its
+// line and never written.
 #pragma once
 
-#include <QSettings>
+#include "common/inifile.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVariant>
-#include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
 
 namespace ravelin::common {
 
@@ -52,14 +59,14 @@ public:
     explicit Registry(RegistryScope scope = RegistryScope::User);
     // Opens one of the scope's files to read from.
     Registry(RegistryScope scope, const QString& filePath);
-    ~Registry();
-    Registry(const Registry&) = delete;
-    Registry& operator=(const Registry&) = delete;
 
     RegistryScope scope() const { return scope_; }
 
     // False when the file exists but cannot be read or parsed: such a file is never written.
     bool readable() const;
+    // Why the file cannot be read: a sentence naming the file, and the line when it does not
+    // parse. Empty when it can.
+    QString problem() const;
 
     // The value at a full path (key names and value name), or an invalid QVariant.
     QVariant value(const QString& path) const;
@@ -68,16 +75,22 @@ public:
     // Every value path below a key, sorted.
     QStringList valuePaths(const QString& key = {}) const;
 
+    // Values are kept as text; the changes are written by commit().
     void setValue(const QString& path, const QVariant& value);
     // Removes one value; a key without values and subkeys disappears with its last value.
     void removeValue(const QString& path);
 
-    // Writes the changes; false with the reason in `error` when they could not be written.
+    // Writes the changes (none written when there are none): the file is read again under its
+    // lock, changed and replaced atomically. False with the reason in `error` when they could
+    // not be written; the file is then left byte for byte as it was.
     bool commit(QString* error = nullptr);
 
 private:
     RegistryScope scope_;
-    std::unique_ptr<QSettings> settings_;
+    QString path_;
+    QString problem_; // before file_, which is read into it
+    std::optional<IniFile> file_;
+    std::vector<std::pair<QString, std::optional<QString>>> changes_; // path, value or removal
 };
 
 } // namespace ravelin::common

@@ -2,43 +2,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/settings.h"
 
-#include <QSettings>
-#include <memory>
+#include "common/files.h"
+#include "common/inifile.h"
 
 namespace ravelin::common {
 
-namespace {
-
-// One INI file per application in the user's config directory, no organization folder.
-std::unique_ptr<QSettings> open(const QString& appName) {
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, appName);
-}
-
-} // namespace
-
 QString settingsFilePath(const QString& appName) {
-    return open(appName)->fileName();
+    return configHome() + QLatin1Char('/') + appName + QStringLiteral(".ini");
 }
 
 QString GetSetting(const QString& appName, const QString& section, const QString& key,
                    const QString& fallback) {
-    const auto settings = open(appName);
-    if (settings->status() != QSettings::NoError) {
-        return fallback;
-    }
-    const QVariant value = settings->value(section + '/' + key);
-    return value.isValid() ? value.toString() : fallback;
+    QString problem;
+    const std::optional<IniFile> file = readIniFile(settingsFilePath(appName), &problem);
+    const std::optional<QString> value =
+        file ? file->value(section + QLatin1Char('/') + key) : std::nullopt;
+    return value ? *value : fallback;
 }
 
 bool SaveSetting(const QString& appName, const QString& section, const QString& key,
-                 const QString& value) {
-    const auto settings = open(appName);
-    if (settings->status() != QSettings::NoError) {
-        return false; // never overwrite a file that could not be read
+                 const QString& value, QString* error) {
+    QString reason;
+    const bool written = updateIniFile(
+        settingsFilePath(appName),
+        [&](IniFile& file) { return file.setValue(section + QLatin1Char('/') + key, value); },
+        &reason);
+    if (!written && error != nullptr) {
+        *error = reason;
     }
-    settings->setValue(section + '/' + key, value);
-    settings->sync();
-    return settings->status() == QSettings::NoError;
+    return written;
 }
 
 } // namespace ravelin::common

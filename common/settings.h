@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // The per-user settings store: one text value by application, section and key. Each
-// application keeps one INI file in the user's XDG config directory (APP.ini), shared by the
-// wizard and ravelin-button.
+// application keeps one INI file in the user's XDG config directory (APP.ini, in the form
+// QSettings writes), shared by the wizard and ravelin-button. The file is read strictly
+// (common/inifile.h): one that does not parse reads as holding nothing and is never written.
 #pragma once
 
 #include <QString>
@@ -30,9 +31,11 @@ inline constexpr char kSandboxSettingKey[] = "Sandbox";
 QString GetSetting(const QString& appName, const QString& section, const QString& key,
                    const QString& fallback = {});
 
-// Stores the value; false when it could not be written. A failed write changes nothing else.
+// Stores the value; false when it could not be written, with the reason in `error` (a
+// sentence naming the file, and the line when the file does not parse). A failed write
+// leaves the file byte for byte as it was.
 bool SaveSetting(const QString& appName, const QString& section, const QString& key,
-                 const QString& value);
+                 const QString& value, QString* error = nullptr);
 
 // Where the settings of `appName` are kept.
 QString settingsFilePath(const QString& appName);

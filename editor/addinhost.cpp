@@ -59,17 +59,21 @@ AddinHost::Entry* AddinHost::find(const QString& progId) {
 void AddinHost::refresh() {
     // The user's registry first, then the system's in each of its folders: the first registry
     // that lists an add-in describes it, its class and library included. A registry that
-    // cannot be parsed is passed over.
+    // cannot be read or parsed is passed over, and why is kept for the user.
     std::vector<std::unique_ptr<const common::Registry>> registries;
+    QStringList problems;
     for (const common::RegistryScope scope :
          {common::RegistryScope::User, common::RegistryScope::System}) {
         for (const QString& path : common::registryFilePaths(scope)) {
             auto registry = std::make_unique<const common::Registry>(scope, path);
             if (registry->readable()) {
                 registries.push_back(std::move(registry));
+            } else {
+                problems.append(registry->problem());
             }
         }
     }
+    registryProblem_ = problems.join(QStringLiteral("; "));
     QStringList progIds;
     std::map<QString, const common::Registry*> registeredIn;
     for (const auto& registry : registries) {

@@ -44,6 +44,9 @@ public:
 
     // Re-reads the registrations. Connected add-ins stay, even when no longer registered.
     void refresh();
+    // Why a registry was passed over at the last refresh (each file and the line that does not
+    // parse, say); empty when every registry could be read.
+    QString registryProblem() const { return registryProblem_; }
     std::vector<AddinStatus> addins() const;
 
     // Reads the registrations and connects every add-in that loads at startup. Returns one
@@ -67,6 +70,7 @@ private:
     objectmodel::Application* application_;
     std::vector<std::unique_ptr<Entry>> entries_;
     std::map<QString, std::unique_ptr<QLibrary>> libraries_;
+    QString registryProblem_;
 };
 
 } // namespace ravelin::editor

@@ -146,6 +146,11 @@ void PageEditor::openStartPage(const QString& path) {
 
 void PageEditor::loadAddins() {
     const QStringList failures = addins_->startup();
+    if (const QString problem = addins_->registryProblem(); !problem.isEmpty()) {
+        prompts_->showError(
+            this,
+            tr("A registry of add-ins could not be read and was passed over: %1.").arg(problem));
+    }
     if (!failures.isEmpty()) {
         prompts_->showError(
             this, tr("These add-ins could not be loaded:\n\n%1\n\nTools > Add-Ins lists them.")

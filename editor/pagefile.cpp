@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/pagefile.h"
 
+#include "common/files.h"
+#include "editor/charset.h"
+
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <QStringDecoder>
 #include <algorithm>
 
 namespace ravelin::editor {
@@ -22,6 +22,12 @@ QString tr(const char* text) {
 
 QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
+}
+
+QString unknownCharset(const QByteArray& label) {
+    return tr("it declares the character set \"%1\", which the page editor cannot read or "
+              "write; it knows UTF-8, windows-1252, ISO-8859-1 and US-ASCII")
+        .arg(QString::fromLatin1(label.left(40)).toHtmlEscaped());
 }
 
 const QString kBlankPage = QStringLiteral("<!DOCTYPE html>\n"
@@ -43,14 +49,45 @@ QString normalizeLineBreaks(QString text) {
     return text;
 }
 
-std::optional<PageText> decodePage(const QByteArray& bytes, LineEnding fallback) {
+std::optional<PageText> decodePage(const QByteArray& bytes, LineEnding fallback, QString* problem) {
+    const auto refuse = [problem](const QString& reason) {
+        if (problem != nullptr) {
+            *problem = reason;
+        }
+        return std::nullopt;
+    };
     PageText page;
     page.byteOrderMark = bytes.startsWith(kUtf8Bom);
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = decoder.decode(page.byteOrderMark ? bytes.sliced(kUtf8Bom.size()) : bytes);
-    if (decoder.hasError()) {
-        return std::nullopt;
+    const QByteArray body = page.byteOrderMark ? bytes.sliced(kUtf8Bom.size()) : bytes;
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        return refuse(tr("it is UTF-16 text, which the page editor does not read"));
     }
+    Charset charset = Charset::Utf8;
+    if (!page.byteOrderMark) {
+        if (const std::optional<QByteArray> label = declaredLabel(body)) {
+            const std::optional<Charset> known = charsetForLabel(*label);
+            if (!known) {
+                return refuse(unknownCharset(*label));
+            }
+            charset = *known;
+        }
+    }
+    qsizetype bad = 0;
+    const std::optional<QString> decoded = decodeText(body, charset, &bad);
+    if (!decoded) {
+        const qsizetype line = body.first(bad).count('\n') + 1;
+        return refuse(
+            charset == Charset::Utf8
+                ? tr("it is not UTF-8 text, the character set it declares or UTF-8 when it "
+                     "declares none: the bytes at line %1 are not a UTF-8 character")
+                      .arg(line)
+                : tr("it is not %1 text, the character set it declares: the byte 0x%2 at line "
+                     "%3 is not a %1 character")
+                      .arg(charsetName(charset))
+                      .arg(static_cast<unsigned char>(body[bad]), 2, 16, QLatin1Char('0'))
+                      .arg(line));
+    }
+    const QString& text = *decoded;
     const auto breakAt =
         std::find_if(text.cbegin(), text.cend(), [](QChar c) { return c == u'\n' || c == u'\r'; });
     const qsizetype firstBreak = breakAt - text.cbegin();
@@ -79,8 +116,35 @@ QString withLineEnding(const QString& text, LineEnding lineEnding) {
     return text;
 }
 
-QByteArray encodePage(const PageText& page) {
-    QByteArray bytes = withLineEnding(page.text, page.lineEnding).toUtf8();
+std::optional<QByteArray> encodePage(const PageText& page, QString* problem) {
+    const auto refuse = [problem](const QString& reason) {
+        if (problem != nullptr) {
+            *problem = reason;
+        }
+        return std::nullopt;
+    };
+    const QString text = withLineEnding(page.text, page.lineEnding);
+    Charset charset = Charset::Utf8;
+    if (!page.byteOrderMark) {
+        if (const std::optional<QByteArray> label = declaredLabel(page.text.toUtf8())) {
+            const std::optional<Charset> known = charsetForLabel(*label);
+            if (!known) {
+                return refuse(unknownCharset(*label));
+            }
+            charset = *known;
+        }
+    }
+    if (const std::optional<qsizetype> at = unreferencedCharacter(page.text, charset)) {
+        const qsizetype line = page.text.first(*at).count(QLatin1Char('\n')) + 1;
+        const qsizetype length = page.text[*at].isHighSurrogate() ? 2 : 1;
+        return refuse(tr("the character \"%1\" on line %2 is not in %3, the character set the "
+                         "page declares, and stands in a script, a style sheet or a comment, "
+                         "where a character reference would not stand for it")
+                          .arg(page.text.mid(*at, length))
+                          .arg(line)
+                          .arg(charsetName(charset)));
+    }
+    QByteArray bytes = encodeText(text, charset);
     if (page.byteOrderMark) {
         bytes.prepend(kUtf8Bom);
     }
@@ -88,35 +152,31 @@ QByteArray encodePage(const PageText& page) {
 }
 
 std::optional<PageText> readPageFile(const QString& path, QString* error) {
-    QFile file(path);
-    if (QFileInfo(path).isDir()) {
-        *error = tr("Cannot open %1: it is a folder.").arg(shown(path));
+    QString reason;
+    const std::optional<QByteArray> bytes = common::readFileCapped(path, kMaxPageSize, &reason);
+    if (!bytes) {
+        *error = reason.isEmpty() ? tr("Cannot open %1: there is no such file.").arg(shown(path))
+                                  : tr("Cannot open the page: %1.").arg(reason);
         return std::nullopt;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = tr("Cannot open %1: %2.").arg(shown(path), file.errorString());
-        return std::nullopt;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        *error = tr("Cannot read %1: %2.").arg(shown(path), file.errorString());
-        return std::nullopt;
-    }
-    std::optional<PageText> page = decodePage(bytes);
+    std::optional<PageText> page = decodePage(*bytes, LineEnding::CrLf, &reason);
     if (!page) {
-        *error = tr("Cannot open %1: it is not UTF-8 text. The page editor reads and writes "
-                    "pages in UTF-8 only.")
-                     .arg(shown(path));
+        *error = tr("Cannot open %1: %2.").arg(shown(path), reason);
     }
     return page;
 }
 
 bool writePageFile(const QString& path, const PageText& page, QString* error) {
-    QSaveFile file(path);
-    const QByteArray bytes = encodePage(page);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    QString reason;
+    const std::optional<QByteArray> bytes = encodePage(page, &reason);
+    if (!bytes) {
         *error = tr("Cannot save %1: %2. The page is still open and unchanged in the editor.")
-                     .arg(shown(path), file.errorString());
+                     .arg(shown(path), reason);
+        return false;
+    }
+    if (!common::replaceFile(path, *bytes, &reason)) {
+        *error = tr("Cannot save the page: %1. It is still open and unchanged in the editor.")
+                     .arg(reason);
         return false;
     }
     return true;

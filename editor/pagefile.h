@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// Pages as files: UTF-8 text whose line breaks and byte order mark are kept as the file had
-// them, read whole and written atomically.
+// Pages as files, read whole (at most kMaxPageSize bytes) and written atomically, in the
+// character set the page declares (editor/charset.h), with their line breaks and byte order
+// mark kept as the file had them.
 #pragma once
 
 #include <QByteArray>
@@ -10,6 +11,9 @@
 #include <optional>
 
 namespace ravelin::editor {
+
+// The largest page read: far beyond any page edited by hand.
+inline constexpr qint64 kMaxPageSize = 8 * 1024 * 1024;
 
 enum class LineEnding { CrLf, Lf, Cr };
 
@@ -26,10 +30,17 @@ struct PageText {
 // "\r\n" and lone "\r" become "\n".
 QString normalizeLineBreaks(QString text);
 
-// The page in `bytes`, or nothing when they are not UTF-8. Its first line break decides how
-// the page breaks its lines; a file without any uses `fallback`.
-std::optional<PageText> decodePage(const QByteArray& bytes, LineEnding fallback = LineEnding::CrLf);
-QByteArray encodePage(const PageText& page);
+// The page in `bytes`, decoded in the character set it declares (UTF-8 when it declares none);
+// nothing when the set is not one the editor reads or a byte does not belong to it, with the
+// reason in `problem`. Its first line break decides how the page breaks its lines; a file
+// without any uses `fallback`.
+std::optional<PageText> decodePage(const QByteArray& bytes, LineEnding fallback = LineEnding::CrLf,
+                                   QString* problem = nullptr);
+// The page's bytes in the character set its text declares at that moment (UTF-8 with a byte
+// order mark, or when it declares none); characters outside the set as numeric character
+// references. Nothing, with the reason in `problem`, when it declares a set the editor cannot
+// write or holds such a character where a reference would not be read as one.
+std::optional<QByteArray> encodePage(const PageText& page, QString* problem = nullptr);
 
 // The text as the file holds it: "\n" replaced by the page's line break.
 QString withLineEnding(const QString& text, LineEnding lineEnding);

@@ -4,14 +4,12 @@
 
 #include "common/msgbox.h"
 #include "common/qstr.h"
+#include "extras/httpfetch.h"
 #include "extras/maker.h"
 #include "extras/shell.h"
 #include "ravelin/version.h"
 
 #include <QByteArray>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
@@ -96,15 +94,7 @@ UpdateCheck::Addresses UpdateCheck::addresses() {
 }
 
 UpdateCheck::UpdateCheck(Addresses addresses, std::chrono::milliseconds timeout, QWidget* window)
-    : QObject(window), addresses_(std::move(addresses)), timeout_(timeout), window_(window),
-      network_(new QNetworkAccessManager(this)), deadline_(new QTimer(this)) {
-    deadline_->setSingleShot(true);
-    connect(deadline_, &QTimer::timeout, this, [this] {
-        if (reply_ != nullptr) {
-            reply_->abort();
-        }
-    });
-}
+    : QObject(window), addresses_(std::move(addresses)), timeout_(timeout), window_(window) {}
 
 void UpdateCheck::start() {
     if (started_) {
@@ -117,33 +107,21 @@ void UpdateCheck::start() {
         QTimer::singleShot(0, this, &UpdateCheck::end);
         return;
     }
-    QNetworkRequest request(versionFile);
-    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
-                         QNetworkRequest::AlwaysNetwork);
-    reply_ = network_->get(request);
-    connect(reply_, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64) {
-        if (received > kMaxVersionFileSize) {
-            tooLarge_ = true;
-            reply_->abort();
-        }
-    });
-    connect(reply_, &QNetworkReply::finished, this, &UpdateCheck::fetched);
-    deadline_->start(timeout_);
+    FetchLimits limits;
+    limits.maxHeaderBytes = kMaxVersionReplyHeaderSize;
+    limits.maxBodyBytes = kMaxVersionFileSize;
+    limits.timeout = timeout_;
+    fetch_ = new HttpFetch(versionFile, limits, this);
+    connect(fetch_, &HttpFetch::finished, this, &UpdateCheck::fetched);
+    fetch_->start();
 }
 
-void UpdateCheck::fetched() {
-    deadline_->stop();
-    QNetworkReply* reply = std::exchange(reply_, nullptr);
-    reply->deleteLater();
-
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    const bool answered = reply->error() == QNetworkReply::NoError && status >= 200 && status < 300;
-    if (answered && !tooLarge_) {
-        const QByteArray body = reply->read(kMaxVersionFileSize + 1);
-        if (announcesNewerRelease(body, common::qstr(version::kRelease))) {
-            offer();
-            return;
-        }
+void UpdateCheck::fetched(bool ok, const QByteArray& body) {
+    fetch_->deleteLater();
+    fetch_ = nullptr;
+    if (ok && announcesNewerRelease(body, common::qstr(version::kRelease))) {
+        offer();
+        return;
     }
     end();
 }

@@ -3,8 +3,9 @@
 //
 // The update check: once per opening of the wizard, fetch the version file the maker
 // publishes and, when it names a newer release than the running one, offer the installer.
-// The fetch runs in the background; the window answers the user meanwhile. Every failure ends
-// the check without a word.
+// The fetch runs in the background (extras/httpfetch.h): the window answers the user meanwhile
+// and is never held, however the server behaves, and closing it ends the fetch at once. Every
+// failure ends the check without a word.
 #pragma once
 
 #include <QObject>
@@ -16,9 +17,6 @@
 #include <optional>
 
 class QByteArray;
-class QNetworkAccessManager;
-class QNetworkReply;
-class QTimer;
 class QWidget;
 
 namespace ravelin::extras {
@@ -42,8 +40,12 @@ inline constexpr qsizetype kMaxVersionFileSize = 1024;
 // line breaks are ignored; a body over kMaxVersionFileSize bytes never does.
 bool announcesNewerRelease(const QByteArray& body, QStringView running);
 
-// How long the whole fetch may take.
+// How long the whole fetch may take, redirects included, and how much of the reply's status
+// line and headers is read.
 inline constexpr std::chrono::milliseconds kTransferTimeout{10000};
+inline constexpr qsizetype kMaxVersionReplyHeaderSize = 16 * 1024;
+
+class HttpFetch;
 
 class UpdateCheck : public QObject {
     Q_OBJECT
@@ -70,18 +72,15 @@ signals:
     void finished();
 
 private:
-    void fetched();
+    void fetched(bool ok, const QByteArray& body);
     void offer();
     void end();
 
     Addresses addresses_;
     std::chrono::milliseconds timeout_;
     QPointer<QWidget> window_;
-    QNetworkAccessManager* network_;
-    QTimer* deadline_;
-    QNetworkReply* reply_ = nullptr;
+    HttpFetch* fetch_ = nullptr;
     bool started_ = false;
-    bool tooLarge_ = false;
 };
 
 // What the first tick of the wizard's tmCheckVersion runs: one check with the built-in

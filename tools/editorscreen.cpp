@@ -18,7 +18,6 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollBar>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -76,7 +75,6 @@ int main(int argc, char* argv[]) {
     qputenv(ravelin::extras::kUpdateCheckVariable, "off"); // no update check from a picture tool
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config.path());
     if (argc != 2) {
         return fail("usage: ravelin-editor-screen FILE.png");
     }

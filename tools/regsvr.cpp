@@ -3,9 +3,12 @@
 //
 // regsvr [-u] [--system] LIBRARY: registers an in-process component for the current user by
 // calling its DllRegisterServer (DllUnregisterServer with -u), and says in one line how that
-// went. With --system (root only) the registration is for every user of the machine: the entry
-// points take no arguments, so the scope is handed over in RAVELIN_REGISTRY_SCOPE.
+// went: when the entry point fails, the line tells why the registry could not be changed, as
+// far as the registry file and its folder show it. With --system (root only) the registration
+// is for every user of the machine: the entry points take no arguments, so the scope is handed
+// over in RAVELIN_REGISTRY_SCOPE.
 // Exit status 0 when it succeeded, 1 otherwise.
+#include "common/files.h"
 #include "common/registry.h"
 #include "objectmodel/com.h"
 
@@ -24,6 +27,16 @@ using ravelin::objectmodel::HRESULT;
 int fail(const QString& message) {
     std::fprintf(stderr, "regsvr: %s\n", qPrintable(message));
     return 1;
+}
+
+// Why the registry could not be changed: a file that does not parse (named with its line), or
+// what stands in the way of writing it. Empty when neither shows.
+QString registryObstacle(ravelin::common::RegistryScope scope) {
+    const ravelin::common::Registry registry(scope);
+    if (!registry.readable()) {
+        return registry.problem() + QStringLiteral("; the registry was left as it was");
+    }
+    return ravelin::common::writeObstacle(ravelin::common::registryFilePath(scope));
 }
 
 } // namespace
@@ -53,8 +66,14 @@ int main(int argc, char* argv[]) {
 
     const QFileInfo file(args.front());
     const QString path = QDir::toNativeSeparators(file.absoluteFilePath());
-    if (!file.isFile()) {
+    if (file.isDir()) {
+        return fail(QStringLiteral("%1 is a folder, not a library").arg(path));
+    }
+    if (!file.exists()) {
         return fail(QStringLiteral("%1: no such file").arg(path));
+    }
+    if (!file.isFile()) {
+        return fail(QStringLiteral("%1 is not a regular file").arg(path));
     }
     QLibrary library(file.absoluteFilePath());
     if (!library.load()) {
@@ -68,9 +87,11 @@ int main(int argc, char* argv[]) {
     }
     const HRESULT hr = function();
     if (ravelin::objectmodel::FAILED(hr)) {
-        return fail(QStringLiteral("%1 in %2 failed with error code 0x%3")
+        const QString obstacle = registryObstacle(ravelin::common::requestedRegistryScope());
+        return fail(QStringLiteral("%1 in %2 failed with error code 0x%3%4")
                         .arg(entryPoint, path)
-                        .arg(static_cast<std::uint32_t>(hr), 8, 16, QLatin1Char('0')));
+                        .arg(static_cast<std::uint32_t>(hr), 8, 16, QLatin1Char('0'))
+                        .arg(obstacle.isEmpty() ? QString() : QStringLiteral(": ") + obstacle));
     }
     std::printf("%s in %s succeeded%s.\n", entryPoint, qPrintable(path),
                 system ? " for every user" : "");

@@ -17,7 +17,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <string_view>
@@ -89,7 +88,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: ravelin-screens DIR\n");
         return 2;
     }
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
     QDir dir(QString::fromLocal8Bit(argv[1]));
     if (!dir.mkpath(QStringLiteral("."))) {
         std::fprintf(stderr, "ravelin-screens: cannot create %s\n", argv[1]);

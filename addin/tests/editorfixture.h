@@ -17,7 +17,6 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProcess>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
@@ -52,7 +51,6 @@ protected:
         // The machine's own /etc/xdg may hold registrations: two empty folders stand for it.
         qputenv("XDG_CONFIG_DIRS",
                 (systemConfigFolder(0) + QLatin1Char(':') + systemConfigFolder(1)).toUtf8());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, configFolder());
     }
 
     void TearDown() override {

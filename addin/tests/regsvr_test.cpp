@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QSettings>
 #include <QStandardPaths>
 #include <map>
 #include <unistd.h>
@@ -168,6 +169,7 @@ INSTANTIATE_TEST_SUITE_P(
                {"-u", "--system"},
                "usage: regsvr [-u] [--system] LIBRARY"},
         BadRun{"MissingFile", {"/nonexistent/libgone.so"}, "/nonexistent/libgone.so: no such file"},
+        BadRun{"Folder", {"/tmp"}, "/tmp is a folder, not a library"},
         BadRun{"NotALibrary", {"NOTALIBRARY"}, "cannot load"},
         BadRun{"NoEntryPoint", {"QTCORE"}, "has no entry point DllRegisterServer"},
         BadRun{
@@ -187,6 +189,9 @@ TEST_F(RegsvrTest, ARegistryThatCannotBeWrittenIsAFailure) {
         QStringLiteral("DllRegisterServer in %1 failed with error code 0x80040201")
             .arg(QFileInfo(kLibrary).absoluteFilePath())))
         << run.errors.toStdString();
+    EXPECT_TRUE(run.errors.contains(QStringLiteral("%1 is not a folder").arg(configFolder())))
+        << run.errors.toStdString();
+    EXPECT_EQ(run.errors.count(QLatin1Char('\n')), 1) << run.errors.toStdString();
 }
 
 TEST_F(RegsvrTest, ForEveryUserWritesExactlyTheRegistrationToTheFirstSystemFolderAndTakesItAway) {
@@ -278,6 +283,81 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) {
         return info.param.join(QString()).remove(QLatin1Char('-')).toStdString();
     });
+
+TEST_F(RegsvrTest, AFolderTheUserCannotWriteIsNamedWithTheReason) {
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "the folder is made unwritable for another user by root";
+    }
+    const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+    if (setpriv.isEmpty()) {
+        GTEST_SKIP() << "no setpriv to become another user";
+    }
+    const QStringList asNobody = {setpriv, QStringLiteral("--reuid=nobody"),
+                                  QStringLiteral("--regid=nogroup"),
+                                  QStringLiteral("--clear-groups")};
+    if (QProcess::execute(setpriv, asNobody.mid(1) + QStringList{QStringLiteral("test"),
+                                                                 QStringLiteral("-x"), kRegsvr}) !=
+        0) {
+        GTEST_SKIP() << "the user nobody cannot run " << kRegsvr.toStdString();
+    }
+    // The config folder is root's, readable by everyone and writable by root alone.
+    ASSERT_TRUE(QDir().mkpath(configFolder()));
+    const auto readable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                          QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+    ASSERT_TRUE(QFile::setPermissions(folder.path(), readable));
+    ASSERT_TRUE(QFile::setPermissions(configFolder(), readable));
+
+    const RegsvrRun run = regsvr({kLibrary}, asNobody);
+    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.errors.count(QLatin1Char('\n')), 1) << run.errors.toStdString();
+    EXPECT_TRUE(run.errors.contains(
+        QStringLiteral("cannot create files in %1: Permission denied").arg(configFolder())))
+        << run.errors.toStdString();
+    EXPECT_TRUE(QDir(configFolder()).isEmpty());
+}
+
+struct DamagedRegistry {
+    const char* name;
+    bool unregister;
+};
+
+class RegsvrWithADamagedRegistry : public RegsvrTest,
+                                   public ::testing::WithParamInterface<DamagedRegistry> {};
+
+TEST_P(RegsvrWithADamagedRegistry, ChangesNothingAndNamesTheFileAndTheBadLine) {
+    registerAddin();
+    const QString path = common::registryFilePath();
+    QByteArray damaged;
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        damaged = file.readAll();
+        const qsizetype secondLine = damaged.indexOf('\n') + 1;
+        damaged.insert(secondLine, "this line was damaged by hand\n");
+        file.seek(0);
+        file.write(damaged);
+    }
+
+    const RegsvrRun run =
+        GetParam().unregister ? regsvr({QStringLiteral("-u"), kLibrary}) : regsvr({kLibrary});
+
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.output.isEmpty());
+    EXPECT_EQ(run.errors.count(QLatin1Char('\n')), 1) << run.errors.toStdString();
+    EXPECT_TRUE(run.errors.contains(QStringLiteral("%1, line 2:").arg(path)))
+        << run.errors.toStdString();
+    EXPECT_TRUE(run.errors.contains(QStringLiteral("left as it was"))) << run.errors.toStdString();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), damaged);
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, RegsvrWithADamagedRegistry,
+                         ::testing::Values(DamagedRegistry{"Register", false},
+                                           DamagedRegistry{"Unregister", true}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace ravelin::addin::testing

@@ -6,10 +6,12 @@
 #include "editor/pageeditor.h"
 #include "editor/tests/scriptedprompts.h"
 
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QTextDocumentFragment>
 #include <gtest/gtest.h>
 
 namespace ravelin::editor {
@@ -198,6 +200,49 @@ TEST_F(PageEditorTest, AClickHandlerThatFailsIsReportedWithTheCommandsName) {
     ASSERT_EQ(prompts->errors.size(), 1U);
     EXPECT_TRUE(prompts->errors.front().contains(QStringLiteral("Broken")));
     EXPECT_TRUE(prompts->errors.front().contains(QStringLiteral("no page")));
+}
+
+TEST_F(PageEditorTest, ARegistryThatDoesNotParseIsReportedWithItsLineAndLeftAsItWas) {
+    ASSERT_TRUE(QDir().mkpath(folder.filePath(QStringLiteral("config"))));
+    const QByteArray damaged = "[HKEY_CURRENT_USER]\n"
+                               "Software\\Microsoft\\Office\\FrontPage\\Addins\\X\\LoadBehavior=3\n"
+                               "damaged\n";
+    const QString registry = write(QStringLiteral("config/ravelin-registry.ini"), damaged);
+
+    editor->loadAddins();
+
+    ASSERT_EQ(prompts->errors.size(), 1U);
+    EXPECT_TRUE(prompts->errors.front().contains(
+        QStringLiteral("%1, line 3:").arg(QDir::toNativeSeparators(registry))))
+        << prompts->errors.front().toStdString();
+    EXPECT_TRUE(editor->addins().addins().empty());
+    EXPECT_EQ(read(registry), damaged);
+}
+
+TEST_F(PageEditorTest, APageDeclaringLatin1IsSavedInLatin1WithReferencesForTheRest) {
+    const QByteArray ascii =
+        "<!DOCTYPE html>\r\n<html><head><meta charset=\"iso-8859-1\">"
+        "<title>Menu</title></head>\r\n<body>\r\n<p></p>\r\n</body></html>\r\n";
+    prompts->fileToOpen = write(QStringLiteral("menu.html"), ascii);
+    ASSERT_TRUE(editor->openPage());
+    const QString typed = QStringLiteral("Cr\u00e8me br\u00fbl\u00e9e \u00a3 \u20ac");
+    setCaret(pageBox().toPlainText().indexOf(QStringLiteral("</p>")));
+    pageBox().insertPlainText(typed);
+
+    ASSERT_TRUE(editor->save()) << (prompts->errors.empty()
+                                        ? ""
+                                        : prompts->errors.front().toStdString());
+
+    const QByteArray saved = read(prompts->fileToOpen);
+    EXPECT_EQ(saved, QByteArray(ascii).replace("<p></p>", "<p>Cr\xE8me br\xFBl\xE9"
+                                                          "e \xA3 &#8364;</p>"));
+    // A browser reads the page in windows-1252, which agrees with ISO-8859-1 on every byte
+    // written, and then resolves the references.
+    for (const char byte : saved) {
+        EXPECT_FALSE(static_cast<uchar>(byte) >= 0x80 && static_cast<uchar>(byte) <= 0x9F);
+    }
+    const QString shown = QTextDocumentFragment::fromHtml(QString::fromLatin1(saved)).toPlainText();
+    EXPECT_TRUE(shown.contains(typed)) << shown.toStdString();
 }
 
 } // namespace

@@ -95,5 +95,103 @@ TEST(PageFile, TheBlankPageIsUtf8Html5WithTheCaretInItsBody) {
     EXPECT_EQ(page.text.mid(blankPageCaret() - 7, 15), QStringLiteral("<body>\n\n</body>"));
 }
 
+struct DeclaredPage {
+    const char* name;
+    QByteArray bytes;
+    QString text;
+};
+
+class PagesInTheirCharset : public ::testing::TestWithParam<DeclaredPage> {};
+
+TEST_P(PagesInTheirCharset, OpenInTheDeclaredSetAndSaveBackByteForByte) {
+    QString problem;
+    const std::optional<PageText> page = decodePage(GetParam().bytes, LineEnding::Lf, &problem);
+    ASSERT_TRUE(page.has_value()) << problem.toStdString();
+    EXPECT_EQ(page->text, GetParam().text);
+    EXPECT_EQ(encodePage(*page), GetParam().bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, PagesInTheirCharset,
+    ::testing::Values(
+        DeclaredPage{"Latin1", "<meta charset=\"iso-8859-1\"><p>caf\xE9 \xA3</p>",
+                     QStringLiteral("<meta charset=\"iso-8859-1\"><p>caf\u00e9 \u00a3</p>")},
+        DeclaredPage{
+            "Windows1252ByHttpEquiv",
+            "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
+            "\x80 \x93quoted\x94",
+            QStringLiteral("<meta http-equiv=\"Content-Type\" content=\"text/html; "
+                           "charset=windows-1252\">\u20ac \u201cquoted\u201d")},
+        DeclaredPage{"ByteOrderMarkOutweighsTheDeclaration",
+                     "\xEF\xBB\xBF<meta charset=\"latin1\">\xC3\xA9",
+                     QStringLiteral("<meta charset=\"latin1\">\u00e9")},
+        DeclaredPage{"AZeroWidthNoBreakSpaceAfterTheByteOrderMark",
+                     "\xEF\xBB\xBF\xEF\xBB\xBFx\xEF\xBB\xBF", QStringLiteral("\uFEFFx\uFEFF")},
+        DeclaredPage{"NoDeclarationIsUtf8", "<p>\xE2\x82\xAC</p>",
+                     QStringLiteral("<p>\u20ac</p>")}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct RefusedPage {
+    const char* name;
+    QByteArray bytes;
+    const char* reason;
+};
+
+class UnreadablePages : public ::testing::TestWithParam<RefusedPage> {};
+
+TEST_P(UnreadablePages, AreRefusedWithAClearMessage) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("page.html"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(GetParam().bytes);
+    file.close();
+
+    QString error;
+    EXPECT_FALSE(readPageFile(path, &error).has_value());
+    EXPECT_TRUE(error.contains(QDir::toNativeSeparators(path))) << error.toStdString();
+    EXPECT_TRUE(error.contains(QString::fromUtf8(GetParam().reason))) << error.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, UnreadablePages,
+    ::testing::Values(RefusedPage{"UnknownCharset", "<meta charset=\"Shift_JIS\">\x82\xA0",
+                                  "declares the character set \"shift_jis\""},
+                      RefusedPage{"ByteOutsideWindows1252", "<meta charset=\"cp1252\">\nok\n\x81",
+                                  "the byte 0x81 at line 3 is not a windows-1252 character"},
+                      RefusedPage{"BadUtf8UnderItsDeclaration", "<meta charset=\"utf-8\">\n\xE9",
+                                  "not UTF-8 text, the character set it declares"},
+                      RefusedPage{"Utf16", "\xFF\xFE<\0h\0", "UTF-16"},
+                      RefusedPage{"LargerThanTheCap", QByteArray(kMaxPageSize + 1, ' '),
+                                  "larger than 8 MiB"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PageFile, ACharacterOutsideTheSetInAScriptIsNotSavedAndTheFileStays) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("page.html"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("old");
+    file.close();
+
+    const PageText page{QStringLiteral("<meta charset=\"iso-8859-1\">\n<script>\nvar price = "
+                                       "'\u20ac5';\n</script>"),
+                        LineEnding::Lf, false};
+    QString error;
+    EXPECT_FALSE(writePageFile(path, page, &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("\"\u20ac\" on line 3 is not in ISO-8859-1")))
+        << error.toStdString();
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("old"));
+}
+
+TEST(PageFile, APageDeclaringASetTheEditorCannotWriteIsNotSaved) {
+    QString error;
+    EXPECT_FALSE(
+        encodePage({QStringLiteral("<meta charset=\"koi8-r\">"), LineEnding::Lf, false}, &error)
+            .has_value());
+    EXPECT_TRUE(error.contains(QStringLiteral("koi8-r"))) << error.toStdString();
+}
+
 } // namespace
 } // namespace ravelin::editor

@@ -19,7 +19,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QSettings>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -41,7 +40,8 @@ class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(config.isValid());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config.path());
+        savedConfigHome = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
         common::setMsgBoxHandler([this](const QString& prompt, int style, const QString& title) {
             messages.push_back({prompt, style, title});
             return common::vbOK;
@@ -51,6 +51,7 @@ protected:
     void TearDown() override {
         window.reset();
         common::setMsgBoxHandler({});
+        qputenv("XDG_CONFIG_HOME", savedConfigHome);
     }
 
     // Creates and shows the window (the load reads the stored setting). The update check does
@@ -101,6 +102,7 @@ protected:
     QString settingsFile() const { return config.filePath(QStringLiteral("RAVELIN.ini")); }
 
     QTemporaryDir config;
+    QByteArray savedConfigHome;
     std::vector<Message> messages;
     objectmodel::testing::MemoryPage page;
     objectmodel::testing::MemoryEditor editor{&page};

@@ -1,0 +1,238 @@
+// SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/files.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace ravelin::common {
+
+namespace {
+
+QString shown(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+QString systemError(int code) {
+    return QString::fromLocal8Bit(std::strerror(code));
+}
+
+// Closes a descriptor when it goes out of scope.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+// Syncs a folder, so that a rename in it survives a crash. File systems that cannot sync a
+// folder say so with EINVAL; that is no failure.
+bool syncFolder(const QString& folder) {
+    const Descriptor fd(
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.get() < 0) {
+        return false;
+    }
+    return ::fsync(fd.get()) == 0 || errno == EINVAL;
+}
+
+} // namespace
+
+QString configHome() {
+    const QString configured = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (!configured.isEmpty() && QDir::isAbsolutePath(configured)) {
+        return QDir::cleanPath(configured);
+    }
+    return QDir::homePath() + QStringLiteral("/.config");
+}
+
+std::optional<QByteArray> readFileCapped(const QString& path, qint64 limit, QString* error) {
+    error->clear();
+    // Opened without waiting, so that a pipe in the file's place cannot hold the reader; what
+    // it is, is asked of the open file itself.
+    const Descriptor fd(
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (fd.get() < 0) {
+        const int code = errno;
+        if (code != ENOENT && code != ENOTDIR) {
+            *error = QStringLiteral("cannot open %1: %2").arg(shown(path), systemError(code));
+        }
+        return std::nullopt;
+    }
+    struct stat status {};
+    if (::fstat(fd.get(), &status) != 0) {
+        *error = QStringLiteral("cannot read %1: %2").arg(shown(path), systemError(errno));
+        return std::nullopt;
+    }
+    if (S_ISDIR(status.st_mode)) {
+        *error = QStringLiteral("%1 is a folder, not a file").arg(shown(path));
+        return std::nullopt;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        *error = QStringLiteral("%1 is not a regular file").arg(shown(path));
+        return std::nullopt;
+    }
+    const auto tooLarge = [&] {
+        *error = QStringLiteral("%1 is larger than %2, more than such a file ever holds")
+                     .arg(shown(path), byteSize(limit));
+        return std::nullopt;
+    };
+    if (status.st_size > limit) {
+        return tooLarge();
+    }
+    QByteArray bytes;
+    bytes.resize(static_cast<qsizetype>(status.st_size) + 1);
+    qsizetype used = 0;
+    for (;;) {
+        if (used == bytes.size()) {
+            if (used > limit) {
+                return tooLarge(); // it grew while being read
+            }
+            bytes.resize(std::min<qint64>(limit + 1, used * 2 + 4096));
+        }
+        const ssize_t got = ::read(fd.get(), bytes.data() + used, bytes.size() - used);
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            *error = QStringLiteral("cannot read %1: %2").arg(shown(path), systemError(errno));
+            return std::nullopt;
+        }
+        if (got == 0) {
+            break;
+        }
+        used += got;
+        if (used > limit) {
+            return tooLarge();
+        }
+    }
+    bytes.truncate(used);
+    return bytes;
+}
+
+bool makeFolder(const QString& folder, QString* error) {
+    const QString path = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    const QStringList parts = path.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    QString current;
+    for (const QString& part : parts) {
+        current += QLatin1Char('/') + part;
+        const QByteArray name = QFile::encodeName(current);
+        struct stat status {};
+        if (::stat(name.constData(), &status) == 0) {
+            if (!S_ISDIR(status.st_mode)) {
+                *error = QStringLiteral("%1 is not a folder").arg(shown(current));
+                return false;
+            }
+            continue;
+        }
+        if (errno != ENOENT) {
+            *error = QStringLiteral("cannot reach %1: %2").arg(shown(current), systemError(errno));
+            return false;
+        }
+        // Folders for configuration are the user's own (the XDG rules ask for 0700).
+        if (::mkdir(name.constData(), 0700) != 0 && errno != EEXIST) {
+            *error = QStringLiteral("cannot create %1: %2").arg(shown(current), systemError(errno));
+            return false;
+        }
+    }
+    return true;
+}
+
+bool replaceFile(const QString& path, const QByteArray& bytes, QString* error) {
+    const QFileInfo info(path);
+    const QString folder = info.absolutePath();
+    if (info.isDir()) {
+        *error = QStringLiteral("%1 is a folder, not a file").arg(shown(path));
+        return false;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        const QString obstacle = writeObstacle(path);
+        *error = QStringLiteral("cannot write %1: %2")
+                     .arg(shown(path), obstacle.isEmpty() ? file.errorString() : obstacle);
+        return false;
+    }
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        *error = QStringLiteral("cannot write %1: %2").arg(shown(path), file.errorString());
+        file.cancelWriting();
+        return false;
+    }
+    if (::fsync(file.handle()) != 0) {
+        *error =
+            QStringLiteral("cannot write %1 to the disk: %2").arg(shown(path), systemError(errno));
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        *error = QStringLiteral("cannot write %1: %2").arg(shown(path), file.errorString());
+        return false;
+    }
+    if (!syncFolder(folder)) {
+        *error = QStringLiteral("%1 was written but its folder could not be synced to the disk: %2")
+                     .arg(shown(path), systemError(errno));
+        return false;
+    }
+    return true;
+}
+
+QString writeObstacle(const QString& path) {
+    const QFileInfo info(path);
+    QString folder = info.absolutePath();
+    // The deepest folder that exists: files are made there, or folders below it.
+    QString existing = folder;
+    for (;;) {
+        struct stat status {};
+        if (::stat(QFile::encodeName(existing).constData(), &status) == 0) {
+            if (!S_ISDIR(status.st_mode)) {
+                return QStringLiteral("%1 is not a folder").arg(shown(existing));
+            }
+            break;
+        }
+        const QString parent = QFileInfo(existing).absolutePath();
+        if (parent == existing) {
+            break;
+        }
+        existing = parent;
+    }
+    if (::access(QFile::encodeName(existing).constData(), W_OK | X_OK) != 0) {
+        return QStringLiteral("cannot create files in %1: %2")
+            .arg(shown(existing), systemError(errno));
+    }
+    if (existing == folder && info.exists()) {
+        if (info.isDir()) {
+            return QStringLiteral("%1 is a folder, not a file").arg(shown(path));
+        }
+        if (::access(QFile::encodeName(path).constData(), W_OK) != 0) {
+            return QStringLiteral("%1 is not writable: %2").arg(shown(path), systemError(errno));
+        }
+    }
+    return {};
+}
+
+QString byteSize(qint64 bytes) {
+    if (bytes >= 1024 * 1024 && bytes % (1024 * 1024) == 0) {
+        return QStringLiteral("%1 MiB").arg(bytes / (1024 * 1024));
+    }
+    if (bytes >= 1024 && bytes % 1024 == 0) {
+        return QStringLiteral("%1 KiB").arg(bytes / 1024);
+    }
+    return QStringLiteral("%1 bytes").arg(bytes);
+}
+
+} // namespace ravelin::common

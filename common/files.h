@@ -1,0 +1,44 @@
+// SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// Files the programs keep and read: where the user's configuration lives, reading a file with
+// a cap on its size, and replacing a file so that it holds either its old or its new content,
+// never a mix, even when the machine stops halfway.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+namespace ravelin::common {
+
+// The user's configuration folder: $XDG_CONFIG_HOME when it is an absolute path, else
+// ~/.config (a relative $XDG_CONFIG_HOME is ignored, as the XDG base directory rules say).
+// Read from the environment each time.
+QString configHome();
+
+// Reads the whole regular file at `path`, at most `limit` bytes. A file that does not exist
+// reads as nothing (std::nullopt with `error` left empty); a folder, a device, a pipe, a file
+// over the limit or a read failure give std::nullopt and the reason in `error`, a sentence
+// naming the file.
+std::optional<QByteArray> readFileCapped(const QString& path, qint64 limit, QString* error);
+
+// Replaces the file at `path` with `bytes`: they go to a new file in the same folder, which is
+// synced to the disk and then renamed over the old one, and the folder is synced after the
+// rename. The folder must exist (makeFolder). On failure the old file is left as it was and
+// `error` holds the reason, a sentence naming the file or folder.
+bool replaceFile(const QString& path, const QByteArray& bytes, QString* error);
+
+// Makes `folder` and the folders above it that are missing; false with the reason in `error`
+// (for example "/a/b is not a folder" or "cannot create /a/b: Permission denied").
+bool makeFolder(const QString& folder, QString* error);
+
+// Where a file could not be written, when the reason is plain from the file system: a missing
+// folder that cannot be made, a folder that is not writable, a file that is not writable. The
+// empty text when nothing stands in the way.
+QString writeObstacle(const QString& path);
+
+// The size of a byte count for people: "1 MiB", "512 KiB", "300 bytes".
+QString byteSize(qint64 bytes);
+
+} // namespace ravelin::common

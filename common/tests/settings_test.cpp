@@ -1,0 +1,224 @@
+// SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The settings file and the files under it: a file that does not parse is never changed, a
+// reader never takes more than its cap nor waits on a pipe, and the configuration folder
+// follows the XDG rules.
+#include "common/files.h"
+#include "common/inifile.h"
+#include "common/settings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <chrono>
+#include <gtest/gtest.h>
+#include <string>
+#include <sys/stat.h>
+#include <thread>
+
+namespace ravelin::common {
+namespace {
+
+const QString kApp = QString::fromLatin1(kAccountSettingApp);
+const QString kSection = QString::fromLatin1(kAccountSettingSection);
+const QString kKey = QString::fromLatin1(kAccountSettingKey);
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// A configuration folder of the test's own.
+class ConfigTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        saved = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", folder.path().toUtf8());
+    }
+    void TearDown() override { qputenv("XDG_CONFIG_HOME", saved); }
+
+    QString settingsFile() const { return folder.filePath(QStringLiteral("RAVELIN.ini")); }
+
+    QTemporaryDir folder;
+    QByteArray saved;
+};
+
+struct Damaged {
+    const char* name;
+    QByteArray bytes;
+    const char* where; // what the message names besides the file
+};
+
+class DamagedSettings : public ConfigTest, public ::testing::WithParamInterface<Damaged> {};
+
+TEST_P(DamagedSettings, AreNeitherChangedNorReadAndTheMessageNamesTheFileAndLine) {
+    writeAll(settingsFile(), GetParam().bytes);
+
+    QString error;
+    EXPECT_FALSE(SaveSetting(kApp, kSection, kKey, QStringLiteral("new@example.com"), &error));
+    EXPECT_EQ(readAll(settingsFile()), GetParam().bytes);
+    EXPECT_TRUE(error.contains(QDir::toNativeSeparators(settingsFile()))) << error.toStdString();
+    EXPECT_TRUE(error.contains(QString::fromUtf8(GetParam().where))) << error.toStdString();
+    EXPECT_EQ(GetSetting(kApp, kSection, kKey, QStringLiteral("<none>")), QStringLiteral("<none>"));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files),
+              QStringList{QStringLiteral("RAVELIN.ini")})
+        << "no temporary or lock file is left behind";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, DamagedSettings,
+    ::testing::Values(
+        Damaged{"OneBadLine",
+                "[Program%20Settings]\nEmailAddress=old@example.com\nthis line is damaged\n",
+                "line 3"},
+        Damaged{"UnclosedHeader", "[Program Settings\nEmailAddress=old@example.com\n", "line 1"},
+        Damaged{"TruncatedInAQuote", "[Program%20Settings]\nEmailAddress=\"old@exa", "line 2"},
+        Damaged{"OverTheSizeCap",
+                "[Program%20Settings]\nEmailAddress=" + QByteArray(kMaxIniFileSize, 'x') + "\n",
+                "larger than 1 MiB"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ConfigTest, SettingsFilesOfRandomBytesAreNeverRewritten) {
+    QRandomGenerator random(20261208);
+    for (int attempt = 0; attempt < 6; ++attempt) {
+        QByteArray bytes(1000 + attempt * 500, Qt::Uninitialized);
+        for (char& byte : bytes) {
+            byte = static_cast<char>(random.bounded(256));
+        }
+        writeAll(settingsFile(), bytes);
+        QString error;
+        EXPECT_FALSE(SaveSetting(kApp, kSection, kKey, QStringLiteral("x@example.com"), &error))
+            << attempt;
+        EXPECT_EQ(readAll(settingsFile()), bytes) << attempt;
+        EXPECT_TRUE(error.contains(QStringLiteral("line "))) << error.toStdString();
+    }
+}
+
+TEST_F(ConfigTest, StoringChangesOnlyItsOwnLine) {
+    const QByteArray before = "; kept by hand\r\n[Program%20Settings]\r\nEmailAddress = old\r\n"
+                              "Colour=blue ; mine\r\n";
+    writeAll(settingsFile(), before);
+
+    ASSERT_TRUE(SaveSetting(kApp, kSection, kKey, QStringLiteral("new@example.com")));
+
+    EXPECT_EQ(readAll(settingsFile()), QByteArray("; kept by hand\r\n[Program%20Settings]\r\n"
+                                                  "EmailAddress=new@example.com\r\n"
+                                                  "Colour=blue ; mine\r\n"));
+    EXPECT_EQ(GetSetting(kApp, kSection, kKey), QStringLiteral("new@example.com"));
+}
+
+TEST_F(ConfigTest, StoringIntoAMissingFolderMakesItAndAFolderInTheWayIsNamed) {
+    const QString nested = folder.filePath(QStringLiteral("a/b"));
+    qputenv("XDG_CONFIG_HOME", nested.toUtf8());
+    EXPECT_TRUE(SaveSetting(kApp, kSection, kKey, QStringLiteral("x")));
+    EXPECT_EQ(GetSetting(kApp, kSection, kKey), QStringLiteral("x"));
+
+    writeAll(folder.filePath(QStringLiteral("file")), "not a folder");
+    qputenv("XDG_CONFIG_HOME", folder.filePath(QStringLiteral("file/config")).toUtf8());
+    QString error;
+    EXPECT_FALSE(SaveSetting(kApp, kSection, kKey, QStringLiteral("x"), &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("file is not a folder"))) << error.toStdString();
+}
+
+TEST_F(ConfigTest, TwoProgramsStoringAtOnceKeepEachOthersValues) {
+    const auto store = [](const QString& prefix) {
+        for (int i = 0; i < 15; ++i) {
+            EXPECT_TRUE(SaveSetting(kApp, kSection, prefix + QString::number(i), prefix));
+        }
+    };
+    std::thread first(store, QStringLiteral("first"));
+    std::thread second(store, QStringLiteral("second"));
+    first.join();
+    second.join();
+    for (int i = 0; i < 15; ++i) {
+        EXPECT_EQ(GetSetting(kApp, kSection, QStringLiteral("first%1").arg(i)),
+                  QStringLiteral("first"));
+        EXPECT_EQ(GetSetting(kApp, kSection, QStringLiteral("second%1").arg(i)),
+                  QStringLiteral("second"));
+    }
+}
+
+struct ConfigHomeCase {
+    const char* name;
+    const char* value; // nullptr: unset
+    bool underHome;
+};
+
+class ConfigHome : public ::testing::TestWithParam<ConfigHomeCase> {};
+
+TEST_P(ConfigHome, IsAnAbsoluteXdgConfigHomeElseTheHomesConfigFolder) {
+    const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+    if (GetParam().value == nullptr) {
+        qunsetenv("XDG_CONFIG_HOME");
+    } else {
+        qputenv("XDG_CONFIG_HOME", GetParam().value);
+    }
+    const QString home = configHome();
+    qputenv("XDG_CONFIG_HOME", saved);
+
+    EXPECT_EQ(home, GetParam().underHome ? QDir::homePath() + QStringLiteral("/.config")
+                                         : QString::fromUtf8(GetParam().value));
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, ConfigHome,
+                         ::testing::Values(ConfigHomeCase{"Absolute", "/srv/config", false},
+                                           ConfigHomeCase{"Relative", "config", true},
+                                           ConfigHomeCase{"DotRelative", "./config", true},
+                                           ConfigHomeCase{"Empty", "", true},
+                                           ConfigHomeCase{"Unset", nullptr, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class CappedRead : public ::testing::Test {
+protected:
+    QTemporaryDir folder;
+};
+
+TEST_F(CappedRead, TakesAFileUpToItsCapAndRefusesALargerOne) {
+    const QString path = folder.filePath(QStringLiteral("f"));
+    writeAll(path, QByteArray(100, 'a'));
+    QString error;
+    EXPECT_EQ(readFileCapped(path, 100, &error), QByteArray(100, 'a'));
+    EXPECT_FALSE(readFileCapped(path, 99, &error).has_value());
+    EXPECT_TRUE(error.contains(QStringLiteral("larger than 99 bytes"))) << error.toStdString();
+}
+
+TEST_F(CappedRead, AMissingFileIsNothingWithoutAProblem) {
+    QString error = QStringLiteral("stale");
+    EXPECT_FALSE(readFileCapped(folder.filePath(QStringLiteral("gone")), 10, &error));
+    EXPECT_TRUE(error.isEmpty());
+}
+
+TEST_F(CappedRead, DevicesPipesAndFoldersAreRefusedWithoutWaiting) {
+    const QString pipe = folder.filePath(QStringLiteral("pipe"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    for (const QString& path : {QStringLiteral("/dev/zero"), pipe, folder.path()}) {
+        const auto start = std::chrono::steady_clock::now();
+        QString error;
+        EXPECT_FALSE(readFileCapped(path, kMaxIniFileSize, &error).has_value());
+        EXPECT_TRUE(error.contains(QDir::toNativeSeparators(path))) << error.toStdString();
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    }
+}
+
+TEST_F(CappedRead, AFailedReplaceLeavesTheOldFile) {
+    const QString path = folder.filePath(QStringLiteral("f"));
+    writeAll(path, "old");
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("f.new")));
+    QString error;
+    EXPECT_FALSE(replaceFile(folder.filePath(QStringLiteral("f.new")), "x", &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("is a folder"))) << error.toStdString();
+    EXPECT_TRUE(replaceFile(path, "new", &error)) << error.toStdString();
+    EXPECT_EQ(readAll(path), QByteArray("new"));
+}
+
+} // namespace
+} // namespace ravelin::common

@@ -1,0 +1,81 @@
+// SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// ravelin-button's answers reader on any bytes. What it accepts is an object whose texts can
+// all be typed (no control character but tab, CR and LF, no half of a surrogate pair) and
+// whose keys each came once: written out again and read back, it is the same object. The
+// accepted answers then go through every type's key table and writer.
+#include "buttons/buttontypes.h"
+#include "cli/answerfile.h"
+#include "fuzz/support.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+using namespace ravelin;
+
+namespace {
+
+bool typable(const QString& text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if ((c < 0x20 && c != '\t' && c != '\n' && c != '\r') || (c >= 0x7F && c <= 0x9F)) {
+            return false;
+        }
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            ++i;
+        } else if (text[i].isSurrogate()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void requireTypable(const QJsonValue& value) {
+    if (value.isString()) {
+        fuzz::require(typable(value.toString()), "an accepted text can be typed");
+    } else if (value.isArray()) {
+        for (const QJsonValue& item : value.toArray()) {
+            requireTypable(item);
+        }
+    } else if (value.isObject()) {
+        const QJsonObject object = value.toObject();
+        for (auto it = object.begin(); it != object.end(); ++it) {
+            fuzz::require(typable(it.key()), "an accepted key can be typed");
+            requireTypable(it.value());
+        }
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view json(reinterpret_cast<const char*>(data), size);
+    (void)cli::checkAnswersText(json);
+
+    QJsonObject object;
+    if (!cli::parseAnswers(json, "the input", object).empty()) {
+        return 0;
+    }
+    requireTypable(object);
+    const QByteArray again = QJsonDocument(object).toJson(QJsonDocument::Compact);
+    QJsonObject reread;
+    fuzz::require(cli::parseAnswers(again.toStdString(), "the output", reread).empty(),
+                  "accepted answers written out are accepted again", again.toStdString());
+    fuzz::require(reread == object, "and read back the same", again.toStdString());
+    // Keys each came once: the text holds no more keys at the top than the object has.
+
+    buttons::forEachButtonType([&]<typename Type>() {
+        typename Type::Answers answers;
+        std::optional<std::string> email;
+        if (cli::applyAnswers<Type>(object, answers, email).empty()) {
+            buttons::Context context;
+            context.account = email.value_or("seller@example.com");
+            (void)Type::kWrite(answers, context);
+        }
+    });
+    return 0;
+}
