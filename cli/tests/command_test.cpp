@@ -334,132 +334,129 @@ TEST_F(Command, CheckWithJsonWritesAnArrayThatParses) {
             EXPECT_EQ(object["control"].toString().toStdString(), c.findings[i][1]);
             EXPECT_EQ(object["message"].toString().toStdString(), c.findings[i][2]);
         }
-        // The one line on standard error, with no control character in it but its final line break.
-        void expectOneCleanLine(const Outcome& result) {
-            EXPECT_TRUE(result.err.starts_with("ravelin-button: ")) << result.err;
-            ASSERT_TRUE(result.err.ends_with("\n")) << result.err;
-            EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
-            for (std::size_t i = 0; i + 1 < result.err.size(); ++i) {
-                const auto byte = static_cast<unsigned char>(result.err[i]);
-                EXPECT_TRUE(byte >= 0x20 && byte != 0x7F)
-                    << "raw control byte " << int(byte) << " in " << result.err;
-            }
-        }
+    }
+}
 
-        TEST_F(Command, EchoedTextIsEscapedAndQtNeverAddsALineOfItsOwn) {
-            struct Case {
-                QStringList arguments;
-                std::string problem;
-            };
-            const Case cases[] = {
-                {{"--answers="}, "--answers needs a value"},
-                {{"buy-now", "--answers="}, "--answers needs a value"},
-                {{"buy\x1b[31mnow"}, R"(unknown button type "buy\u001B[31mnow")"},
-                {{"buy-now\nsecond line"}, R"(unknown button type "buy-now\nsecond line")"},
-                {{"buy-now", "--col\x7four"}, R"(unknown option "--col\u007Four")"},
-                {{"buy-now", "x\xc2\x85y"}, R"(unexpected argument "x\u0085y")"},
-                {{"buy-now", QString::fromLatin1("--answers=\x1b]0;title\x07")},
-                 "cannot read answers from"},
-            };
-            for (const Case& c : cases) {
-                SCOPED_TRACE(c.arguments.join(' ').toStdString());
-                const Outcome result = run(c.arguments);
-                EXPECT_EQ(result.exitCode, 2);
-                EXPECT_EQ(result.out, "");
-                expectOneCleanLine(result);
-                EXPECT_TRUE(buttons::testing::contains(result.err, c.problem)) << result.err;
-            }
-        }
+// The one line on standard error, with no control character in it but its final line break.
+void expectOneCleanLine(const Outcome& result) {
+    EXPECT_TRUE(result.err.starts_with("ravelin-button: ")) << result.err;
+    ASSERT_TRUE(result.err.ends_with("\n")) << result.err;
+    EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+    for (std::size_t i = 0; i + 1 < result.err.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(result.err[i]);
+        EXPECT_TRUE(byte >= 0x20 && byte != 0x7F)
+            << "raw control byte " << int(byte) << " in " << result.err;
+    }
+}
 
-        TEST_F(Command, RefusesAnswersThatCannotBeTypedNamingTheKey) {
-            struct Case {
-                const char* name;
-                std::string input;
-                std::string problem;
-            };
-            const Case cases[] = {
-                {"RawNul", std::string("{\"txtItemNameBN\": \"a\0b\"}", 24),
-                 R"(answer "txtItemNameBN" holds a NUL character)"},
-                {"EscapedNul", R"({"txtItemNameBN": "a\u0000b"})",
-                 R"(answer "txtItemNameBN" holds a NUL character)"},
-                {"RawEscape", "{\"txtItemIDBN\": \"\x1b[2J\"}",
-                 R"(answer "txtItemIDBN" holds a control character (U+001B))"},
-                {"Backspace", R"({"txtItemIDBN": "a\bb"})",
-                 R"(answer "txtItemIDBN" holds a control character (U+0008))"},
-                {"Delete", R"({"txtLogoBN": "\u007f"})",
-                 R"(answer "txtLogoBN" holds a control character)"},
-                {"NextLine", R"({"txtLogoBN": "\u0085"})",
-                 R"(answer "txtLogoBN" holds a control character)"},
-                {"LoneHighSurrogate", R"({"txtItemNameBN": "\ud800"})",
-                 R"(answer "txtItemNameBN" holds half a surrogate pair (\uD800))"},
-                {"HighSurrogateBeforeALetter", R"({"txtItemNameBN": "\ud800\u0041"})",
-                 R"(answer "txtItemNameBN" holds half a surrogate pair)"},
-                {"LoneLowSurrogate", R"({"txtItemNameBN": "x\udc00"})",
-                 R"(answer "txtItemNameBN" holds half a surrogate pair (\uDC00))"},
-                {"DuplicateKey",
-                 R"({"txtItemNameBN": "first", "txtPriceBN": "1", "txtItemNameBN": "x"})",
-                 R"(answer key "txtItemNameBN" is given twice)"},
-                {"ControlCharacterInAKey", R"({"txtItem\u001bNameBN": "x"})",
-                 R"(answer key "txtItem\u001BNameBN" holds a control character)"},
-                {"NotUtf8", "{\"txtItemNameBN\": \"caf\xe9\"}", "not"},
-                {"NestedTooDeep",
-                 R"({"txtItemNameBN": )" + std::string(40, '[') + std::string(40, ']') + "}",
-                 "nested deeper than 32"},
-            };
-            for (const Case& c : cases) {
-                SCOPED_TRACE(c.name);
-                const Outcome result = run({"buy-now", "--answers", "-"}, c.input);
-                EXPECT_EQ(result.exitCode, 2);
-                EXPECT_EQ(result.out, "");
-                expectOneCleanLine(result);
-                EXPECT_TRUE(buttons::testing::contains(result.err, c.problem)) << result.err;
-            }
-        }
+TEST_F(Command, EchoedTextIsEscapedAndQtNeverAddsALineOfItsOwn) {
+    struct Case {
+        QStringList arguments;
+        std::string problem;
+    };
+    const Case cases[] = {
+        {{"--answers="}, "--answers needs a value"},
+        {{"buy-now", "--answers="}, "--answers needs a value"},
+        {{"buy\x1b[31mnow"}, R"(unknown button type "buy\u001B[31mnow")"},
+        {{"buy-now\nsecond line"}, R"(unknown button type "buy-now\nsecond line")"},
+        {{"buy-now", "--col\x7four"}, R"(unknown option "--col\u007Four")"},
+        {{"buy-now", "x\xc2\x85y"}, R"(unexpected argument "x\u0085y")"},
+        {{"buy-now", QString::fromLatin1("--answers=\x1b]0;title\x07")},
+         "cannot read answers from"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const Outcome result = run(c.arguments);
+        EXPECT_EQ(result.exitCode, 2);
+        EXPECT_EQ(result.out, "");
+        expectOneCleanLine(result);
+        EXPECT_TRUE(buttons::testing::contains(result.err, c.problem)) << result.err;
+    }
+}
 
-        TEST_F(Command, KeepsTabsLineBreaksAndCharactersBeyondTheBasicPlane) {
-            const Outcome result = run({"buy-now", "--answers", "-", "--summary"},
-                                       R"({"txtItemNameBN": "a\tb\r\nc \ud83c\udf70 \u00e9"})");
-            EXPECT_EQ(result.exitCode, 0) << result.err;
-            EXPECT_TRUE(
-                buttons::testing::contains(result.out, "a\tb\r\nc \xF0\x9F\x8D\xB0 \xC3\xA9"))
-                << result.out;
-        }
+TEST_F(Command, RefusesAnswersThatCannotBeTypedNamingTheKey) {
+    struct Case {
+        const char* name;
+        std::string input;
+        std::string problem;
+    };
+    const Case cases[] = {
+        {"RawNul", std::string("{\"txtItemNameBN\": \"a\0b\"}", 24),
+         R"(answer "txtItemNameBN" holds a NUL character)"},
+        {"EscapedNul", R"({"txtItemNameBN": "a\u0000b"})",
+         R"(answer "txtItemNameBN" holds a NUL character)"},
+        {"RawEscape", "{\"txtItemIDBN\": \"\x1b[2J\"}",
+         R"(answer "txtItemIDBN" holds a control character (U+001B))"},
+        {"Backspace", R"({"txtItemIDBN": "a\bb"})",
+         R"(answer "txtItemIDBN" holds a control character (U+0008))"},
+        {"Delete", R"({"txtLogoBN": "\u007f"})", R"(answer "txtLogoBN" holds a control character)"},
+        {"NextLine", R"({"txtLogoBN": "\u0085"})",
+         R"(answer "txtLogoBN" holds a control character)"},
+        {"LoneHighSurrogate", R"({"txtItemNameBN": "\ud800"})",
+         R"(answer "txtItemNameBN" holds half a surrogate pair (\uD800))"},
+        {"HighSurrogateBeforeALetter", R"({"txtItemNameBN": "\ud800\u0041"})",
+         R"(answer "txtItemNameBN" holds half a surrogate pair)"},
+        {"LoneLowSurrogate", R"({"txtItemNameBN": "x\udc00"})",
+         R"(answer "txtItemNameBN" holds half a surrogate pair (\uDC00))"},
+        {"DuplicateKey", R"({"txtItemNameBN": "first", "txtPriceBN": "1", "txtItemNameBN": "x"})",
+         R"(answer key "txtItemNameBN" is given twice)"},
+        {"ControlCharacterInAKey", R"({"txtItem\u001bNameBN": "x"})",
+         R"(answer key "txtItem\u001BNameBN" holds a control character)"},
+        {"NotUtf8", "{\"txtItemNameBN\": \"caf\xe9\"}", "not"},
+        {"NestedTooDeep",
+         R"({"txtItemNameBN": )" + std::string(40, '[') + std::string(40, ']') + "}",
+         "nested deeper than 32"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Outcome result = run({"buy-now", "--answers", "-"}, c.input);
+        EXPECT_EQ(result.exitCode, 2);
+        EXPECT_EQ(result.out, "");
+        expectOneCleanLine(result);
+        EXPECT_TRUE(buttons::testing::contains(result.err, c.problem)) << result.err;
+    }
+}
 
-        TEST_F(Command, TakesAnswersUpToTheCapAndRefusesOneByteMore) {
-            const std::size_t cap = 4 * 1024 * 1024;
-            const std::string answers = R"({"optVC": 1})";
-            const std::string atCap = answers + std::string(cap - answers.size(), ' ');
-            EXPECT_EQ(run({"view-cart", "--answers", file("cap.json", atCap)}).exitCode, 0);
+TEST_F(Command, KeepsTabsLineBreaksAndCharactersBeyondTheBasicPlane) {
+    const Outcome result = run({"buy-now", "--answers", "-", "--summary"},
+                               R"({"txtItemNameBN": "a\tb\r\nc \ud83c\udf70 \u00e9"})");
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_TRUE(buttons::testing::contains(result.out, "a\tb\r\nc \xF0\x9F\x8D\xB0 \xC3\xA9"))
+        << result.out;
+}
 
-            const Outcome over = run({"view-cart", "--answers", file("over.json", atCap + " ")});
-            EXPECT_EQ(over.exitCode, 2);
-            expectOneCleanLine(over);
-            EXPECT_TRUE(buttons::testing::contains(over.err, "larger than 4 MiB")) << over.err;
-        }
+TEST_F(Command, TakesAnswersUpToTheCapAndRefusesOneByteMore) {
+    const std::size_t cap = 4 * 1024 * 1024;
+    const std::string answers = R"({"optVC": 1})";
+    const std::string atCap = answers + std::string(cap - answers.size(), ' ');
+    EXPECT_EQ(run({"view-cart", "--answers", file("cap.json", atCap)}).exitCode, 0);
 
-        TEST_F(Command, InputWithoutEndIsCutOffQuicklyWithOneLine) {
-            const QString button = QStringLiteral(RAVELIN_BUTTON_PATH);
-            const QStringList commands = {
-                button + QStringLiteral(" buy-now --answers /dev/zero"),
-                QStringLiteral("cat /dev/zero | ") + button +
-                    QStringLiteral(" buy-now --answers -"),
-                QStringLiteral("yes '{' | ") + button + QStringLiteral(" buy-now --answers -"),
-            };
-            for (const QString& command : commands) {
-                SCOPED_TRACE(command.toStdString());
-                QProcess process;
-                process.start(QStringLiteral("sh"), {QStringLiteral("-c"), command});
-                ASSERT_TRUE(process.waitForFinished(10000)) << "still reading after 10 s";
-                EXPECT_EQ(process.exitCode(), 2);
-                const Outcome result{process.exitCode(),
-                                     process.readAllStandardOutput().toStdString(),
-                                     process.readAllStandardError().toStdString()};
-                EXPECT_EQ(result.out, "");
-                expectOneCleanLine(result);
-                EXPECT_TRUE(buttons::testing::contains(result.err, "larger than 4 MiB"))
-                    << result.err;
-            }
-        }
+    const Outcome over = run({"view-cart", "--answers", file("over.json", atCap + " ")});
+    EXPECT_EQ(over.exitCode, 2);
+    expectOneCleanLine(over);
+    EXPECT_TRUE(buttons::testing::contains(over.err, "larger than 4 MiB")) << over.err;
+}
 
-    } // namespace
+TEST_F(Command, InputWithoutEndIsCutOffQuicklyWithOneLine) {
+    const QString button = QStringLiteral(RAVELIN_BUTTON_PATH);
+    const QStringList commands = {
+        button + QStringLiteral(" buy-now --answers /dev/zero"),
+        QStringLiteral("cat /dev/zero | ") + button + QStringLiteral(" buy-now --answers -"),
+        QStringLiteral("yes '{' | ") + button + QStringLiteral(" buy-now --answers -"),
+    };
+    for (const QString& command : commands) {
+        SCOPED_TRACE(command.toStdString());
+        QProcess process;
+        process.start(QStringLiteral("sh"), {QStringLiteral("-c"), command});
+        ASSERT_TRUE(process.waitForFinished(10000)) << "still reading after 10 s";
+        EXPECT_EQ(process.exitCode(), 2);
+        const Outcome result{process.exitCode(), process.readAllStandardOutput().toStdString(),
+                             process.readAllStandardError().toStdString()};
+        EXPECT_EQ(result.out, "");
+        expectOneCleanLine(result);
+        EXPECT_TRUE(buttons::testing::contains(result.err, "larger than 4 MiB")) << result.err;
+    }
+}
+
+} // namespace
 } // namespace ravelin::cli
