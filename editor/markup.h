@@ -32,8 +32,26 @@ bool isControlElement(QStringView tagName);
 
 enum class RangeKind { Text, Control };
 
+// A text read a piece at a time: a page too large to copy whole for one decision.
+class TextSource {
+public:
+    virtual ~TextSource() = default;
+    virtual qsizetype size() const = 0;
+    // The characters from `from` to `to` (0 <= from <= to <= size()), lines separated by "\n".
+    // The view stays valid until the next read.
+    virtual QStringView read(qsizetype from, qsizetype to) = 0;
+};
+
+// How far before each end of a selection the range decision starts reading, at the least. It
+// reads the markup there as scanMarkup reads the whole text, unless a comment, a tag holding a
+// "<" or a script, style, textarea or title element began before that and is still open.
+inline constexpr qsizetype kRangeLookBehind = 64 * 1024;
+
 // The kind of range a selection from `anchor` to `position` (either order; equal for a caret)
-// makes in the text.
+// makes in the text. It reads the text around the ends of the selection only: from the "<"
+// nearest before kRangeLookBehind characters ahead of each end (or the text's start) to a few
+// characters past it, so its cost does not grow with the page.
+RangeKind classifyRange(TextSource& text, qsizetype anchor, qsizetype position);
 RangeKind classifyRange(QStringView text, qsizetype anchor, qsizetype position);
 
 } // namespace ravelin::editor

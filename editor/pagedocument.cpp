@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/pagedocument.h"
 
-#include "editor/markup.h"
 #include "objectmodel/commandbars.h"
 
 #include <QCoreApplication>
@@ -55,6 +54,19 @@ QString editorText(const QPlainTextEdit& editor) {
     return text;
 }
 
+qsizetype DocumentText::size() const {
+    return document_->characterCount() - 1; // without the end of the last line
+}
+
+QStringView DocumentText::read(qsizetype from, qsizetype to) {
+    QTextCursor cursor(document_);
+    cursor.setPosition(static_cast<int>(from));
+    cursor.setPosition(static_cast<int>(to), QTextCursor::KeepAnchor);
+    piece_ = cursor.selectedText();
+    piece_.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return piece_;
+}
+
 void replaceText(QPlainTextEdit& editor, qsizetype start, qsizetype end, const QString& text) {
     const int last = editor.document()->characterCount() - 1;
     QTextCursor cursor(editor.document());
@@ -77,7 +89,8 @@ std::unique_ptr<objectmodel::IHTMLRange> PageDocument::createRange() {
     const QTextCursor cursor = editor.textCursor();
     const qsizetype start = cursor.selectionStart();
     const qsizetype end = cursor.selectionEnd();
-    if (classifyRange(editorText(editor), start, end) == RangeKind::Control) {
+    DocumentText text(editor.document());
+    if (classifyRange(text, start, end) == RangeKind::Control) {
         return std::make_unique<PageControlRange>();
     }
     return std::make_unique<PageTextRange>(&editor, start, end);

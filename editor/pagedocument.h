@@ -5,12 +5,14 @@
 // and the ranges made from the selection.
 #pragma once
 
+#include "editor/markup.h"
 #include "objectmodel/document.h"
 
 #include <QPointer>
 #include <QString>
 
 class QPlainTextEdit;
+class QTextDocument;
 
 namespace ravelin::editor {
 
@@ -32,6 +34,20 @@ private:
 
 // The source text of the editor with "\n" between lines.
 QString editorText(const QPlainTextEdit& editor);
+
+// A document's text read a piece at a time, without a copy of the whole: the pieces are the
+// characters between two positions, with "\n" between lines as in editorText().
+class DocumentText : public TextSource {
+public:
+    explicit DocumentText(QTextDocument* document) : document_(document) {}
+
+    qsizetype size() const override;
+    QStringView read(qsizetype from, qsizetype to) override;
+
+private:
+    QTextDocument* document_;
+    QString piece_;
+};
 
 // Replaces the text from `start` to `end` as one undoable edit and puts the caret after the
 // new text. Its line breaks become the editor's.

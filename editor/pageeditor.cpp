@@ -10,16 +10,29 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QLabel>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTextCursor>
 #include <QUrl>
+#include <algorithm>
 
 namespace ravelin::editor {
 
 namespace {
 
 constexpr int kStatusTimeout = 5000;
+
+// The length of the longest line of a text with "\n" between lines.
+qsizetype longestLine(QStringView text) {
+    qsizetype longest = 0;
+    qsizetype start = 0;
+    for (qsizetype end = text.indexOf(u'\n'); end >= 0; end = text.indexOf(u'\n', start)) {
+        longest = std::max(longest, end - start);
+        start = end + 1;
+    }
+    return std::max(longest, text.size() - start);
+}
 
 } // namespace
 
@@ -29,6 +42,12 @@ PageEditor::PageEditor(std::unique_ptr<EditorPrompts> prompts, QWidget* parent)
     QPlainTextEdit* text = ui_->txtPage;
     text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     highlighter_ = new HtmlHighlighter(text->document());
+    coloursNote_ = new QLabel(this);
+    coloursNote_->setObjectName(QStringLiteral("lblColours"));
+    coloursNote_->setAccessibleName(tr("Colours"));
+    coloursNote_->hide();
+    statusBar()->addPermanentWidget(coloursNote_);
+    connect(highlighter_, &HtmlHighlighter::colouringChanged, this, &PageEditor::updateColoursNote);
     document_ = std::make_unique<PageDocument>(text);
     commandBars_ = std::make_unique<MenuCommandBars>(
         ui_->menuBar, [this](const QString& caption, const QString& reason) {
@@ -114,9 +133,12 @@ void PageEditor::updateTitle() {
     setWindowFilePath(path_);
 }
 
-void PageEditor::setPage(const PageText& page, const QString& path, qsizetype caret) {
+void PageEditor::setPage(const PageText& page, const QString& path, qsizetype caret,
+                         qsizetype longestLine) {
     QPlainTextEdit* text = ui_->txtPage;
+    longLines_ = longestLine > HtmlHighlighter::kLongestColouredLine;
     text->setPlainText(page.text);
+    updateColoursNote();
     QTextCursor cursor(text->document());
     cursor.setPosition(static_cast<int>(caret));
     text->setTextCursor(cursor);
@@ -197,7 +219,17 @@ bool PageEditor::openFile(const QString& path) {
         prompts_->showError(this, error);
         return false;
     }
-    setPage(*page, path, 0);
+    const qsizetype longest = longestLine(page->text);
+    if (longest > kLongestLine) {
+        prompts_->showError(this, tr("Cannot open %1: it has a line of %L2 characters. The page "
+                                     "editor opens pages whose lines are at most %L3 characters "
+                                     "long; break the line in another editor first.")
+                                      .arg(QDir::toNativeSeparators(path))
+                                      .arg(longest)
+                                      .arg(kLongestLine));
+        return false;
+    }
+    setPage(*page, path, 0, longest);
     return true;
 }
 
@@ -260,6 +292,17 @@ void PageEditor::insertMarkup(const QString& markup) {
         statusBar()->showMessage(tr("Put the caret outside the tag to insert there."),
                                  kStatusTimeout);
     }
+}
+
+void PageEditor::updateColoursNote() {
+    if (!highlighter_->isColouring()) {
+        coloursNote_->setText(tr("No colours: the page is longer than %L1 characters")
+                                  .arg(HtmlHighlighter::kLargestColouredPage));
+    } else if (longLines_) {
+        coloursNote_->setText(tr("Lines longer than %L1 characters are shown without colours")
+                                  .arg(HtmlHighlighter::kLongestColouredLine));
+    }
+    coloursNote_->setVisible(!highlighter_->isColouring() || longLines_);
 }
 
 void PageEditor::closeEvent(QCloseEvent* event) {

@@ -15,6 +15,7 @@
 #include <QMainWindow>
 #include <memory>
 
+class QLabel;
 class QTemporaryDir;
 
 namespace Ui {
@@ -31,6 +32,10 @@ public:
     explicit PageEditor(std::unique_ptr<EditorPrompts> prompts = makeDialogPrompts(),
                         QWidget* parent = nullptr);
     ~PageEditor() override;
+
+    // Pages with a longer line are not opened: laying such a line out takes seconds and
+    // hundreds of megabytes, and again at every change of it.
+    static constexpr qsizetype kLongestLine = 1024 * 1024;
 
     objectmodel::IHTMLDocument2* ActiveDocument() override;
     objectmodel::CommandBars* CommandBars() override;
@@ -69,14 +74,20 @@ protected:
 private:
     bool maybeSave();
     bool writeTo(const QString& path);
-    void setPage(const PageText& page, const QString& path, qsizetype caret);
+    // `longestLine` is the length of the page's longest line; a new page's are short.
+    void setPage(const PageText& page, const QString& path, qsizetype caret,
+                 qsizetype longestLine = 0);
     void insertMarkup(const QString& markup);
+    // Tells in the status bar when the page or some of its lines are shown without colours.
+    void updateColoursNote();
     void updateTitle();
     QString pageName() const;
 
     std::unique_ptr<Ui::PageEditor> ui_;
     std::unique_ptr<EditorPrompts> prompts_;
     HtmlHighlighter* highlighter_;
+    QLabel* coloursNote_;
+    bool longLines_ = false; // the page has lines too long to colour
     std::unique_ptr<PageDocument> document_;
     std::unique_ptr<MenuCommandBars> commandBars_;
     QString path_;

@@ -3,11 +3,14 @@
 //
 // The page editor without add-ins: files, unsaved changes, the Insert menu's own commands,
 // the preview, and its menus as command bars.
+#include "editor/htmlhighlighter.h"
 #include "editor/pageeditor.h"
 #include "editor/tests/scriptedprompts.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
@@ -136,6 +139,36 @@ TEST_F(PageEditorTest, InsertCommandsGoInAtTheCaretButNeverIntoATag) {
     action("actHorizontalLine")->trigger();
     EXPECT_EQ(editor->page().text, QStringLiteral("<p class=\"x\">Gnome<hr></p>"));
     EXPECT_EQ(pageBox().textCursor().position(), 22);
+}
+
+TEST_F(PageEditorTest, APageWithALineTooLongToLayOutIsRefusedAndTheOpenPageStays) {
+    pageBox().insertPlainText(QStringLiteral("<p>Mine</p>"));
+    const PageText before = editor->page();
+    const QByteArray longest(PageEditor::kLongestLine, 'x');
+
+    EXPECT_FALSE(editor->openFile(write(QStringLiteral("one-line.html"), longest + "x\n<p>")));
+
+    ASSERT_EQ(prompts->errors.size(), 1U);
+    EXPECT_TRUE(prompts->errors.front().contains(QStringLiteral("one-line.html")));
+    EXPECT_TRUE(prompts->errors.front().contains(QLocale().toString(PageEditor::kLongestLine)));
+    EXPECT_EQ(editor->page(), before);
+
+    EXPECT_TRUE(editor->openFile(write(QStringLiteral("just.html"), "<p>\n" + longest)))
+        << "a line as long as the limit opens";
+}
+
+TEST_F(PageEditorTest, TheStatusBarTellsWhenLinesAreShownWithoutColours) {
+    const auto note = [this] { return editor->findChild<QLabel*>(QStringLiteral("lblColours")); };
+    ASSERT_NE(note(), nullptr);
+    EXPECT_FALSE(note()->isVisibleTo(editor.get()));
+
+    const QByteArray longLine(HtmlHighlighter::kLongestColouredLine + 1, 'x');
+    ASSERT_TRUE(editor->openFile(write(QStringLiteral("long.html"), "<p>\n" + longLine)));
+    EXPECT_TRUE(note()->isVisibleTo(editor.get()));
+    EXPECT_TRUE(note()->text().contains(QLocale().toString(HtmlHighlighter::kLongestColouredLine)));
+
+    ASSERT_TRUE(editor->openFile(write(QStringLiteral("short.html"), "<p>\n" + longLine.left(10))));
+    EXPECT_FALSE(note()->isVisibleTo(editor.get()));
 }
 
 TEST_F(PageEditorTest, PreviewOpensACopyOfThePageAsItStandsInTheBrowser) {
