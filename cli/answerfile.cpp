@@ -41,24 +41,6 @@ char32_t decodeAt(std::string_view text, std::size_t at, std::size_t* length) {
     return value;
 }
 
-void appendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 bool isControl(char32_t c) {
     return c < 0x20 || (c >= 0x7F && c <= 0x9F);
 }
@@ -394,11 +376,11 @@ private:
                 }
                 continue;
             }
-            appendUtf8(decoded, code);
+            common::appendUtf8(decoded, code);
             if (isKey) {
                 shownKey += code == '"' ? "\\\"" : code == '\\' ? "\\\\" : "";
                 if (code != '"' && code != '\\') {
-                    appendUtf8(shownKey, code);
+                    common::appendUtf8(shownKey, code);
                 }
             }
         }

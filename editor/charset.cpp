@@ -142,24 +142,6 @@ std::optional<QByteArray> charsetOfContent(QByteArrayView content) {
     return content.sliced(i, end - i).toByteArray();
 }
 
-void appendUtf8(QByteArray& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 void appendReference(QByteArray& out, char32_t character) {
     out += "&#" + QByteArray::number(static_cast<quint32>(character)) + ';';
 }
@@ -322,7 +304,7 @@ QByteArray encodeText(QStringView text, Charset charset) {
         if (!holds(charset, c)) {
             appendReference(out, c);
         } else if (charset == Charset::Utf8) {
-            appendUtf8(out, c); // every character as it is, U+FEFF included
+            common::appendUtf8(out, c); // every character as it is, U+FEFF included
         } else if (c >= 0x100) {
             const auto* at = std::find(kWindows1252High.begin(), kWindows1252High.end(), c);
             out += static_cast<char>(0x80 + (at - kWindows1252High.begin()));
