@@ -153,15 +153,17 @@ HtmlHighlighter::HtmlHighlighter(QTextDocument* document, Limits limits)
     contentsChanged(0, 0, document_->characterCount());
 }
 
-void HtmlHighlighter::contentsChanged(int from, int removed, int added) {
+void HtmlHighlighter::contentsChanged(int from, int /*removed*/, int added) {
     if (applying_) {
         return; // the colours this highlighter just set
     }
+    // A whole new text has no coloured lines whose colours could be out of date.
+    const bool newText = from == 0 && added >= document_->characterCount() - 1;
     const bool colouring = document_->characterCount() <= limits_.largestColouredPage;
     if (colouring != colouring_) {
         colouring_ = colouring;
-        if (colouring_) {
-            markChanged(0, document_->characterCount()); // its colours may be out of date
+        if (colouring_ && !newText) {
+            markChanged(0, document_->characterCount()); // changed while it was not coloured
             from = 0;
         }
         emit colouringChanged(colouring);
@@ -171,9 +173,7 @@ void HtmlHighlighter::contentsChanged(int from, int removed, int added) {
         slices_.stop();
         return;
     }
-    Q_UNUSED(removed);
-    // A whole new text has no coloured lines to mark.
-    if (from > 0 || added < document_->characterCount() - 1) {
+    if (!newText) {
         markChanged(from, from + added);
     }
     const QTextBlock block = document_->findBlock(from);

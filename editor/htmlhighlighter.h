@@ -72,6 +72,7 @@ signals:
     void colouringChanged(bool colouring);
 
 private:
+    // A change of the text from `from` on: `added` characters where `removed` were.
     void contentsChanged(int from, int removed, int added);
     // Marks the coloured lines from `from` to `to` as changed: they are coloured again whatever
     // the state they end in.
