@@ -13,8 +13,9 @@
 namespace ravelin::buttons {
 
 Button writeAddToCart(const AddToCartAnswers& a, const Context& context) {
+    Button button;
     Summary summary(context.account);
-    Form form;
+    Form& form = button.form;
 
     form.describe("Item Name: ", a.txtItemNameATC);
     form.describe("Item Number: ", a.txtItemIDATC);
@@ -49,7 +50,8 @@ Button writeAddToCart(const AddToCartAnswers& a, const Context& context) {
     chooseImage(form, summary, a.optImageButtonATC, AddToCart::kPictures, context.endpoints.images,
                 a.txtButtonURLATC);
 
-    return finishButton(summary, std::move(form), context);
+    finishButton(button, std::move(summary), context);
+    return button;
 }
 
 } // namespace ravelin::buttons

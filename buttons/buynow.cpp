@@ -13,8 +13,9 @@
 namespace ravelin::buttons {
 
 Button writeBuyNow(const BuyNowAnswers& a, const Context& context) {
+    Button button;
     Summary summary(context.account);
-    Form form;
+    Form& form = button.form;
 
     form.describe("Item Name: ", a.txtItemNameBN);
     form.describe("Item Number: ", a.txtItemIDBN);
@@ -58,7 +59,8 @@ Button writeBuyNow(const BuyNowAnswers& a, const Context& context) {
     chooseImage(form, summary, a.optBN, BuyNow::kPictures, context.endpoints.images,
                 a.txtButtonURLBN);
 
-    return finishButton(summary, std::move(form), context);
+    finishButton(button, std::move(summary), context);
+    return button;
 }
 
 } // namespace ravelin::buttons

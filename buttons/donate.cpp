@@ -14,8 +14,9 @@
 namespace ravelin::buttons {
 
 Button writeDonate(const DonateAnswers& a, const Context& context) {
+    Button button;
     Summary summary(context.account);
-    Form form;
+    Form& form = button.form;
 
     writeOpeningFields(form, context, "_xclick");
 
@@ -45,7 +46,8 @@ Button writeDonate(const DonateAnswers& a, const Context& context) {
     chooseImage(form, summary, a.optDON, Donate::kPictures, context.endpoints.images,
                 a.txtButtonURLDON);
 
-    return finishButton(summary, std::move(form), context);
+    finishButton(button, std::move(summary), context);
+    return button;
 }
 
 } // namespace ravelin::buttons

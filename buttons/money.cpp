@@ -17,11 +17,12 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// A price text read as a number: its sign and the digits on either side of the point.
+// A price text read as a number: its sign and the digits on either side of the point, as
+// views into the text.
 struct Decimal {
     bool negative = false;
-    std::string whole;
-    std::string fraction;
+    std::string_view whole;
+    std::string_view fraction;
 };
 
 std::optional<Decimal> parse(std::string_view text) {
@@ -67,27 +68,31 @@ std::string format(std::string_view price, std::size_t places, std::string_view 
     if (price.empty()) {
         return {};
     }
-    std::optional<Decimal> number = parse(price);
+    const std::optional<Decimal> number = parse(price);
     if (!number) {
         return std::string(price);
     }
     // The kept digits as one run, whole part first, then the rounding digit decides.
-    std::string fraction = number->fraction;
-    fraction.resize(std::max(fraction.size(), places + 1), '0');
-    std::string digits = number->whole + fraction.substr(0, places);
-    if (fraction[places] >= '5') {
+    const std::string_view kept = number->fraction.substr(0, places);
+    std::string digits;
+    digits.reserve(number->whole.size() + places + 1);
+    digits.append(number->whole).append(kept).append(places - kept.size(), '0');
+    const char rounding = number->fraction.size() > places ? number->fraction[places] : '0';
+    if (rounding >= '5') {
         increment(digits);
     }
-    std::string whole = digits.substr(0, digits.size() - places);
-    const std::string decimals = digits.substr(digits.size() - places);
-    whole.erase(0, std::min(whole.find_first_not_of('0'), whole.size()));
+    const std::string_view all = digits;
+    std::string_view whole = all.substr(0, all.size() - places);
+    const std::string_view decimals = all.substr(all.size() - places);
+    whole.remove_prefix(std::min(whole.find_first_not_of('0'), whole.size()));
 
-    const bool zero = whole.empty() && decimals.find_first_not_of('0') == std::string::npos;
+    const bool zero = whole.empty() && decimals.find_first_not_of('0') == std::string_view::npos;
     std::string result;
+    result.reserve(1 + std::max(whole.size(), zeroWhole.size()) + 1 + places);
     if (number->negative && !zero) {
         result += '-';
     }
-    result += whole.empty() ? std::string(zeroWhole) : whole;
+    result += whole.empty() ? zeroWhole : whole;
     if (places > 0) {
         result += '.';
         result += decimals;

@@ -20,12 +20,13 @@ constexpr std::array<std::string_view, kCurrencyCaptions.size()> kCurrencyCodes 
 void writeOpeningFields(
     Form& form, const Context& context, std::string_view command,
     std::initializer_list<std::pair<std::string_view, std::string_view>> beforeBusiness) {
-    form.openingField("bn", context.buildCode);
+    // The context may be a caller's temporary: the form keeps its own copies of its texts.
+    form.openingField("bn", form.keep(context.buildCode));
     form.openingField("cmd", command);
     for (const auto& [name, value] : beforeBusiness) {
         form.openingField(name, value);
     }
-    form.openingField("business", context.account, true);
+    form.openingField("business", form.keep(context.account), true);
 }
 
 std::string_view currencyCode(std::string_view caption) {
@@ -60,22 +61,19 @@ void chooseImage(Form& form, Summary& summary, OptionIndex selected,
         summary.add("Custom Button: ", customAddress);
         form.image(customAddress);
     } else if (index < imageNames.size()) {
-        std::string source(folder);
-        source += imageNames[index];
-        form.image(source);
+        form.image(form.keep(folder), imageNames[index]);
     }
 }
 
-Button finishButton(const Summary& summary, Form&& form, const Context& context) {
-    Button button;
+void finishButton(Button& button, Summary&& summary, const Context& context) {
     if (context.endpoints.isSandbox) {
-        button.summary = "Sandbox: Yes\r\n\r\n";
+        button.summary = "Sandbox: Yes\r\n\r\n" + summary.text();
+    } else {
+        button.summary = std::move(summary).text();
     }
-    button.summary += summary.text();
-    button.html = form.render(context.endpoints.webscr);
-    button.form = std::move(form);
+    // The answers the form holds views of may go before the button.
+    button.html = button.form.renderAndKeepTexts(context.endpoints.webscr);
     button.action = context.endpoints.webscr;
-    return button;
 }
 
 } // namespace ravelin::buttons

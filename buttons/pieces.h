@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // The pieces every writer shares: the opening fields, the currency code and the image choice.
+// The form keeps copies of the context's texts and views of the answers' texts until
+// finishButton, so the answers must outlive it.
 #pragma once
 
 #include "buttons/answers.h"
@@ -39,8 +41,9 @@ void chooseImage(Form& form, Summary& summary, OptionIndex selected,
                  std::span<const std::string_view> imageNames, std::string_view folder,
                  std::string_view customAddress);
 
-// The writer's result: the summary, opened by "Sandbox: Yes" for the test environment, and the
-// HTML rendered from `form` posting to the context's endpoint.
-Button finishButton(const Summary& summary, Form&& form, const Context& context);
+// Finishes a writer's button, whose form it filled in place: the summary, opened by
+// "Sandbox: Yes" for the test environment, and the HTML rendered from the form posting to the
+// context's endpoint. The form then keeps its own copies of its texts.
+void finishButton(Button& button, Summary&& summary, const Context& context);
 
 } // namespace ravelin::buttons

@@ -14,8 +14,9 @@
 namespace ravelin::buttons {
 
 Button writeSubscribe(const SubscribeAnswers& a, const Context& context) {
+    Button button;
     Summary summary(context.account);
-    Form form;
+    Form& form = button.form;
 
     form.describe("Subscription Name: ", a.txtItemNameSUB);
     form.describe("Reference Number: ", a.txtItemIDSUB);
@@ -70,7 +71,8 @@ Button writeSubscribe(const SubscribeAnswers& a, const Context& context) {
     chooseImage(form, summary, a.optSUB, Subscribe::kPictures, context.endpoints.subscriptionImages,
                 a.txtButtonURLSUB);
 
-    return finishButton(summary, std::move(form), context);
+    finishButton(button, std::move(summary), context);
+    return button;
 }
 
 } // namespace ravelin::buttons

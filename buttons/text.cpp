@@ -58,6 +58,11 @@ std::size_t utf16Length(std::string_view utf8) {
     std::size_t units = 0;
     std::size_t at = 0;
     while (at < utf8.size()) {
+        if (static_cast<unsigned char>(utf8[at]) < 0x80) { // most characters: one byte, one unit
+            ++units;
+            ++at;
+            continue;
+        }
         const std::size_t length = sequenceLength(utf8, at);
         units += length == 4 ? 2 : 1;
         at += std::max<std::size_t>(length, 1);

@@ -11,8 +11,9 @@
 namespace ravelin::buttons {
 
 Button writeViewCart(const ViewCartAnswers& a, const Context& context) {
+    Button button;
     Summary summary(context.account);
-    Form form;
+    Form& form = button.form;
 
     writeOpeningFields(form, context, "_cart");
     form.openingField("display", "1", true);
@@ -20,7 +21,8 @@ Button writeViewCart(const ViewCartAnswers& a, const Context& context) {
     chooseImage(form, summary, a.optVC, ViewCart::kPictures, context.endpoints.images,
                 a.txtButtonURLVC);
 
-    return finishButton(summary, std::move(form), context);
+    finishButton(button, std::move(summary), context);
+    return button;
 }
 
 } // namespace ravelin::buttons

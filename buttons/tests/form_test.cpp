@@ -168,5 +168,113 @@ TEST(Form, WithOtherHiddenFieldsKeepsItsDescriptionsAndImage) {
               (std::vector<std::string>{"bn", "item_name"}));
 }
 
+TEST(Form, EscapesTextsOfEveryLengthWhereverTheSpecialCharacterSits) {
+    // Texts are looked at eight bytes at a time: every length up to a few words, with the
+    // special character at every place, and texts of many entities that outgrow the room made
+    // for the form.
+    for (const char special : {'&', '<', '>', '"'}) {
+        for (std::size_t length = 1; length <= 20; ++length) {
+            for (std::size_t at = 0; at < length; ++at) {
+                std::string value(length, 'x');
+                value[at] = special;
+                Form form;
+                form.field("v", value);
+                std::string written;
+                appendAttributeEscaped(written, value);
+                EXPECT_EQ(testing::fieldValue(form.render(kAction), "v"), written) << value;
+            }
+        }
+    }
+    const std::string ampersands(500, '&');
+    Form form;
+    form.describe("Item Name: ", ampersands);
+    form.field("item_name", ampersands);
+    form.image(ampersands);
+    const std::string html = form.render(kAction);
+    std::string entities;
+    for (int i = 0; i < 500; ++i) {
+        entities += "&amp;";
+    }
+    EXPECT_TRUE(html.starts_with("Item Name: " + entities + "<br>\r\n\r\n<form "));
+    EXPECT_TRUE(testing::contains(html, R"(name="item_name" value=")" + entities + R"(">)"));
+    EXPECT_TRUE(testing::contains(html, R"(src=")" + entities + R"(" border)"));
+    EXPECT_TRUE(html.ends_with("</form>"));
+}
+
+TEST(Form, FindsNonAsciiBytesInValuesOfEveryLength) {
+    for (std::size_t length = 1; length <= 20; ++length) {
+        for (std::size_t at = 0; at < length; ++at) {
+            std::string value(length, 'x');
+            value[at] = '\xE9'; // a byte of a UTF-8 sequence; the form copies it as it is
+            Form form;
+            form.openingField("business", "ACCOUNT", true);
+            form.field("item_name", value);
+            EXPECT_EQ(testing::fieldNames(form.render(kAction)),
+                      (std::vector<std::string>{"business", "charset", "item_name"}))
+                << "length " << length << ", at " << at;
+        }
+    }
+}
+
+TEST(Form, KeepsItsOwnCopiesOfValuesMadeOnTheSpot) {
+    Form form;
+    const std::string longText(1000, 'L');
+    {
+        std::string shortValue = "12.50";
+        std::string longValue = longText;
+        form.field("amount", std::move(shortValue));
+        form.field("note", std::string(longValue));
+        form.openingField("bn", form.keep(longValue));
+        longValue.assign(longValue.size(), 'X');
+    }
+    const std::string html = form.render(kAction);
+    EXPECT_EQ(testing::fieldValue(html, "amount"), "12.50");
+    EXPECT_EQ(testing::fieldValue(html, "note"), longText);
+    EXPECT_EQ(testing::fieldValue(html, "bn"), longText);
+}
+
+TEST(Form, RefusesMoreFieldsThanItHasRoomFor) {
+    Form form;
+    for (std::size_t i = 0; i < Form::kMaxFields; ++i) {
+        form.field("f", "v");
+    }
+    EXPECT_THROW(form.field("f", "v"), std::length_error);
+    EXPECT_EQ(testing::fieldNames(form.render(kAction)).size(), Form::kMaxFields);
+}
+
+TEST(Form, OnceItKeepsItsTextsItNeedsNothingItWasGivenAndNeitherDoItsCopies) {
+    std::string html;
+    Form kept;
+    Form copied;
+    {
+        std::string label = "Item Name: ";
+        std::string value = "Garden Gnome & more";
+        std::string name = "item_name";
+        std::string folder = "https://img.example/";
+        Form form;
+        form.describe(label, value);
+        form.openingField(name, value, true);
+        form.field("amount", std::string("25.00"));
+        form.field("item_number", form.keep(std::string(300, 'N')));
+        form.image(folder, "buy.gif");
+        html = form.render(kAction);
+        const std::vector<HiddenField> fields = form.hiddenFields();
+
+        Form moved(std::move(form));
+        copied = moved; // copies while its views still point at the texts given
+        moved.keepTexts();
+        kept = std::move(moved);
+        for (std::string* text : {&label, &value, &name, &folder}) {
+            text->assign(text->size(), 'X');
+        }
+        ASSERT_EQ(copied.hiddenFields().size(), fields.size());
+    }
+    EXPECT_EQ(kept.render(kAction), html);
+    EXPECT_EQ(copied.render(kAction), html);
+    EXPECT_EQ(kept.imageSource(), "https://img.example/buy.gif");
+    const Form again = kept;
+    EXPECT_EQ(again.render(kAction), html);
+}
+
 } // namespace
 } // namespace ravelin::buttons

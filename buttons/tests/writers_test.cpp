@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
 
 namespace ravelin::buttons {
@@ -58,6 +59,25 @@ TEST(Sandbox, MovesTheActionAndPicturesToTheSandboxHostAndChangesNothingElse) {
                     std::string::npos);
         EXPECT_EQ(tried.summary, "Sandbox: Yes\r\n\r\n" + live.summary);
         EXPECT_EQ(tried.action, "https://www.sandbox.paypal.com/cgi-bin/webscr");
+    });
+}
+
+// The form a button carries beside its HTML, for writing it another way, holds its own texts.
+TEST(Writers, KeepTheFormOfTheirHtmlAfterTheAnswersAreGone) {
+    using namespace testing;
+    forEachButtonType([]<typename Type>() {
+        SCOPED_TRACE(Type::kName);
+        std::optional<Button> button;
+        {
+            auto answers = workedExample<Type>();
+            Context context = exampleContext();
+            button = Type::kWrite(answers, context);
+        }
+        EXPECT_EQ(button->form.render(button->action), button->html);
+        const Button copy = *button;
+        button.reset();
+        EXPECT_EQ(copy.form.render(copy.action), copy.html);
+        EXPECT_EQ(fieldNames(copy.html).size(), copy.form.hiddenFields().size());
     });
 }
 
