@@ -126,6 +126,7 @@ std::unique_ptr<PageEditor> openEditor(int megabytes) {
     editor->resize(900, 640);
     editor->show();
     if (!editor->openFile(pageFiles().path(megabytes))) {
+        std::fprintf(stderr, "bench_editor: the page of %d MB could not be opened\n", megabytes);
         std::abort();
     }
     // The colours of the whole page, so that pastes are timed and weighed without them.
@@ -156,7 +157,10 @@ void BM_Open(benchmark::State& state) {
     editor->show();
     const QString path = pageFiles().path(megabytes);
     for (auto _ : state) {
-        editor->openFile(path);
+        if (!editor->openFile(path)) {
+            state.SkipWithError("the page could not be opened");
+            break;
+        }
         settle();
     }
     state.counters["memory_MB"] = memoryMegabytes("VmRSS:");

@@ -12,8 +12,9 @@
 
 namespace ravelin::editor {
 
-// The largest page read: far beyond any page edited by hand.
-inline constexpr qint64 kMaxPageSize = 8 * 1024 * 1024;
+// The largest page read: far beyond any page edited by hand, and room for generated catalogue
+// pages of fifty million characters, which the editor takes without a stall.
+inline constexpr qint64 kMaxPageSize = 64 * 1024 * 1024;
 
 enum class LineEnding { CrLf, Lf, Cr };
 

@@ -163,7 +163,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   "not UTF-8 text, the character set it declares"},
                       RefusedPage{"Utf16", "\xFF\xFE<\0h\0", "UTF-16"},
                       RefusedPage{"LargerThanTheCap", QByteArray(kMaxPageSize + 1, ' '),
-                                  "larger than 8 MiB"}),
+                                  "larger than 64 MiB"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PageFile, ACharacterOutsideTheSetInAScriptIsNotSavedAndTheFileStays) {
