@@ -23,12 +23,13 @@ public:
     static std::shared_ptr<MenuButton> create(QAction* action,
                                               MenuCommandBars::FailureReporter reportFailure) {
         auto button = std::shared_ptr<MenuButton>(new MenuButton(action));
-        QObject::connect(action, &QAction::triggered, action,
-                         [weak = std::weak_ptr<MenuButton>(button), reportFailure] {
-                             if (const auto self = weak.lock()) {
-                                 self->click(reportFailure);
-                             }
-                         });
+        QObject::connect(
+            action, &QAction::triggered, action,
+            [weak = std::weak_ptr<MenuButton>(button), reportFailure = std::move(reportFailure)] {
+                if (const auto self = weak.lock()) {
+                    self->click(reportFailure);
+                }
+            });
         return button;
     }
 

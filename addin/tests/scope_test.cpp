@@ -41,7 +41,7 @@ void PrintTo(const Scenario& scenario, std::ostream* out) {
 class RegistryScopes : public EditorTest, public ::testing::WithParamInterface<Scenario> {
 protected:
     QString library(const char* name) const {
-        const QString text = QString::fromUtf8(name);
+        QString text = QString::fromUtf8(name);
         if (text == QLatin1String("LIBRARY")) {
             return QFileInfo(kLibrary).absoluteFilePath();
         }

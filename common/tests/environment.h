@@ -13,7 +13,7 @@ namespace ravelin::common::testing {
 class ScopedEnvironment {
 public:
     // Sets `name` to `value` for this scope, or unsets it when `value` is empty.
-    ScopedEnvironment(const char* name, std::optional<QByteArray> value)
+    ScopedEnvironment(const char* name, const std::optional<QByteArray>& value)
         : name_(name),
           saved_(qEnvironmentVariableIsSet(name) ? std::optional<QByteArray>(qgetenv(name))
                                                  : std::nullopt) {

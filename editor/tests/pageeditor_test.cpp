@@ -43,7 +43,7 @@ protected:
     }
 
     QString write(const QString& name, const QByteArray& bytes) const {
-        const QString path = folder.filePath(name);
+        QString path = folder.filePath(name);
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
