@@ -60,9 +60,10 @@ extern "C" {
 HRESULT DllRegisterServer() {
     try {
         const QString path = libraryPath();
-        return path.isEmpty() ? SELFREG_E_CLASS
-                              : ravelin::addin::registerServer(
-                                    path, ravelin::common::requestedRegistryScope());
+        return !path.isEmpty() && ravelin::addin::writeRegistration(
+                                      path, ravelin::common::requestedRegistryScope())
+                   ? S_OK
+                   : SELFREG_E_CLASS;
     } catch (...) {
         return SELFREG_E_CLASS;
     }
@@ -70,7 +71,9 @@ HRESULT DllRegisterServer() {
 
 HRESULT DllUnregisterServer() {
     try {
-        return ravelin::addin::unregisterServer(ravelin::common::requestedRegistryScope());
+        return ravelin::addin::removeRegistration(ravelin::common::requestedRegistryScope())
+                   ? S_OK
+                   : SELFREG_E_CLASS;
     } catch (...) {
         return SELFREG_E_CLASS;
     }

@@ -30,26 +30,20 @@ std::vector<RegistryValue> registrationValues(const QString& libraryPath,
     };
 }
 
-objectmodel::HRESULT registerServer(const QString& libraryPath, common::RegistryScope scope) {
+common::Result<void> writeRegistration(const QString& libraryPath, common::RegistryScope scope) {
     common::Registry registry(scope);
-    if (!registry.readable()) {
-        return objectmodel::SELFREG_E_CLASS;
-    }
     for (const RegistryValue& value : registrationValues(libraryPath, scope)) {
         registry.setValue(value.path, value.value);
     }
-    return registry.commit() ? objectmodel::S_OK : objectmodel::SELFREG_E_CLASS;
+    return registry.commit();
 }
 
-objectmodel::HRESULT unregisterServer(common::RegistryScope scope) {
+common::Result<void> removeRegistration(common::RegistryScope scope) {
     common::Registry registry(scope);
-    if (!registry.readable()) {
-        return objectmodel::SELFREG_E_CLASS;
-    }
     for (const RegistryValue& value : registrationValues({}, scope)) {
         registry.removeValue(value.path);
     }
-    return registry.commit() ? objectmodel::S_OK : objectmodel::SELFREG_E_CLASS;
+    return registry.commit();
 }
 
 } // namespace ravelin::addin

@@ -7,7 +7,7 @@
 #pragma once
 
 #include "common/registry.h"
-#include "objectmodel/com.h"
+#include "common/result.h"
 
 #include <QString>
 #include <QVariant>
@@ -25,10 +25,10 @@ std::vector<RegistryValue>
 registrationValues(const QString& libraryPath,
                    common::RegistryScope scope = common::RegistryScope::User);
 
-// Writes the registration; SELFREG_E_CLASS when the registry cannot be read or written.
-objectmodel::HRESULT registerServer(const QString& libraryPath,
-                                    common::RegistryScope scope = common::RegistryScope::User);
+// Writes the registration, or says why the registry could not be read or written.
+common::Result<void> writeRegistration(const QString& libraryPath,
+                                       common::RegistryScope scope = common::RegistryScope::User);
 // Removes exactly the registration's values, and nothing else.
-objectmodel::HRESULT unregisterServer(common::RegistryScope scope = common::RegistryScope::User);
+common::Result<void> removeRegistration(common::RegistryScope scope = common::RegistryScope::User);
 
 } // namespace ravelin::addin

@@ -186,16 +186,13 @@ void BM_OpenOneLine(benchmark::State& state) {
 void BM_Open_Baseline_ReadFile(benchmark::State& state) {
     const QString path = pageFiles().path(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        QString error;
-        benchmark::DoNotOptimize(readPageFile(path, &error));
+        benchmark::DoNotOptimize(readPageFile(path));
     }
 }
 
 void BM_Open_Baseline_PlainBox(benchmark::State& state) {
-    QString error;
-    const QString page = readPageFile(pageFiles().path(static_cast<int>(state.range(0))), &error)
-                             .value_or(PageText{})
-                             .text;
+    const QString page =
+        readPageFile(pageFiles().path(static_cast<int>(state.range(0)))).value_or(PageText{}).text;
     QPlainTextEdit box;
     box.setLineWrapMode(QPlainTextEdit::NoWrap);
     box.resize(900, 600);

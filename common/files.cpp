@@ -62,8 +62,7 @@ QString configHome() {
     return QDir::homePath() + QStringLiteral("/.config");
 }
 
-std::optional<QByteArray> readFileCapped(const QString& path, qint64 limit, QString* error) {
-    error->clear();
+Result<std::optional<QByteArray>> readFileCapped(const QString& path, qint64 limit) {
     // Opened without waiting, so that a pipe in the file's place cannot hold the reader; what
     // it is, is asked of the open file itself.
     const Descriptor fd(
@@ -71,27 +70,24 @@ std::optional<QByteArray> readFileCapped(const QString& path, qint64 limit, QStr
     if (fd.get() < 0) {
         const int code = errno;
         if (code != ENOENT && code != ENOTDIR) {
-            *error = QStringLiteral("cannot open %1: %2").arg(shown(path), systemError(code));
+            return Failure{
+                QStringLiteral("cannot open %1: %2").arg(shown(path), systemError(code))};
         }
-        return std::nullopt;
+        return std::optional<QByteArray>();
     }
     struct stat status {};
     if (::fstat(fd.get(), &status) != 0) {
-        *error = QStringLiteral("cannot read %1: %2").arg(shown(path), systemError(errno));
-        return std::nullopt;
+        return Failure{QStringLiteral("cannot read %1: %2").arg(shown(path), systemError(errno))};
     }
     if (S_ISDIR(status.st_mode)) {
-        *error = QStringLiteral("%1 is a folder, not a file").arg(shown(path));
-        return std::nullopt;
+        return Failure{QStringLiteral("%1 is a folder, not a file").arg(shown(path))};
     }
     if (!S_ISREG(status.st_mode)) {
-        *error = QStringLiteral("%1 is not a regular file").arg(shown(path));
-        return std::nullopt;
+        return Failure{QStringLiteral("%1 is not a regular file").arg(shown(path))};
     }
     const auto tooLarge = [&] {
-        *error = QStringLiteral("%1 is larger than %2, more than such a file ever holds")
-                     .arg(shown(path), byteSize(limit));
-        return std::nullopt;
+        return Failure{QStringLiteral("%1 is larger than %2, more than such a file ever holds")
+                           .arg(shown(path), byteSize(limit))};
     };
     if (status.st_size > limit) {
         return tooLarge();
@@ -111,8 +107,8 @@ std::optional<QByteArray> readFileCapped(const QString& path, qint64 limit, QStr
             if (errno == EINTR) {
                 continue;
             }
-            *error = QStringLiteral("cannot read %1: %2").arg(shown(path), systemError(errno));
-            return std::nullopt;
+            return Failure{
+                QStringLiteral("cannot read %1: %2").arg(shown(path), systemError(errno))};
         }
         if (got == 0) {
             break;
@@ -123,10 +119,10 @@ std::optional<QByteArray> readFileCapped(const QString& path, qint64 limit, QStr
         }
     }
     bytes.truncate(used);
-    return bytes;
+    return std::optional<QByteArray>(std::move(bytes));
 }
 
-bool makeFolder(const QString& folder, QString* error) {
+Result<void> makeFolder(const QString& folder) {
     const QString path = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
     const QStringList parts = path.split(QLatin1Char('/'), Qt::SkipEmptyParts);
     QString current;
@@ -136,59 +132,55 @@ bool makeFolder(const QString& folder, QString* error) {
         struct stat status {};
         if (::stat(name.constData(), &status) == 0) {
             if (!S_ISDIR(status.st_mode)) {
-                *error = QStringLiteral("%1 is not a folder").arg(shown(current));
-                return false;
+                return Failure{QStringLiteral("%1 is not a folder").arg(shown(current))};
             }
             continue;
         }
         if (errno != ENOENT) {
-            *error = QStringLiteral("cannot reach %1: %2").arg(shown(current), systemError(errno));
-            return false;
+            return Failure{
+                QStringLiteral("cannot reach %1: %2").arg(shown(current), systemError(errno))};
         }
         // Folders for configuration are the user's own (the XDG rules ask for 0700).
         if (::mkdir(name.constData(), 0700) != 0 && errno != EEXIST) {
-            *error = QStringLiteral("cannot create %1: %2").arg(shown(current), systemError(errno));
-            return false;
+            return Failure{
+                QStringLiteral("cannot create %1: %2").arg(shown(current), systemError(errno))};
         }
     }
-    return true;
+    return {};
 }
 
-bool replaceFile(const QString& path, const QByteArray& bytes, QString* error) {
+Result<void> replaceFile(const QString& path, const QByteArray& bytes) {
     const QFileInfo info(path);
     const QString folder = info.absolutePath();
     if (info.isDir()) {
-        *error = QStringLiteral("%1 is a folder, not a file").arg(shown(path));
-        return false;
+        return Failure{QStringLiteral("%1 is a folder, not a file").arg(shown(path))};
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         const QString obstacle = writeObstacle(path);
-        *error = QStringLiteral("cannot write %1: %2")
-                     .arg(shown(path), obstacle.isEmpty() ? file.errorString() : obstacle);
-        return false;
+        return Failure{QStringLiteral("cannot write %1: %2")
+                           .arg(shown(path), obstacle.isEmpty() ? file.errorString() : obstacle)};
     }
     if (file.write(bytes) != bytes.size() || !file.flush()) {
-        *error = QStringLiteral("cannot write %1: %2").arg(shown(path), file.errorString());
+        Failure failure{QStringLiteral("cannot write %1: %2").arg(shown(path), file.errorString())};
         file.cancelWriting();
-        return false;
+        return failure;
     }
     if (::fsync(file.handle()) != 0) {
-        *error =
-            QStringLiteral("cannot write %1 to the disk: %2").arg(shown(path), systemError(errno));
+        Failure failure{
+            QStringLiteral("cannot write %1 to the disk: %2").arg(shown(path), systemError(errno))};
         file.cancelWriting();
-        return false;
+        return failure;
     }
     if (!file.commit()) {
-        *error = QStringLiteral("cannot write %1: %2").arg(shown(path), file.errorString());
-        return false;
+        return Failure{QStringLiteral("cannot write %1: %2").arg(shown(path), file.errorString())};
     }
     if (!syncFolder(folder)) {
-        *error = QStringLiteral("%1 was written but its folder could not be synced to the disk: %2")
-                     .arg(shown(path), systemError(errno));
-        return false;
+        return Failure{
+            QStringLiteral("%1 was written but its folder could not be synced to the disk: %2")
+                .arg(shown(path), systemError(errno))};
     }
-    return true;
+    return {};
 }
 
 QString writeObstacle(const QString& path) {

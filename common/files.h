@@ -6,6 +6,8 @@
 // never a mix, even when the machine stops halfway.
 #pragma once
 
+#include "common/result.h"
+
 #include <QByteArray>
 #include <QString>
 #include <optional>
@@ -18,20 +20,19 @@ namespace ravelin::common {
 QString configHome();
 
 // Reads the whole regular file at `path`, at most `limit` bytes. A file that does not exist
-// reads as nothing (std::nullopt with `error` left empty); a folder, a device, a pipe, a file
-// over the limit or a read failure give std::nullopt and the reason in `error`, a sentence
-// naming the file.
-std::optional<QByteArray> readFileCapped(const QString& path, qint64 limit, QString* error);
+// reads as std::nullopt; a folder, a device, a pipe, a file over the limit or a read failure
+// fail with the reason, a sentence naming the file.
+Result<std::optional<QByteArray>> readFileCapped(const QString& path, qint64 limit);
 
 // Replaces the file at `path` with `bytes`: they go to a new file in the same folder, which is
 // synced to the disk and then renamed over the old one, and the folder is synced after the
 // rename. The folder must exist (makeFolder). On failure the old file is left as it was and
-// `error` holds the reason, a sentence naming the file or folder.
-bool replaceFile(const QString& path, const QByteArray& bytes, QString* error);
+// the reason is a sentence naming the file or folder.
+Result<void> replaceFile(const QString& path, const QByteArray& bytes);
 
-// Makes `folder` and the folders above it that are missing; false with the reason in `error`
-// (for example "/a/b is not a folder" or "cannot create /a/b: Permission denied").
-bool makeFolder(const QString& folder, QString* error);
+// Makes `folder` and the folders above it that are missing, or says why not (for example
+// "/a/b is not a folder" or "cannot create /a/b: Permission denied").
+Result<void> makeFolder(const QString& folder);
 
 // Where a file could not be written, when the reason is plain from the file system: a missing
 // folder that cannot be made, a folder that is not writable, a file that is not writable. The

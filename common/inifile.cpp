@@ -610,58 +610,52 @@ QString describe(const QString& path, const IniFile::Problem& problem) {
                : QStringLiteral("%1: %2").arg(file, problem.reason);
 }
 
-std::optional<IniFile> readIniFile(const QString& path, QString* error) {
-    const std::optional<QByteArray> bytes = readFileCapped(path, kMaxIniFileSize, error);
+Result<IniFile> readIniFile(const QString& path) {
+    const Result<std::optional<QByteArray>> bytes = readFileCapped(path, kMaxIniFileSize);
     if (!bytes) {
-        return error->isEmpty() ? std::optional<IniFile>(IniFile()) : std::nullopt;
+        return Failure{bytes.error()};
+    }
+    if (!*bytes) {
+        return IniFile();
     }
     IniFile::Problem problem;
-    std::optional<IniFile> file = IniFile::parse(*bytes, &problem);
+    std::optional<IniFile> file = IniFile::parse(**bytes, &problem);
     if (!file) {
-        *error = describe(path, problem);
+        return Failure{describe(path, problem)};
     }
-    return file;
+    return std::move(*file);
 }
 
-bool updateIniFile(const QString& path, const std::function<bool(IniFile&)>& change,
-                   QString* error) {
+Result<void> updateIniFile(const QString& path, const std::function<bool(IniFile&)>& change) {
     const QString shown = QDir::toNativeSeparators(path);
-    QString reason;
-    if (!makeFolder(QFileInfo(path).absolutePath(), &reason)) {
-        *error = QStringLiteral("cannot write %1: %2").arg(shown, reason);
-        return false;
+    if (const Result<void> made = makeFolder(QFileInfo(path).absolutePath()); !made) {
+        return Failure{QStringLiteral("cannot write %1: %2").arg(shown, made.error())};
     }
     // The lock QSettings takes too, so that neither overwrites what the other just wrote.
     QLockFile lock(path + QStringLiteral(".lock"));
     if (!lock.tryLock(5000)) {
         const QString obstacle = writeObstacle(path);
-        *error =
+        return Failure{
             lock.error() == QLockFile::LockFailedError
                 ? QStringLiteral("cannot write %1: another program holds its lock").arg(shown)
                 : QStringLiteral("cannot write %1: %2")
-                      .arg(shown, obstacle.isEmpty() ? QStringLiteral("cannot lock it") : obstacle);
-        return false;
+                      .arg(shown,
+                           obstacle.isEmpty() ? QStringLiteral("cannot lock it") : obstacle)};
     }
-    std::optional<IniFile> file = readIniFile(path, &reason);
+    Result<IniFile> file = readIniFile(path);
     if (!file) {
-        *error = reason + QStringLiteral("; the file was left as it was");
-        return false;
+        return Failure{file.error() + QStringLiteral("; the file was left as it was")};
     }
     const bool existed = QFileInfo::exists(path);
     const QByteArray before = file->toBytes();
     if (!change(*file)) {
-        *error = QStringLiteral("cannot store that value in %1").arg(shown);
-        return false;
+        return Failure{QStringLiteral("cannot store that value in %1").arg(shown)};
     }
     const QByteArray after = file->toBytes();
     if (after == before && (existed || after.isEmpty())) {
-        return true;
+        return {};
     }
-    if (!replaceFile(path, after, &reason)) {
-        *error = reason;
-        return false;
-    }
-    return true;
+    return replaceFile(path, after);
 }
 
 } // namespace ravelin::common

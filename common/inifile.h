@@ -23,6 +23,8 @@
 // byte for byte as it was.
 #pragma once
 
+#include "common/result.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -86,16 +88,14 @@ private:
 // "FILE, line N: REASON" (or "FILE: REASON" for line 0), the file named for its user.
 QString describe(const QString& path, const IniFile::Problem& problem);
 
-// Reads the INI file at `path`: an empty file when there is none; nothing when it cannot be
-// read or parsed, with the reason in `error` (a sentence naming the file, and the line when
-// it does not parse).
-std::optional<IniFile> readIniFile(const QString& path, QString* error);
+// Reads the INI file at `path`: an empty file when there is none. When it cannot be read or
+// parsed, says why (a sentence naming the file, and the line when it does not parse).
+Result<IniFile> readIniFile(const QString& path);
 
 // Changes the INI file at `path` by `change`, holding a lock on it meanwhile so that two
 // programs changing it at once both have their way. The file is read afresh, changed and
 // replaced atomically (common/files.h); when nothing changed, it is not written at all. A
-// file that cannot be read or parsed is left as it was. False with the reason in `error`.
-bool updateIniFile(const QString& path, const std::function<bool(IniFile&)>& change,
-                   QString* error);
+// file that cannot be read or parsed is left as it was. On failure says why.
+Result<void> updateIniFile(const QString& path, const std::function<bool(IniFile&)>& change);
 
 } // namespace ravelin::common

@@ -71,14 +71,14 @@ QString registryPath(std::initializer_list<QString> parts) {
 Registry::Registry(RegistryScope scope) : Registry(scope, registryFilePath(scope)) {}
 
 Registry::Registry(RegistryScope scope, const QString& filePath)
-    : scope_(scope), path_(filePath), file_(readIniFile(path_, &problem_)) {}
+    : scope_(scope), path_(filePath), file_(readIniFile(path_)) {}
 
 bool Registry::readable() const {
     return file_.has_value();
 }
 
 QString Registry::problem() const {
-    return problem_;
+    return file_ ? QString() : file_.error();
 }
 
 QVariant Registry::value(const QString& path) const {
@@ -127,42 +127,30 @@ void Registry::removeValue(const QString& path) {
     }
 }
 
-bool Registry::commit(QString* error) {
-    QString reason;
-    const auto fail = [&] {
-        if (error != nullptr) {
-            *error = reason;
-        }
-        return false;
-    };
+Result<void> Registry::commit() {
     if (!file_) {
-        reason = problem_ + QStringLiteral("; the registry was left as it was");
-        return fail();
+        return Failure{file_.error() + QStringLiteral("; the registry was left as it was")};
     }
     if (changes_.empty()) {
-        return true;
+        return {};
     }
     // The file is read again under its lock: what another program wrote meanwhile stays.
-    const bool written = updateIniFile(
-        path_,
-        [this](IniFile& file) {
-            for (const auto& [path, value] : changes_) {
-                if (value) {
-                    if (!file.setValue(path, *value)) {
-                        return false;
-                    }
-                } else {
-                    file.remove(path);
+    Result<void> written = updateIniFile(path_, [this](IniFile& file) {
+        for (const auto& [path, value] : changes_) {
+            if (value) {
+                if (!file.setValue(path, *value)) {
+                    return false;
                 }
+            } else {
+                file.remove(path);
             }
-            return true;
-        },
-        &reason);
-    if (!written) {
-        return fail();
+        }
+        return true;
+    });
+    if (written) {
+        changes_.clear();
     }
-    changes_.clear();
-    return true;
+    return written;
 }
 
 } // namespace ravelin::common

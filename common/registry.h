@@ -81,15 +81,14 @@ public:
     void removeValue(const QString& path);
 
     // Writes the changes (none written when there are none): the file is read again under its
-    // lock, changed and replaced atomically. False with the reason in `error` when they could
-    // not be written; the file is then left byte for byte as it was.
-    bool commit(QString* error = nullptr);
+    // lock, changed and replaced atomically. When they could not be written, says why; the file
+    // is then left byte for byte as it was.
+    Result<void> commit();
 
 private:
     RegistryScope scope_;
     QString path_;
-    QString problem_; // before file_, which is read into it
-    std::optional<IniFile> file_;
+    Result<IniFile> file_;
     std::vector<std::pair<QString, std::optional<QString>>> changes_; // path, value or removal
 };
 

@@ -13,24 +13,17 @@ QString settingsFilePath(const QString& appName) {
 
 QString GetSetting(const QString& appName, const QString& section, const QString& key,
                    const QString& fallback) {
-    QString problem;
-    const std::optional<IniFile> file = readIniFile(settingsFilePath(appName), &problem);
+    const Result<IniFile> file = readIniFile(settingsFilePath(appName));
     const std::optional<QString> value =
         file ? file->value(section + QLatin1Char('/') + key) : std::nullopt;
     return value ? *value : fallback;
 }
 
-bool SaveSetting(const QString& appName, const QString& section, const QString& key,
-                 const QString& value, QString* error) {
-    QString reason;
-    const bool written = updateIniFile(
-        settingsFilePath(appName),
-        [&](IniFile& file) { return file.setValue(section + QLatin1Char('/') + key, value); },
-        &reason);
-    if (!written && error != nullptr) {
-        *error = reason;
-    }
-    return written;
+Result<void> SaveSetting(const QString& appName, const QString& section, const QString& key,
+                         const QString& value) {
+    return updateIniFile(settingsFilePath(appName), [&](IniFile& file) {
+        return file.setValue(section + QLatin1Char('/') + key, value);
+    });
 }
 
 } // namespace ravelin::common

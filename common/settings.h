@@ -7,6 +7,8 @@
 // (common/inifile.h): one that does not parse reads as holding nothing and is never written.
 #pragma once
 
+#include "common/result.h"
+
 #include <QString>
 
 namespace ravelin::common {
@@ -31,11 +33,10 @@ inline constexpr char kSandboxSettingKey[] = "Sandbox";
 QString GetSetting(const QString& appName, const QString& section, const QString& key,
                    const QString& fallback = {});
 
-// Stores the value; false when it could not be written, with the reason in `error` (a
-// sentence naming the file, and the line when the file does not parse). A failed write
-// leaves the file byte for byte as it was.
-bool SaveSetting(const QString& appName, const QString& section, const QString& key,
-                 const QString& value, QString* error = nullptr);
+// Stores the value, or says why it could not be written (a sentence naming the file, and the
+// line when the file does not parse). A failed write leaves the file byte for byte as it was.
+Result<void> SaveSetting(const QString& appName, const QString& section, const QString& key,
+                         const QString& value);
 
 // Where the settings of `appName` are kept.
 QString settingsFilePath(const QString& appName);

@@ -150,77 +150,75 @@ void AddinHost::shutdown() {
     }
 }
 
-QLibrary* AddinHost::library(const QString& path, QString* error) {
+common::Result<QLibrary*> AddinHost::library(const QString& path) {
     if (const auto loaded = libraries_.find(path); loaded != libraries_.end()) {
         return loaded->second.get();
     }
     if (!QFileInfo(path).isFile()) {
-        *error = tr("the library %1 does not exist").arg(QDir::toNativeSeparators(path));
-        return nullptr;
+        return common::Failure{
+            tr("the library %1 does not exist").arg(QDir::toNativeSeparators(path))};
     }
     auto candidate = std::make_unique<QLibrary>(path);
     if (!candidate->load()) {
-        *error = tr("the library %1 cannot be loaded: %2")
-                     .arg(QDir::toNativeSeparators(path), candidate->errorString());
-        return nullptr;
+        return common::Failure{tr("the library %1 cannot be loaded: %2")
+                                   .arg(QDir::toNativeSeparators(path), candidate->errorString())};
     }
     return libraries_.emplace(path, std::move(candidate)).first->second.get();
 }
 
-std::unique_ptr<objectmodel::AddinInstance> AddinHost::createInstance(Entry& entry,
-                                                                      QString* error) {
+common::Result<std::unique_ptr<objectmodel::AddinInstance>>
+AddinHost::createInstance(const Entry& entry) {
     const QString& clsid = entry.addIn.clsid;
     const QString& path = entry.addIn.status.location;
     if (clsid.isEmpty()) {
-        *error = tr("no class is registered for %1").arg(entry.addIn.status.progId);
-        return nullptr;
+        return common::Failure{tr("no class is registered for %1").arg(entry.addIn.status.progId)};
     }
     if (path.isEmpty()) {
-        *error = tr("no library is registered for the class %1").arg(clsid);
-        return nullptr;
+        return common::Failure{tr("no library is registered for the class %1").arg(clsid)};
     }
-    QLibrary* lib = library(path, error);
-    if (lib == nullptr) {
-        return nullptr;
+    const common::Result<QLibrary*> lib = library(path);
+    if (!lib) {
+        return common::Failure{lib.error()};
     }
+    // Past this point the add-in speaks through its C entry points and result codes.
     const auto getClassObject =
-        reinterpret_cast<objectmodel::DllGetClassObjectFn>(lib->resolve("DllGetClassObject"));
+        reinterpret_cast<objectmodel::DllGetClassObjectFn>((*lib)->resolve("DllGetClassObject"));
     if (getClassObject == nullptr) {
-        *error = tr("the library %1 has no entry point DllGetClassObject")
-                     .arg(QDir::toNativeSeparators(path));
-        return nullptr;
+        return common::Failure{tr("the library %1 has no entry point DllGetClassObject")
+                                   .arg(QDir::toNativeSeparators(path))};
     }
     void* factory = nullptr;
     objectmodel::HRESULT hr =
         getClassObject(clsid.toLatin1().constData(), objectmodel::IID_IClassFactory, &factory);
     if (objectmodel::FAILED(hr) || factory == nullptr) {
-        *error = tr("the library %1 does not provide the class %2 (error %3)")
-                     .arg(QDir::toNativeSeparators(path), clsid, hex(hr));
-        return nullptr;
+        return common::Failure{tr("the library %1 does not provide the class %2 (error %3)")
+                                   .arg(QDir::toNativeSeparators(path), clsid, hex(hr))};
     }
     void* object = nullptr;
     hr = static_cast<objectmodel::IClassFactory*>(factory)->CreateInstance(
         objectmodel::IID_AddinInstance, &object);
     if (objectmodel::FAILED(hr) || object == nullptr) {
-        *error = tr("the add-in object could not be created (error %1)").arg(hex(hr));
-        return nullptr;
+        return common::Failure{
+            tr("the add-in object could not be created (error %1)").arg(hex(hr))};
     }
     return std::unique_ptr<objectmodel::AddinInstance>(
         static_cast<objectmodel::AddinInstance*>(object));
 }
 
-bool AddinHost::connect(const QString& progId, objectmodel::ConnectMode mode) {
+common::Result<void> AddinHost::connect(const QString& progId, objectmodel::ConnectMode mode) {
     Entry* entry = find(progId);
     if (entry == nullptr) {
-        return false;
+        return common::Failure{tr("no add-in %1 is registered").arg(progId)};
     }
     AddinStatus& status = entry->addIn.status;
     if (entry->instance) {
-        return true;
+        return {};
     }
+    common::Result<std::unique_ptr<objectmodel::AddinInstance>> created = createInstance(*entry);
+    std::unique_ptr<objectmodel::AddinInstance> instance;
     QString error;
-    std::unique_ptr<objectmodel::AddinInstance> instance = createInstance(*entry, &error);
-    if (instance) {
+    if (created) {
+        instance = std::move(*created);
         QVariantList custom;
         try {
             instance->AddinInstance_OnConnection(application_, mode, &entry->addIn, custom);
@@ -232,11 +230,16 @@ bool AddinHost::connect(const QString& progId, objectmodel::ConnectMode mode) {
             error = tr("the add-in failed to connect");
             instance.reset();
         }
+    } else {
+        error = created.error();
     }
     status.error = error;
     status.connected = instance != nullptr;
     entry->instance = std::move(instance);
-    return status.connected;
+    if (!status.connected) {
+        return common::Failure{error};
+    }
+    return {};
 }
 
 void AddinHost::disconnect(const QString& progId, objectmodel::RemoveMode mode) {

@@ -8,6 +8,7 @@
 // connection.
 #pragma once
 
+#include "common/result.h"
 #include "objectmodel/addin.h"
 
 #include <QString>
@@ -55,17 +56,19 @@ public:
     // Disconnects every connected add-in.
     void shutdown();
 
-    // Loads and connects one add-in; false with the reason recorded when that fails.
-    bool connect(const QString& progId,
-                 objectmodel::ConnectMode mode = objectmodel::ConnectMode::ext_cm_AfterStartup);
+    // Loads and connects one add-in, or says why it could not; the reason is also kept in the
+    // add-in's status.
+    common::Result<void>
+    connect(const QString& progId,
+            objectmodel::ConnectMode mode = objectmodel::ConnectMode::ext_cm_AfterStartup);
     void disconnect(const QString& progId,
                     objectmodel::RemoveMode mode = objectmodel::RemoveMode::ext_dm_UserClosed);
 
 private:
     struct Entry;
     Entry* find(const QString& progId);
-    std::unique_ptr<objectmodel::AddinInstance> createInstance(Entry& entry, QString* error);
-    QLibrary* library(const QString& path, QString* error);
+    common::Result<std::unique_ptr<objectmodel::AddinInstance>> createInstance(const Entry& entry);
+    common::Result<QLibrary*> library(const QString& path);
 
     objectmodel::Application* application_;
     std::vector<std::unique_ptr<Entry>> entries_;

@@ -83,7 +83,7 @@ void AddinsDialog::toggled(QListWidgetItem* item) {
     const QString progId = item->data(kProgIdRole).toString();
     bool connected = false;
     if (item->checkState() == Qt::Checked) {
-        connected = host_.connect(progId);
+        connected = host_.connect(progId).has_value();
     } else {
         host_.disconnect(progId);
     }

@@ -213,10 +213,9 @@ bool PageEditor::openPage() {
 }
 
 bool PageEditor::openFile(const QString& path) {
-    QString error;
-    const std::optional<PageText> page = readPageFile(path, &error);
+    const common::Result<PageText> page = readPageFile(path);
     if (!page) {
-        prompts_->showError(this, error);
+        prompts_->showError(this, page.error());
         return false;
     }
     const qsizetype longest = longestLine(page->text);
@@ -234,9 +233,8 @@ bool PageEditor::openFile(const QString& path) {
 }
 
 bool PageEditor::writeTo(const QString& path) {
-    QString error;
-    if (!writePageFile(path, page(), &error)) {
-        prompts_->showError(this, error);
+    if (const common::Result<void> written = writePageFile(path, page()); !written) {
+        prompts_->showError(this, written.error());
         return false;
     }
     path_ = QFileInfo(path).absoluteFilePath();
@@ -263,11 +261,12 @@ bool PageEditor::preview() {
     const QString name =
         path_.isEmpty() ? QStringLiteral("preview.html") : QFileInfo(path_).fileName();
     const QString copy = previewFolder_->filePath(name);
-    QString error;
-    if (!previewFolder_->isValid() || !writePageFile(copy, page(), &error)) {
+    const common::Result<void> written = previewFolder_->isValid()
+                                             ? writePageFile(copy, page())
+                                             : common::Failure{previewFolder_->errorString()};
+    if (!written) {
         prompts_->showError(
-            this, tr("Cannot make a copy of the page to preview: %1")
-                      .arg(previewFolder_->isValid() ? error : previewFolder_->errorString()));
+            this, tr("Cannot make a copy of the page to preview: %1").arg(written.error()));
         return false;
     }
     if (!prompts_->openUrl(QUrl::fromLocalFile(copy))) {

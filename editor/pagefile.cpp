@@ -49,13 +49,8 @@ QString normalizeLineBreaks(QString text) {
     return text;
 }
 
-std::optional<PageText> decodePage(const QByteArray& bytes, LineEnding fallback, QString* problem) {
-    const auto refuse = [problem](const QString& reason) {
-        if (problem != nullptr) {
-            *problem = reason;
-        }
-        return std::nullopt;
-    };
+common::Result<PageText> decodePage(const QByteArray& bytes, LineEnding fallback) {
+    const auto refuse = [](const QString& reason) { return common::Failure{reason}; };
     PageText page;
     page.byteOrderMark = bytes.startsWith(kUtf8Bom);
     const QByteArray body = page.byteOrderMark ? bytes.sliced(kUtf8Bom.size()) : bytes;
@@ -116,13 +111,8 @@ QString withLineEnding(const QString& text, LineEnding lineEnding) {
     return text;
 }
 
-std::optional<QByteArray> encodePage(const PageText& page, QString* problem) {
-    const auto refuse = [problem](const QString& reason) {
-        if (problem != nullptr) {
-            *problem = reason;
-        }
-        return std::nullopt;
-    };
+common::Result<QByteArray> encodePage(const PageText& page) {
+    const auto refuse = [](const QString& reason) { return common::Failure{reason}; };
     const QString text = withLineEnding(page.text, page.lineEnding);
     Charset charset = Charset::Utf8;
     if (!page.byteOrderMark) {
@@ -151,35 +141,35 @@ std::optional<QByteArray> encodePage(const PageText& page, QString* problem) {
     return bytes;
 }
 
-std::optional<PageText> readPageFile(const QString& path, QString* error) {
-    QString reason;
-    const std::optional<QByteArray> bytes = common::readFileCapped(path, kMaxPageSize, &reason);
+common::Result<PageText> readPageFile(const QString& path) {
+    const common::Result<std::optional<QByteArray>> bytes =
+        common::readFileCapped(path, kMaxPageSize);
     if (!bytes) {
-        *error = reason.isEmpty() ? tr("Cannot open %1: there is no such file.").arg(shown(path))
-                                  : tr("Cannot open the page: %1.").arg(reason);
-        return std::nullopt;
+        return common::Failure{tr("Cannot open the page: %1.").arg(bytes.error())};
     }
-    std::optional<PageText> page = decodePage(*bytes, LineEnding::CrLf, &reason);
+    if (!*bytes) {
+        return common::Failure{tr("Cannot open %1: there is no such file.").arg(shown(path))};
+    }
+    common::Result<PageText> page = decodePage(**bytes, LineEnding::CrLf);
     if (!page) {
-        *error = tr("Cannot open %1: %2.").arg(shown(path), reason);
+        return common::Failure{tr("Cannot open %1: %2.").arg(shown(path), page.error())};
     }
     return page;
 }
 
-bool writePageFile(const QString& path, const PageText& page, QString* error) {
-    QString reason;
-    const std::optional<QByteArray> bytes = encodePage(page, &reason);
+common::Result<void> writePageFile(const QString& path, const PageText& page) {
+    const common::Result<QByteArray> bytes = encodePage(page);
     if (!bytes) {
-        *error = tr("Cannot save %1: %2. The page is still open and unchanged in the editor.")
-                     .arg(shown(path), reason);
-        return false;
+        return common::Failure{
+            tr("Cannot save %1: %2. The page is still open and unchanged in the editor.")
+                .arg(shown(path), bytes.error())};
     }
-    if (!common::replaceFile(path, *bytes, &reason)) {
-        *error = tr("Cannot save the page: %1. It is still open and unchanged in the editor.")
-                     .arg(reason);
-        return false;
+    if (const common::Result<void> replaced = common::replaceFile(path, *bytes); !replaced) {
+        return common::Failure{
+            tr("Cannot save the page: %1. It is still open and unchanged in the editor.")
+                .arg(replaced.error())};
     }
-    return true;
+    return {};
 }
 
 PageText blankPage() {

@@ -6,6 +6,8 @@
 // mark kept as the file had them.
 #pragma once
 
+#include "common/result.h"
+
 #include <QByteArray>
 #include <QString>
 #include <optional>
@@ -31,26 +33,26 @@ struct PageText {
 // "\r\n" and lone "\r" become "\n".
 QString normalizeLineBreaks(QString text);
 
-// The page in `bytes`, decoded in the character set it declares (UTF-8 when it declares none);
-// nothing when the set is not one the editor reads or a byte does not belong to it, with the
-// reason in `problem`. Its first line break decides how the page breaks its lines; a file
-// without any uses `fallback`.
-std::optional<PageText> decodePage(const QByteArray& bytes, LineEnding fallback = LineEnding::CrLf,
-                                   QString* problem = nullptr);
+// The page in `bytes`, decoded in the character set it declares (UTF-8 when it declares none).
+// Fails with the reason when the set is not one the editor reads or a byte does not belong to
+// it. Its first line break decides how the page breaks its lines; a file without any uses
+// `fallback`.
+common::Result<PageText> decodePage(const QByteArray& bytes,
+                                    LineEnding fallback = LineEnding::CrLf);
 // The page's bytes in the character set its text declares at that moment (UTF-8 with a byte
 // order mark, or when it declares none); characters outside the set as numeric character
-// references. Nothing, with the reason in `problem`, when it declares a set the editor cannot
-// write or holds such a character where a reference would not be read as one.
-std::optional<QByteArray> encodePage(const PageText& page, QString* problem = nullptr);
+// references. Fails with the reason when it declares a set the editor cannot write or holds
+// such a character where a reference would not be read as one.
+common::Result<QByteArray> encodePage(const PageText& page);
 
 // The text as the file holds it: "\n" replaced by the page's line break.
 QString withLineEnding(const QString& text, LineEnding lineEnding);
 
-// Reads a page; on failure returns nothing and a message for the user in `error`.
-std::optional<PageText> readPageFile(const QString& path, QString* error);
-// Writes a page atomically: the file holds either its old or its new content. On failure
-// returns false with a message for the user in `error`.
-bool writePageFile(const QString& path, const PageText& page, QString* error);
+// Reads a page, or says to the user why it could not.
+common::Result<PageText> readPageFile(const QString& path);
+// Writes a page atomically: the file holds either its old or its new content. On failure says
+// to the user why.
+common::Result<void> writePageFile(const QString& path, const PageText& page);
 
 // A new blank page: an HTML5 skeleton, and the caret's place in its body.
 PageText blankPage();

@@ -52,20 +52,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
 
-    QString problem;
-    const std::optional<editor::PageText> page =
-        editor::decodePage(bytes, editor::LineEnding::CrLf, &problem);
+    const common::Result<editor::PageText> page =
+        editor::decodePage(bytes, editor::LineEnding::CrLf);
     if (!page) {
-        fuzz::require(!problem.isEmpty(), "a refused page is refused with a reason");
+        fuzz::require(!page.error().isEmpty(), "a refused page is refused with a reason");
         return 0;
     }
-    const std::optional<QByteArray> written = editor::encodePage(*page, &problem);
+    const common::Result<QByteArray> written = editor::encodePage(*page);
     if (!written) {
         return 0;
     }
-    const std::optional<editor::PageText> reread = editor::decodePage(*written);
+    const common::Result<editor::PageText> reread = editor::decodePage(*written);
     fuzz::require(reread.has_value(), "a written page can be read");
-    fuzz::require(editor::encodePage(*reread) == written, "and is written the same way again");
+    fuzz::require(editor::encodePage(*reread) == *written, "and is written the same way again");
     // A page of its set's characters with one kind of line break is written byte for byte.
     const QByteArray bom("\xEF\xBB\xBF");
     const QByteArray body = page->byteOrderMark ? bytes.sliced(bom.size()) : bytes;

@@ -381,10 +381,12 @@ void FrmStartup::tabStripClicked(int index) {
     mstartup::pageReset(*this);
     // A failed write leaves the address held by the window; it is written again at the next
     // tab selection.
-    QString error;
-    if (!common::SaveSetting(common::kAccountSettingApp, common::kAccountSettingSection,
-                             common::kAccountSettingKey, account_, &error)) {
-        qWarning("ravelin: could not store the account address: %s", qUtf8Printable(error));
+    if (const common::Result<void> stored =
+            common::SaveSetting(common::kAccountSettingApp, common::kAccountSettingSection,
+                                common::kAccountSettingKey, account_);
+        !stored) {
+        qWarning("ravelin: could not store the account address: %s",
+                 qUtf8Printable(stored.error()));
     }
     showPanel(tab != nullptr ? tab->panels[0] : kSetupPanel);
     page_ = 1;

@@ -20,7 +20,8 @@ QString stored(const char* key) {
 
 bool store(const char* key, const QString& value) {
     return common::SaveSetting(common::kAccountSettingApp, common::kAccountSettingSection, key,
-                               value);
+                               value)
+        .has_value();
 }
 
 QString onOff(bool on) {

@@ -63,8 +63,10 @@ class DamagedSettings : public ConfigTest, public ::testing::WithParamInterface<
 TEST_P(DamagedSettings, AreNeitherChangedNorReadAndTheMessageNamesTheFileAndLine) {
     writeAll(settingsFile(), GetParam().bytes);
 
-    QString error;
-    EXPECT_FALSE(SaveSetting(kApp, kSection, kKey, QStringLiteral("new@example.com"), &error));
+    const Result<void> stored =
+        SaveSetting(kApp, kSection, kKey, QStringLiteral("new@example.com"));
+    ASSERT_FALSE(stored);
+    const QString& error = stored.error();
     EXPECT_EQ(readAll(settingsFile()), GetParam().bytes);
     EXPECT_TRUE(error.contains(QDir::toNativeSeparators(settingsFile()))) << error.toStdString();
     EXPECT_TRUE(error.contains(QString::fromUtf8(GetParam().where))) << error.toStdString();
@@ -95,11 +97,12 @@ TEST_F(ConfigTest, SettingsFilesOfRandomBytesAreNeverRewritten) {
             byte = static_cast<char>(random.bounded(256));
         }
         writeAll(settingsFile(), bytes);
-        QString error;
-        EXPECT_FALSE(SaveSetting(kApp, kSection, kKey, QStringLiteral("x@example.com"), &error))
-            << attempt;
+        const Result<void> stored =
+            SaveSetting(kApp, kSection, kKey, QStringLiteral("x@example.com"));
+        ASSERT_FALSE(stored) << attempt;
         EXPECT_EQ(readAll(settingsFile()), bytes) << attempt;
-        EXPECT_TRUE(error.contains(QStringLiteral("line "))) << error.toStdString();
+        EXPECT_TRUE(stored.error().contains(QStringLiteral("line ")))
+            << stored.error().toStdString();
     }
 }
 
@@ -124,9 +127,10 @@ TEST_F(ConfigTest, StoringIntoAMissingFolderMakesItAndAFolderInTheWayIsNamed) {
 
     writeAll(folder.filePath(QStringLiteral("file")), "not a folder");
     qputenv("XDG_CONFIG_HOME", folder.filePath(QStringLiteral("file/config")).toUtf8());
-    QString error;
-    EXPECT_FALSE(SaveSetting(kApp, kSection, kKey, QStringLiteral("x"), &error));
-    EXPECT_TRUE(error.contains(QStringLiteral("file is not a folder"))) << error.toStdString();
+    const Result<void> stored = SaveSetting(kApp, kSection, kKey, QStringLiteral("x"));
+    ASSERT_FALSE(stored);
+    EXPECT_TRUE(stored.error().contains(QStringLiteral("file is not a folder")))
+        << stored.error().toStdString();
 }
 
 TEST_F(ConfigTest, TwoProgramsStoringAtOnceKeepEachOthersValues) {
@@ -185,16 +189,18 @@ protected:
 TEST_F(CappedRead, TakesAFileUpToItsCapAndRefusesALargerOne) {
     const QString path = folder.filePath(QStringLiteral("f"));
     writeAll(path, QByteArray(100, 'a'));
-    QString error;
-    EXPECT_EQ(readFileCapped(path, 100, &error), QByteArray(100, 'a'));
-    EXPECT_FALSE(readFileCapped(path, 99, &error).has_value());
-    EXPECT_TRUE(error.contains(QStringLiteral("larger than 99 bytes"))) << error.toStdString();
+    EXPECT_EQ(readFileCapped(path, 100), QByteArray(100, 'a'));
+    const Result<std::optional<QByteArray>> tooLarge = readFileCapped(path, 99);
+    ASSERT_FALSE(tooLarge.has_value());
+    EXPECT_TRUE(tooLarge.error().contains(QStringLiteral("larger than 99 bytes")))
+        << tooLarge.error().toStdString();
 }
 
 TEST_F(CappedRead, AMissingFileIsNothingWithoutAProblem) {
-    QString error = QStringLiteral("stale");
-    EXPECT_FALSE(readFileCapped(folder.filePath(QStringLiteral("gone")), 10, &error));
-    EXPECT_TRUE(error.isEmpty());
+    const Result<std::optional<QByteArray>> read =
+        readFileCapped(folder.filePath(QStringLiteral("gone")), 10);
+    ASSERT_TRUE(read.has_value()) << read.error().toStdString();
+    EXPECT_FALSE(read->has_value());
 }
 
 TEST_F(CappedRead, DevicesPipesAndFoldersAreRefusedWithoutWaiting) {
@@ -202,9 +208,10 @@ TEST_F(CappedRead, DevicesPipesAndFoldersAreRefusedWithoutWaiting) {
     ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     for (const QString& path : {QStringLiteral("/dev/zero"), pipe, folder.path()}) {
         const auto start = std::chrono::steady_clock::now();
-        QString error;
-        EXPECT_FALSE(readFileCapped(path, kMaxIniFileSize, &error).has_value());
-        EXPECT_TRUE(error.contains(QDir::toNativeSeparators(path))) << error.toStdString();
+        const Result<std::optional<QByteArray>> read = readFileCapped(path, kMaxIniFileSize);
+        ASSERT_FALSE(read.has_value());
+        EXPECT_TRUE(read.error().contains(QDir::toNativeSeparators(path)))
+            << read.error().toStdString();
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
     }
 }
@@ -213,10 +220,12 @@ TEST_F(CappedRead, AFailedReplaceLeavesTheOldFile) {
     const QString path = folder.filePath(QStringLiteral("f"));
     writeAll(path, "old");
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("f.new")));
-    QString error;
-    EXPECT_FALSE(replaceFile(folder.filePath(QStringLiteral("f.new")), "x", &error));
-    EXPECT_TRUE(error.contains(QStringLiteral("is a folder"))) << error.toStdString();
-    EXPECT_TRUE(replaceFile(path, "new", &error)) << error.toStdString();
+    const Result<void> refused = replaceFile(folder.filePath(QStringLiteral("f.new")), "x");
+    ASSERT_FALSE(refused);
+    EXPECT_TRUE(refused.error().contains(QStringLiteral("is a folder")))
+        << refused.error().toStdString();
+    const Result<void> replaced = replaceFile(path, "new");
+    EXPECT_TRUE(replaced) << replaced.error().toStdString();
     EXPECT_EQ(readAll(path), QByteArray("new"));
 }
 

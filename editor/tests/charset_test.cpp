@@ -78,20 +78,21 @@ const QString kTyped =
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, EncodeText,
-    ::testing::Values(Encoding{"Utf8", Charset::Utf8, kTyped, kTyped.toUtf8()},
-                      Encoding{"Latin1", Charset::Latin1, kTyped,
-                               "Cr\xE8me br\xFBl\xE9"
-                               "e \xA3 &#8364; &#8230; &#9731; &#127856;"},
-                      Encoding{"Windows1252", Charset::Windows1252, kTyped,
-                               "Cr\xE8me br\xFBl\xE9"
-                               "e \xA3 \x80 \x85 &#9731; &#127856;"},
-                      Encoding{
-                          "Ascii", Charset::Ascii, kTyped,
-                          "Cr&#232;me br&#251;l&#233;e &#163; &#8364; &#8230; &#9731; &#127856;"},
-                      Encoding{"ZeroWidthNoBreakSpacesStay", Charset::Utf8, QStringLiteral("\uFEFFa\uFEFF"),
-                 "\xEF\xBB\xBF" "a\xEF\xBB\xBF"},
+    ::testing::Values(
+        Encoding{"Utf8", Charset::Utf8, kTyped, kTyped.toUtf8()},
+        Encoding{"Latin1", Charset::Latin1, kTyped,
+                 "Cr\xE8me br\xFBl\xE9"
+                 "e \xA3 &#8364; &#8230; &#9731; &#127856;"},
+        Encoding{"Windows1252", Charset::Windows1252, kTyped,
+                 "Cr\xE8me br\xFBl\xE9"
+                 "e \xA3 \x80 \x85 &#9731; &#127856;"},
+        Encoding{"Ascii", Charset::Ascii, kTyped,
+                 "Cr&#232;me br&#251;l&#233;e &#163; &#8364; &#8230; &#9731; &#127856;"},
+        Encoding{"ZeroWidthNoBreakSpacesStay", Charset::Utf8, QStringLiteral("\uFEFFa\uFEFF"),
+                 "\xEF\xBB\xBF"
+                 "a\xEF\xBB\xBF"},
         Encoding{"ControlCharactersOfTheHighHalfAreReferenced", Charset::Latin1,
-                               QString(QChar(0x85)) + QChar(0xA0), "&#133;\xA0"}),
+                 QString(QChar(0x85)) + QChar(0xA0), "&#133;\xA0"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DecodeText, RefusesBytesOutsideTheSet) {

@@ -20,7 +20,7 @@ struct DecodeCase {
 class DecodePage : public ::testing::TestWithParam<DecodeCase> {};
 
 TEST_P(DecodePage, KeepsTheLineBreaksAndByteOrderMarkToWriteThemBack) {
-    const std::optional<PageText> page = decodePage(GetParam().bytes);
+    const common::Result<PageText> page = decodePage(GetParam().bytes);
     ASSERT_TRUE(page.has_value());
     EXPECT_EQ(*page, GetParam().page);
     EXPECT_EQ(encodePage(*page), GetParam().bytes);
@@ -40,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PageFile, AMixedFileTakesItsFirstLineBreakForEveryLine) {
-    const std::optional<PageText> page = decodePage("a\r\nb\nc\rd");
+    const common::Result<PageText> page = decodePage("a\r\nb\nc\rd");
     ASSERT_TRUE(page.has_value());
     EXPECT_EQ(page->text, QStringLiteral("a\nb\nc\nd"));
     EXPECT_EQ(encodePage(*page), QByteArray("a\r\nb\r\nc\r\nd"));
@@ -54,9 +54,9 @@ TEST(PageFile, TextThatIsNotUtf8IsNotReadAndTheMessageSaysWhy) {
     file.write("<p>caf\xE9</p>");
     file.close();
 
-    QString error;
-    EXPECT_FALSE(readPageFile(path, &error).has_value());
-    EXPECT_TRUE(error.contains(QStringLiteral("not UTF-8"))) << error.toStdString();
+    const common::Result<PageText> page = readPageFile(path);
+    ASSERT_FALSE(page.has_value());
+    EXPECT_TRUE(page.error().contains(QStringLiteral("not UTF-8"))) << page.error().toStdString();
 }
 
 TEST(PageFile, AFailedSaveLeavesTheOldFileAsItWasAndSaysWhy) {
@@ -68,24 +68,24 @@ TEST(PageFile, AFailedSaveLeavesTheOldFileAsItWasAndSaysWhy) {
     file.close();
     QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
 
-    QString error;
-    const bool written =
-        writePageFile(path, PageText{QStringLiteral("new"), LineEnding::Lf, false}, &error);
+    const common::Result<void> written =
+        writePageFile(path, PageText{QStringLiteral("new"), LineEnding::Lf, false});
     QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
     if (written) {
         GTEST_SKIP() << "the folder stays writable for this user (root)";
     }
-    EXPECT_TRUE(error.contains(QDir::toNativeSeparators(path))) << error.toStdString();
+    EXPECT_TRUE(written.error().contains(QDir::toNativeSeparators(path)))
+        << written.error().toStdString();
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray("old"));
 }
 
 TEST(PageFile, SavingIntoAMissingFolderFailsWithAMessage) {
-    QString error;
-    EXPECT_FALSE(
-        writePageFile(QStringLiteral("/nonexistent/folder/page.html"), blankPage(), &error));
-    EXPECT_TRUE(error.contains(QStringLiteral("/nonexistent/folder/page.html")));
+    const common::Result<void> written =
+        writePageFile(QStringLiteral("/nonexistent/folder/page.html"), blankPage());
+    ASSERT_FALSE(written);
+    EXPECT_TRUE(written.error().contains(QStringLiteral("/nonexistent/folder/page.html")));
 }
 
 TEST(PageFile, TheBlankPageIsUtf8Html5WithTheCaretInItsBody) {
@@ -104,9 +104,8 @@ struct DeclaredPage {
 class PagesInTheirCharset : public ::testing::TestWithParam<DeclaredPage> {};
 
 TEST_P(PagesInTheirCharset, OpenInTheDeclaredSetAndSaveBackByteForByte) {
-    QString problem;
-    const std::optional<PageText> page = decodePage(GetParam().bytes, LineEnding::Lf, &problem);
-    ASSERT_TRUE(page.has_value()) << problem.toStdString();
+    const common::Result<PageText> page = decodePage(GetParam().bytes, LineEnding::Lf);
+    ASSERT_TRUE(page.has_value()) << page.error().toStdString();
     EXPECT_EQ(page->text, GetParam().text);
     EXPECT_EQ(encodePage(*page), GetParam().bytes);
 }
@@ -147,8 +146,9 @@ TEST_P(UnreadablePages, AreRefusedWithAClearMessage) {
     file.write(GetParam().bytes);
     file.close();
 
-    QString error;
-    EXPECT_FALSE(readPageFile(path, &error).has_value());
+    const common::Result<PageText> page = readPageFile(path);
+    ASSERT_FALSE(page.has_value());
+    const QString& error = page.error();
     EXPECT_TRUE(error.contains(QDir::toNativeSeparators(path))) << error.toStdString();
     EXPECT_TRUE(error.contains(QString::fromUtf8(GetParam().reason))) << error.toStdString();
 }
@@ -177,20 +177,20 @@ TEST(PageFile, ACharacterOutsideTheSetInAScriptIsNotSavedAndTheFileStays) {
     const PageText page{QStringLiteral("<meta charset=\"iso-8859-1\">\n<script>\nvar price = "
                                        "'\u20ac5';\n</script>"),
                         LineEnding::Lf, false};
-    QString error;
-    EXPECT_FALSE(writePageFile(path, page, &error));
-    EXPECT_TRUE(error.contains(QStringLiteral("\"\u20ac\" on line 3 is not in ISO-8859-1")))
-        << error.toStdString();
+    const common::Result<void> written = writePageFile(path, page);
+    ASSERT_FALSE(written);
+    EXPECT_TRUE(
+        written.error().contains(QStringLiteral("\"\u20ac\" on line 3 is not in ISO-8859-1")))
+        << written.error().toStdString();
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray("old"));
 }
 
 TEST(PageFile, APageDeclaringASetTheEditorCannotWriteIsNotSaved) {
-    QString error;
-    EXPECT_FALSE(
-        encodePage({QStringLiteral("<meta charset=\"koi8-r\">"), LineEnding::Lf, false}, &error)
-            .has_value());
-    EXPECT_TRUE(error.contains(QStringLiteral("koi8-r"))) << error.toStdString();
+    const common::Result<QByteArray> bytes =
+        encodePage({QStringLiteral("<meta charset=\"koi8-r\">"), LineEnding::Lf, false});
+    ASSERT_FALSE(bytes.has_value());
+    EXPECT_TRUE(bytes.error().contains(QStringLiteral("koi8-r"))) << bytes.error().toStdString();
 }
 
 } // namespace
