@@ -245,8 +245,8 @@ std::string findingsJson(const buttons::Findings& findings) {
 }
 
 std::string storedAccount() {
-    return common::GetSetting(common::kAccountSettingApp, common::kAccountSettingSection,
-                              common::kAccountSettingKey)
+    return common::readSetting(common::kAccountSettingApp, common::kAccountSettingSection,
+                               common::kAccountSettingKey)
         .toStdString();
 }
 

@@ -11,35 +11,38 @@ namespace ravelin::common {
 
 namespace {
 
-MsgBoxHandler& handler() {
-    static MsgBoxHandler instance;
+MessageHandler& handler() {
+    static MessageHandler instance;
     return instance;
 }
 
 } // namespace
 
-void setMsgBoxHandler(MsgBoxHandler replacement) {
+void setMessageHandler(MessageHandler replacement) {
     handler() = std::move(replacement);
 }
 
-int MsgBox(const QString& prompt, int style, const QString& title, QWidget* parent) {
-    const QString shownTitle = title.isEmpty() ? qstr(version::kProductName) : title;
+MessageAnswer showMessage(const QString& prompt, MessageButtons buttons, MessageIcon icon,
+                          const QString& title, QWidget* parent) {
+    const Message message{prompt, buttons, icon,
+                          title.isEmpty() ? qstr(version::kProductName) : title};
     if (handler()) {
-        return handler()(prompt, style, shownTitle);
+        return handler()(message);
     }
 
     QMessageBox box(parent);
-    box.setWindowTitle(shownTitle);
-    box.setText(prompt);
-    box.setIcon((style & vbInformation) != 0 ? QMessageBox::Information : QMessageBox::NoIcon);
-    if ((style & 7) == vbYesNo) {
+    box.setWindowTitle(message.title);
+    box.setText(message.prompt);
+    box.setIcon(icon == MessageIcon::Information ? QMessageBox::Information : QMessageBox::NoIcon);
+    if (buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoDefaultNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton((style & vbDefaultButton2) != 0 ? QMessageBox::No : QMessageBox::Yes);
-        return box.exec() == QMessageBox::Yes ? vbYes : vbNo;
+        box.setDefaultButton(buttons == MessageButtons::YesNoDefaultNo ? QMessageBox::No
+                                                                       : QMessageBox::Yes);
+        return box.exec() == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
     }
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
-    return vbOK;
+    return MessageAnswer::Ok;
 }
 
 } // namespace ravelin::common

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// The message box of the window controls: a modal box with a prompt, a style value and an
-// optional title. Every message the add-in shows goes through MsgBox, so that tests can answer
-// it without a modal loop.
+// The message box of the add-in's windows: a modal box with a prompt, its buttons, an optional
+// icon and an optional title. Every message the add-in shows goes through showMessage, so that
+// tests can answer it without a modal loop.
 #pragma once
 
 #include <QString>
@@ -13,24 +13,29 @@ class QWidget;
 
 namespace ravelin::common {
 
-// Style values: buttons, icon and default button, added together.
-inline constexpr int vbOKOnly = 0;
-inline constexpr int vbYesNo = 4;
-inline constexpr int vbInformation = 64;
-inline constexpr int vbDefaultButton2 = 256; // the second button (No) is the default
+// YesNoDefaultNo: Yes and No with No as the default button, for questions whose safe answer
+// is No.
+enum class MessageButtons { Ok, YesNo, YesNoDefaultNo };
+enum class MessageIcon { None, Information };
+// The button pressed.
+enum class MessageAnswer { Ok, Yes, No };
 
-// Buttons pressed.
-inline constexpr int vbOK = 1;
-inline constexpr int vbYes = 6;
-inline constexpr int vbNo = 7;
+// A message as the box shows it.
+struct Message {
+    QString prompt;
+    MessageButtons buttons = MessageButtons::Ok;
+    MessageIcon icon = MessageIcon::None;
+    QString title; // the product name when the caller gave none
+};
 
 // Shows the box and returns the button pressed. Without a title the product name is shown.
-int MsgBox(const QString& prompt, int style = vbOKOnly, const QString& title = {},
-           QWidget* parent = nullptr);
+MessageAnswer showMessage(const QString& prompt, MessageButtons buttons = MessageButtons::Ok,
+                          MessageIcon icon = MessageIcon::None, const QString& title = {},
+                          QWidget* parent = nullptr);
 
-// Replaces the box for tests: the handler receives prompt, style and the title shown, and
+// Replaces the box for tests: the handler receives the message as it would be shown and
 // returns the button "pressed". An empty handler restores the real box.
-using MsgBoxHandler = std::function<int(const QString& prompt, int style, const QString& title)>;
-void setMsgBoxHandler(MsgBoxHandler handler);
+using MessageHandler = std::function<MessageAnswer(const Message& message)>;
+void setMessageHandler(MessageHandler handler);
 
 } // namespace ravelin::common

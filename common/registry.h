@@ -40,8 +40,10 @@ QString editorAddinsKey(RegistryScope scope);
 inline constexpr const char* kRegistryScopeVariable = "RAVELIN_REGISTRY_SCOPE";
 RegistryScope requestedRegistryScope();
 
-// Load behaviour value of an add-in loaded and connected when the host starts.
+// Load behaviour values of an editor's add-in entry: when the host loads and connects it.
 inline constexpr int kLoadAtStartup = 3;
+inline constexpr int kLoadOnDemand = 9;
+inline constexpr int kLoadAtNextStartupOnly = 16;
 
 // Where a scope's registry is written (read from the environment each time): the user's file,
 // or the system file in the first of the system config directories.
@@ -72,8 +74,6 @@ public:
     QVariant value(const QString& path) const;
     // The names of the subkeys of a key.
     QStringList subkeys(const QString& key) const;
-    // Every value path below a key, sorted.
-    QStringList valuePaths(const QString& key = {}) const;
 
     // Values are kept as text; the changes are written by commit().
     void setValue(const QString& path, const QVariant& value);
@@ -86,6 +86,9 @@ public:
     Result<void> commit();
 
 private:
+    // Every value path below a key, sorted.
+    QStringList valuePaths(const QString& key = {}) const;
+
     RegistryScope scope_;
     QString path_;
     Result<IniFile> file_;

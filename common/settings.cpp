@@ -11,16 +11,16 @@ QString settingsFilePath(const QString& appName) {
     return configHome() + QLatin1Char('/') + appName + QStringLiteral(".ini");
 }
 
-QString GetSetting(const QString& appName, const QString& section, const QString& key,
-                   const QString& fallback) {
+QString readSetting(const QString& appName, const QString& section, const QString& key,
+                    const QString& fallback) {
     const Result<IniFile> file = readIniFile(settingsFilePath(appName));
     const std::optional<QString> value =
         file ? file->value(section + QLatin1Char('/') + key) : std::nullopt;
     return value ? *value : fallback;
 }
 
-Result<void> SaveSetting(const QString& appName, const QString& section, const QString& key,
-                         const QString& value) {
+Result<void> writeSetting(const QString& appName, const QString& section, const QString& key,
+                          const QString& value) {
     return updateIniFile(settingsFilePath(appName), [&](IniFile& file) {
         return file.setValue(section + QLatin1Char('/') + key, value);
     });

@@ -30,13 +30,13 @@ inline constexpr char kServiceCertificateFileSettingKey[] = "PayPalCertificateFi
 inline constexpr char kSandboxSettingKey[] = "Sandbox";
 
 // The stored value, or `fallback` when there is none or the file cannot be read or parsed.
-QString GetSetting(const QString& appName, const QString& section, const QString& key,
-                   const QString& fallback = {});
+QString readSetting(const QString& appName, const QString& section, const QString& key,
+                    const QString& fallback = {});
 
 // Stores the value, or says why it could not be written (a sentence naming the file, and the
 // line when the file does not parse). A failed write leaves the file byte for byte as it was.
-Result<void> SaveSetting(const QString& appName, const QString& section, const QString& key,
-                         const QString& value);
+Result<void> writeSetting(const QString& appName, const QString& section, const QString& key,
+                          const QString& value);
 
 // Where the settings of `appName` are kept.
 QString settingsFilePath(const QString& appName);

@@ -21,9 +21,9 @@ QString loadBehaviorText(int loadBehavior) {
     switch (loadBehavior) {
     case common::kLoadAtStartup:
         return AddinsDialog::tr("Load at Startup");
-    case 9:
+    case common::kLoadOnDemand:
         return AddinsDialog::tr("Load on Demand");
-    case 16:
+    case common::kLoadAtNextStartupOnly:
         return AddinsDialog::tr("Load at Next Startup Only");
     default:
         return AddinsDialog::tr("Load by the user");

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/htmlhighlighter.h"
 
+#include <QColor>
 #include <QElapsedTimer>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -17,6 +18,14 @@ namespace {
 constexpr int kStateBits = 0x7;
 constexpr int kChanged = 0x7;
 constexpr int kHasColours = 0x8;
+
+// The colours of HTML source, as classic source editors show it.
+constexpr QRgb kTagColour = 0x000080;         // navy
+constexpr QRgb kAttributeColour = 0x800000;   // maroon
+constexpr QRgb kValueColour = 0x0000FF;       // blue
+constexpr QRgb kCommentColour = 0x808080;     // grey
+constexpr QRgb kDeclarationColour = 0x800080; // purple
+constexpr QRgb kEntityColour = 0x008000;      // green
 
 HtmlHighlighter::State endState(const QTextBlock& block) {
     const int state = block.isValid() ? block.userState() : -1;
@@ -136,15 +145,15 @@ HtmlHighlighter::HtmlHighlighter(QTextDocument* document) : HtmlHighlighter(docu
 HtmlHighlighter::HtmlHighlighter(QTextDocument* document, Limits limits)
     : QObject(document), document_(document), limits_(limits) {
     QTextCharFormat& tag = formats_[static_cast<int>(Colour::Tag)];
-    tag.setForeground(QColor(0x00, 0x00, 0x80));
+    tag.setForeground(QColor(kTagColour));
     tag.setFontWeight(QFont::Bold);
-    formats_[static_cast<int>(Colour::Attribute)].setForeground(QColor(0x80, 0x00, 0x00));
-    formats_[static_cast<int>(Colour::Value)].setForeground(QColor(0x00, 0x00, 0xFF));
+    formats_[static_cast<int>(Colour::Attribute)].setForeground(QColor(kAttributeColour));
+    formats_[static_cast<int>(Colour::Value)].setForeground(QColor(kValueColour));
     QTextCharFormat& comment = formats_[static_cast<int>(Colour::Comment)];
-    comment.setForeground(QColor(0x80, 0x80, 0x80));
+    comment.setForeground(QColor(kCommentColour));
     comment.setFontItalic(true);
-    formats_[static_cast<int>(Colour::Declaration)].setForeground(QColor(0x80, 0x00, 0x80));
-    formats_[static_cast<int>(Colour::Entity)].setForeground(QColor(0x00, 0x80, 0x00));
+    formats_[static_cast<int>(Colour::Declaration)].setForeground(QColor(kDeclarationColour));
+    formats_[static_cast<int>(Colour::Entity)].setForeground(QColor(kEntityColour));
 
     slices_.setSingleShot(true);
     slices_.setInterval(0);

@@ -9,6 +9,7 @@
 #include "ravelin/version.h"
 #include "ui_frmabout.h"
 
+#include <QColor>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -18,6 +19,11 @@ namespace ravelin::extras {
 namespace {
 
 using common::qstr;
+
+// The emblem's colours.
+constexpr QRgb kPaymentBlue = 0x1d4f91;
+constexpr QRgb kRampartGreen = 0x3c9a5f;
+constexpr QRgb kKeepStone = 0xf2e8c9;
 
 // The window's emblem: a ravelin, the arrow-shaped outwork of a fortress, seen from above,
 // in green with a light keep, over the payment blue.
@@ -29,7 +35,7 @@ QPixmap emblem(int size) {
     painter.scale(size / 64.0, size / 64.0);
 
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0x1d, 0x4f, 0x91));
+    painter.setBrush(QColor(kPaymentBlue));
     painter.drawRoundedRect(QRectF(2, 2, 60, 60), 10, 10);
 
     QPainterPath outwork;
@@ -39,17 +45,17 @@ QPixmap emblem(int size) {
     outwork.lineTo(18, 56);
     outwork.lineTo(8, 34);
     outwork.closeSubpath();
-    painter.setBrush(QColor(0x3c, 0x9a, 0x5f));
-    painter.setPen(QPen(QColor(0xf2, 0xe8, 0xc9), 2.5));
+    painter.setBrush(QColor(kRampartGreen));
+    painter.setPen(QPen(QColor(kKeepStone), 2.5));
     painter.drawPath(outwork);
 
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0xf2, 0xe8, 0xc9));
+    painter.setBrush(QColor(kKeepStone));
     painter.drawRect(QRectF(25, 32, 14, 16));
     for (int merlon = 0; merlon < 3; ++merlon) {
         painter.drawRect(QRectF(25 + merlon * 5.5, 28, 3, 4));
     }
-    painter.setBrush(QColor(0x1d, 0x4f, 0x91));
+    painter.setBrush(QColor(kPaymentBlue));
     painter.drawRoundedRect(QRectF(30, 40, 4, 8), 2, 2);
     return pixmap;
 }

@@ -129,18 +129,18 @@ void UpdateCheck::fetched(bool ok, const QByteArray& body) {
 void UpdateCheck::offer() {
     // The messages are modal: the window may go while one is open, and this check with it.
     const QPointer<UpdateCheck> self(this);
-    const int answer = common::MsgBox(tr("A newer version of Ravelin Wizard has been found.  "
-                                         "Would you like to download it now?"),
-                                      common::vbYesNo, tr("New Version"), window_);
+    const common::MessageAnswer answer = common::showMessage(
+        tr("A newer version of Ravelin Wizard has been found.  Would you like to download it now?"),
+        common::MessageButtons::YesNo, common::MessageIcon::None, tr("New Version"), window_);
     if (self.isNull()) {
         return;
     }
-    if (answer == common::vbYes) {
-        common::MsgBox(
+    if (answer == common::MessageAnswer::Yes) {
+        common::showMessage(
             tr("When the download begins, you will receive a dialog box on whether to OPEN/RUN or "
                "SAVE the program.  Choose the OPEN/RUN button to automatically install the "
                "update.  You will need to exit FrontPage for the Update to work."),
-            common::vbInformation, {}, window_);
+            common::MessageButtons::Ok, common::MessageIcon::Information, {}, window_);
         if (self.isNull()) {
             return;
         }

@@ -16,8 +16,6 @@ class Application;
 enum class ConnectMode {
     ext_cm_AfterStartup = 0, // by the user, after the host started
     ext_cm_Startup = 1,      // while the host starts
-    ext_cm_External = 2,
-    ext_cm_CommandLine = 3,
 };
 
 // Why the add-in is being disconnected.

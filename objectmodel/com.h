@@ -3,7 +3,8 @@
 //
 // The in-process component model the page editor and its add-ins share: result codes, the
 // class factory and the four entry points an add-in library exports with C linkage. Class and
-// interface identifiers are GUID strings in braces, as the registry holds them.
+// interface identifiers are GUID strings in braces, as the registry holds them. Result codes
+// live only at this C boundary: the entry points, the factory, and the hosts that call them.
 #pragma once
 
 #include <cstdint>
@@ -20,9 +21,6 @@ inline constexpr HRESULT E_FAIL = static_cast<HRESULT>(0x80004005);
 inline constexpr HRESULT CLASS_E_CLASSNOTAVAILABLE = static_cast<HRESULT>(0x80040111);
 inline constexpr HRESULT SELFREG_E_CLASS = static_cast<HRESULT>(0x80040201);
 
-inline constexpr bool SUCCEEDED(HRESULT hr) {
-    return hr >= 0;
-}
 inline constexpr bool FAILED(HRESULT hr) {
     return hr < 0;
 }
@@ -44,8 +42,7 @@ protected:
 
 // The entry points, as resolved from a loaded library.
 extern "C" {
-using DllRegisterServerFn = HRESULT (*)();
-using DllUnregisterServerFn = HRESULT (*)();
+using DllRegisterServerFn = HRESULT (*)(); // DllUnregisterServer's too
 using DllGetClassObjectFn = HRESULT (*)(const char* clsid, const char* iid, void** object);
 using DllCanUnloadNowFn = HRESULT (*)();
 }

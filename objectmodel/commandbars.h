@@ -19,12 +19,10 @@ public:
     QString message() const { return QString::fromStdString(what()); }
 };
 
-// Control types of CommandBarControls::Add.
+// Control types of CommandBarControls::Add: the add-in adds a button; a host may refuse others,
+// such as a popup.
 enum MsoControlType {
     msoControlButton = 1,
-    msoControlEdit = 2,
-    msoControlDropdown = 3,
-    msoControlComboBox = 4,
     msoControlPopup = 10,
 };
 

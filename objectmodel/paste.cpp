@@ -17,8 +17,7 @@ void pasteHTML(objectmodel::Application* editor, const QString& html) {
         selection != nullptr ? selection->createRange() : nullptr;
     objectmodel::IHTMLTxtRange* text = range != nullptr ? range->asTxtRange() : nullptr;
     if (text == nullptr) {
-        common::MsgBox(QCoreApplication::translate("ravelin::objectmodel", kNoSelectionPoint),
-                       common::vbOKOnly);
+        common::showMessage(QCoreApplication::translate("ravelin::objectmodel", kNoSelectionPoint));
         return;
     }
     text->pasteHTML(html);

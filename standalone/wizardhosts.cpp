@@ -39,7 +39,8 @@ QString clipboardNotice() {
 ClipboardWizard::ClipboardWizard()
     : document_([this](const QString& html) {
           copyToClipboard(html);
-          common::MsgBox(clipboardNotice(), common::vbInformation, {}, window_.data());
+          common::showMessage(clipboardNotice(), common::MessageButtons::Ok,
+                              common::MessageIcon::Information, {}, window_.data());
       }),
       window_(openWizard(&document_)) {}
 

@@ -93,9 +93,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "ravelin-screens: cannot create %s\n", argv[1]);
         return 1;
     }
-    common::setMsgBoxHandler([](const QString& prompt, int, const QString&) {
-        std::fprintf(stderr, "(message) %s\n", qPrintable(prompt));
-        return common::vbOK;
+    common::setMessageHandler([](const common::Message& message) {
+        std::fprintf(stderr, "(message) %s\n", qPrintable(message.prompt));
+        return common::MessageAnswer::Ok;
     });
 
     // Nothing is pasted: the window needs no editor.

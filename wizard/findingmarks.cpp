@@ -33,12 +33,16 @@ std::map<std::string, Summary> byControl(const buttons::Findings& findings) {
     return out;
 }
 
+// The colours of a marked label: red for an error, dark orange for a warning.
+constexpr QRgb kErrorColour = 0xFF0000;
+constexpr QRgb kWarningColour = 0xFF8C00;
+
 } // namespace
 
 FindingMarks::FindingMarks(QWidget& window) : window_(window) {}
 
 QColor FindingMarks::colour(buttons::Severity severity) {
-    return severity == buttons::Severity::Error ? QColor(255, 0, 0) : QColor(255, 140, 0);
+    return QColor(severity == buttons::Severity::Error ? kErrorColour : kWarningColour);
 }
 
 QLabel* FindingMarks::labelOf(const QWidget& control) const {

@@ -42,7 +42,8 @@ Protection FrmProtect::protection() const {
 
 void FrmProtect::accept() {
     if (const QString problem = protectionProblem(protection()); !problem.isEmpty()) {
-        common::MsgBox(problem, common::vbOKOnly, {}, this);
+        common::showMessage(problem, common::MessageButtons::Ok, common::MessageIcon::None, {},
+                            this);
         return;
     }
     QDialog::accept();

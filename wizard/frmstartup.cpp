@@ -46,6 +46,9 @@ using common::qstr;
 
 namespace {
 
+// The colour lblEmail turns when a tab is chosen without an account address.
+const QColor kMissingAddressRed(255, 0, 0);
+
 // The panels over the tab strip, bottom to top: the examples panel, the Setup page and the
 // first page of each type, then the later pages, which lie over the first ones.
 constexpr auto kStackedPanels = [] {
@@ -314,8 +317,8 @@ void FrmStartup::connectAnswerEdits() {
 
 void FrmStartup::load() {
     buildCode_ = buttons::buildCode(version::kMajor, version::kMinor, version::kRevision);
-    account_ = common::GetSetting(common::kAccountSettingApp, common::kAccountSettingSection,
-                                  common::kAccountSettingKey);
+    account_ = common::readSetting(common::kAccountSettingApp, common::kAccountSettingSection,
+                                   common::kAccountSettingKey);
     const QString product = qstr(version::kProductName);
     setWindowTitle(product);
     ui_->lblTitle->setText(product);
@@ -362,11 +365,11 @@ void FrmStartup::tabStripClicked(int index) {
         if (account_.isEmpty()) {
             if (auto* label = named<QWidget>(*this, "lblEmail")) {
                 QPalette palette = label->palette();
-                palette.setColor(QPalette::WindowText, QColor(255, 0, 0));
+                palette.setColor(QPalette::WindowText, kMissingAddressRed);
                 label->setPalette(palette);
             }
-            common::MsgBox(tr("Please enter your PayPal payment email address."), common::vbOKOnly,
-                           {}, this);
+            common::showMessage(tr("Please enter your PayPal payment email address."),
+                                common::MessageButtons::Ok, common::MessageIcon::None, {}, this);
             if (email != nullptr) {
                 email->setFocus();
             }
@@ -382,8 +385,8 @@ void FrmStartup::tabStripClicked(int index) {
     // A failed write leaves the address held by the window; it is written again at the next
     // tab selection.
     if (const common::Result<void> stored =
-            common::SaveSetting(common::kAccountSettingApp, common::kAccountSettingSection,
-                                common::kAccountSettingKey, account_);
+            common::writeSetting(common::kAccountSettingApp, common::kAccountSettingSection,
+                                 common::kAccountSettingKey, account_);
         !stored) {
         qWarning("ravelin: could not store the account address: %s",
                  qUtf8Printable(stored.error()));
@@ -489,13 +492,15 @@ void FrmStartup::writeResult(const ButtonTab& tab) {
         if (auto* finish = findChild<QWidget*>("btnFinish" + qstr(tab.suffix))) {
             finish->setEnabled(false);
         }
-        common::MsgBox(sealed.problem, common::vbOKOnly, {}, this);
+        common::showMessage(sealed.problem, common::MessageButtons::Ok, common::MessageIcon::None,
+                            {}, this);
         return;
     }
     mstartup::showButton(tab, *this, *sealed.button);
     if (!sealed.warnings.isEmpty() && !keyWarningShown_) {
         keyWarningShown_ = true;
-        common::MsgBox(sealed.warnings.join('\n'), common::vbOKOnly, {}, this);
+        common::showMessage(sealed.warnings.join('\n'), common::MessageButtons::Ok,
+                            common::MessageIcon::None, {}, this);
     }
 }
 
@@ -541,8 +546,8 @@ bool FrmStartup::confirmInsertDespiteErrors(const ButtonTab& tab) {
         }
     }
     prompt += QStringLiteral("\n\n") + tr("Insert it anyway?");
-    return common::MsgBox(prompt, common::vbYesNo | common::vbDefaultButton2, {}, this) ==
-           common::vbYes;
+    return common::showMessage(prompt, common::MessageButtons::YesNoDefaultNo,
+                               common::MessageIcon::None, {}, this) == common::MessageAnswer::Yes;
 }
 
 void FrmStartup::showPanel(std::string_view name) {

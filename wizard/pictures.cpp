@@ -15,8 +15,12 @@
 namespace ravelin::wizard {
 namespace {
 
+// The colours the pictures share.
 const QColor kCaptionBlue(11, 42, 102);
+const QColor kStoneBlue(44, 92, 170);
 const QColor kEdge(196, 134, 24);
+const QColor kButtonOrange(243, 160, 30);
+const QColor kGold(255, 196, 57);
 
 struct LookEntry {
     std::string_view name;
@@ -151,7 +155,7 @@ QPixmap buttonPicture(std::string_view imageName) {
     QLinearGradient fill(body.topLeft(), body.bottomLeft());
     fill.setColorAt(0.0, QColor(255, 239, 176));
     fill.setColorAt(0.45, QColor(255, 203, 72));
-    fill.setColorAt(1.0, QColor(243, 160, 30));
+    fill.setColorAt(1.0, kButtonOrange);
     painter.setPen(QPen(kEdge, 1));
     painter.setBrush(fill);
     painter.drawRoundedRect(body, radius, radius);
@@ -189,15 +193,15 @@ QPixmap logoPicture() {
     const QPolygonF outwork(
         {QPointF(3, 30), QPointF(3, 15), QPointF(15, 4), QPointF(27, 15), QPointF(27, 30)});
     QLinearGradient stone(QPointF(0, 4), QPointF(0, 30));
-    stone.setColorAt(0.0, QColor(44, 92, 170));
+    stone.setColorAt(0.0, kStoneBlue);
     stone.setColorAt(1.0, kCaptionBlue);
     painter.setPen(QPen(kCaptionBlue, 1));
     painter.setBrush(stone);
     painter.drawPolygon(outwork);
-    painter.setPen(QPen(QColor(255, 196, 57), 2));
+    painter.setPen(QPen(kGold, 2));
     painter.drawLine(QPointF(9, 19), QPointF(15, 13));
     painter.drawLine(QPointF(15, 13), QPointF(21, 19));
-    painter.fillRect(QRectF(1, 31, 28, 3), QColor(243, 160, 30));
+    painter.fillRect(QRectF(1, 31, 28, 3), kButtonOrange);
 
     QFont font(QStringLiteral("DejaVu Serif"));
     font.setBold(true);
@@ -209,7 +213,7 @@ QPixmap logoPicture() {
     painter.setFont(font);
     painter.setPen(kCaptionBlue);
     painter.drawText(QRectF(32, 0, 79, 31), Qt::AlignLeft | Qt::AlignVCenter, word);
-    painter.fillRect(QRectF(32, 31, 77, 3), QColor(243, 160, 30));
+    painter.fillRect(QRectF(32, 31, 77, 3), kButtonOrange);
     return pixmap;
 }
 
@@ -225,8 +229,8 @@ QPixmap websitePaymentsPicture() {
     painter.drawRoundedRect(window, 3, 3);
     QPainterPath bar;
     bar.addRoundedRect(QRectF(1.5, 1.5, 45, 8), 3, 3);
-    painter.fillPath(bar, QColor(44, 92, 170));
-    painter.fillRect(QRectF(2, 6, 44, 4), QColor(44, 92, 170));
+    painter.fillPath(bar, kStoneBlue);
+    painter.fillRect(QRectF(2, 6, 44, 4), kStoneBlue);
     for (int i = 0; i < 3; ++i) {
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor(255, 255, 255, 200));
@@ -238,7 +242,7 @@ QPixmap websitePaymentsPicture() {
     painter.drawLine(QPointF(6, 25), QPointF(38, 25));
     QLinearGradient fill(QPointF(0, 28), QPointF(0, 35));
     fill.setColorAt(0.0, QColor(255, 230, 150));
-    fill.setColorAt(1.0, QColor(243, 160, 30));
+    fill.setColorAt(1.0, kButtonOrange);
     painter.setPen(QPen(kEdge, 1));
     painter.setBrush(fill);
     painter.drawRoundedRect(QRectF(20.5, 28.5, 21, 7), 3, 3);
@@ -264,7 +268,7 @@ QPixmap auctionPaymentsPicture() {
     painter.setBrush(wood);
     painter.drawRoundedRect(QRectF(-2, -2, 24, 4), 1.5, 1.5); // handle
     painter.drawRoundedRect(QRectF(-12, -8, 10, 16), 2, 2);   // head
-    painter.setPen(QPen(QColor(255, 196, 57), 2));
+    painter.setPen(QPen(kGold, 2));
     painter.drawLine(QPointF(-12, -4), QPointF(-2, -4));
     painter.drawLine(QPointF(-12, 4), QPointF(-2, 4));
     return pixmap;

@@ -15,12 +15,12 @@ namespace ravelin::wizard {
 namespace {
 
 QString stored(const char* key) {
-    return common::GetSetting(common::kAccountSettingApp, common::kAccountSettingSection, key);
+    return common::readSetting(common::kAccountSettingApp, common::kAccountSettingSection, key);
 }
 
 bool store(const char* key, const QString& value) {
-    return common::SaveSetting(common::kAccountSettingApp, common::kAccountSettingSection, key,
-                               value)
+    return common::writeSetting(common::kAccountSettingApp, common::kAccountSettingSection, key,
+                                value)
         .has_value();
 }
 

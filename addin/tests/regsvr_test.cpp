@@ -24,15 +24,6 @@ const QString kAddinKey =
 const QString kProgIdClass =
     QStringLiteral("HKEY_CURRENT_USER/Software/Classes/RAVELIN.template/CLSID/@");
 
-Values registryValues() {
-    common::Registry registry;
-    Values values;
-    for (const QString& path : registry.valuePaths()) {
-        values[path] = registry.value(path).toString();
-    }
-    return values;
-}
-
 // Every value in one registry file, read as plain INI.
 Values fileValues(const QString& file) {
     const QSettings settings(file, QSettings::IniFormat);
@@ -41,6 +32,11 @@ Values fileValues(const QString& file) {
         values[path] = settings.value(path).toString();
     }
     return values;
+}
+
+// Every value in the current user's registry.
+Values registryValues() {
+    return fileValues(common::registryFilePath());
 }
 
 class RegsvrTest : public EditorTest {

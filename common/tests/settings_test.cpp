@@ -64,13 +64,14 @@ TEST_P(DamagedSettings, AreNeitherChangedNorReadAndTheMessageNamesTheFileAndLine
     writeAll(settingsFile(), GetParam().bytes);
 
     const Result<void> stored =
-        SaveSetting(kApp, kSection, kKey, QStringLiteral("new@example.com"));
+        writeSetting(kApp, kSection, kKey, QStringLiteral("new@example.com"));
     ASSERT_FALSE(stored);
     const QString& error = stored.error();
     EXPECT_EQ(readAll(settingsFile()), GetParam().bytes);
     EXPECT_TRUE(error.contains(QDir::toNativeSeparators(settingsFile()))) << error.toStdString();
     EXPECT_TRUE(error.contains(QString::fromUtf8(GetParam().where))) << error.toStdString();
-    EXPECT_EQ(GetSetting(kApp, kSection, kKey, QStringLiteral("<none>")), QStringLiteral("<none>"));
+    EXPECT_EQ(readSetting(kApp, kSection, kKey, QStringLiteral("<none>")),
+              QStringLiteral("<none>"));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files),
               QStringList{QStringLiteral("RAVELIN.ini")})
         << "no temporary or lock file is left behind";
@@ -98,7 +99,7 @@ TEST_F(ConfigTest, SettingsFilesOfRandomBytesAreNeverRewritten) {
         }
         writeAll(settingsFile(), bytes);
         const Result<void> stored =
-            SaveSetting(kApp, kSection, kKey, QStringLiteral("x@example.com"));
+            writeSetting(kApp, kSection, kKey, QStringLiteral("x@example.com"));
         ASSERT_FALSE(stored) << attempt;
         EXPECT_EQ(readAll(settingsFile()), bytes) << attempt;
         EXPECT_TRUE(stored.error().contains(QStringLiteral("line ")))
@@ -111,23 +112,23 @@ TEST_F(ConfigTest, StoringChangesOnlyItsOwnLine) {
                               "Colour=blue ; mine\r\n";
     writeAll(settingsFile(), before);
 
-    ASSERT_TRUE(SaveSetting(kApp, kSection, kKey, QStringLiteral("new@example.com")));
+    ASSERT_TRUE(writeSetting(kApp, kSection, kKey, QStringLiteral("new@example.com")));
 
     EXPECT_EQ(readAll(settingsFile()), QByteArray("; kept by hand\r\n[Program%20Settings]\r\n"
                                                   "EmailAddress=new@example.com\r\n"
                                                   "Colour=blue ; mine\r\n"));
-    EXPECT_EQ(GetSetting(kApp, kSection, kKey), QStringLiteral("new@example.com"));
+    EXPECT_EQ(readSetting(kApp, kSection, kKey), QStringLiteral("new@example.com"));
 }
 
 TEST_F(ConfigTest, StoringIntoAMissingFolderMakesItAndAFolderInTheWayIsNamed) {
     const QString nested = folder.filePath(QStringLiteral("a/b"));
     qputenv("XDG_CONFIG_HOME", nested.toUtf8());
-    EXPECT_TRUE(SaveSetting(kApp, kSection, kKey, QStringLiteral("x")));
-    EXPECT_EQ(GetSetting(kApp, kSection, kKey), QStringLiteral("x"));
+    EXPECT_TRUE(writeSetting(kApp, kSection, kKey, QStringLiteral("x")));
+    EXPECT_EQ(readSetting(kApp, kSection, kKey), QStringLiteral("x"));
 
     writeAll(folder.filePath(QStringLiteral("file")), "not a folder");
     qputenv("XDG_CONFIG_HOME", folder.filePath(QStringLiteral("file/config")).toUtf8());
-    const Result<void> stored = SaveSetting(kApp, kSection, kKey, QStringLiteral("x"));
+    const Result<void> stored = writeSetting(kApp, kSection, kKey, QStringLiteral("x"));
     ASSERT_FALSE(stored);
     EXPECT_TRUE(stored.error().contains(QStringLiteral("file is not a folder")))
         << stored.error().toStdString();
@@ -136,7 +137,7 @@ TEST_F(ConfigTest, StoringIntoAMissingFolderMakesItAndAFolderInTheWayIsNamed) {
 TEST_F(ConfigTest, TwoProgramsStoringAtOnceKeepEachOthersValues) {
     const auto store = [](const QString& prefix) {
         for (int i = 0; i < 15; ++i) {
-            EXPECT_TRUE(SaveSetting(kApp, kSection, prefix + QString::number(i), prefix));
+            EXPECT_TRUE(writeSetting(kApp, kSection, prefix + QString::number(i), prefix));
         }
     };
     std::thread first(store, QStringLiteral("first"));
@@ -144,9 +145,9 @@ TEST_F(ConfigTest, TwoProgramsStoringAtOnceKeepEachOthersValues) {
     first.join();
     second.join();
     for (int i = 0; i < 15; ++i) {
-        EXPECT_EQ(GetSetting(kApp, kSection, QStringLiteral("first%1").arg(i)),
+        EXPECT_EQ(readSetting(kApp, kSection, QStringLiteral("first%1").arg(i)),
                   QStringLiteral("first"));
-        EXPECT_EQ(GetSetting(kApp, kSection, QStringLiteral("second%1").arg(i)),
+        EXPECT_EQ(readSetting(kApp, kSection, QStringLiteral("second%1").arg(i)),
                   QStringLiteral("second"));
     }
 }

@@ -213,7 +213,7 @@ protected:
 
 TEST_P(HostileServerCase, EndsTheCheckSilentlyWithoutEverHoldingTheWindow) {
     HostileServer server(GetParam().behaviour, GetParam().readsRequest);
-    MessageLog log(common::vbYes);
+    MessageLog log(common::MessageAnswer::Yes);
     auto window = std::make_unique<QWidget>();
     StallProbe probe;
 
@@ -237,7 +237,7 @@ TEST_P(HostileServerCase, EndsTheCheckSilentlyWithoutEverHoldingTheWindow) {
 
 TEST_P(HostileServerCase, ClosingTheWindowMidwayEndsTheCheckAtOnce) {
     HostileServer server(GetParam().behaviour, GetParam().readsRequest);
-    MessageLog log(common::vbYes);
+    MessageLog log(common::MessageAnswer::Yes);
     auto window = std::make_unique<QWidget>();
     StallProbe probe;
 
@@ -276,7 +276,7 @@ class OrdinaryServer : public ::testing::TestWithParam<Ordinary> {};
 TEST_P(OrdinaryServer, ServesTheVersionFileAndTheCheckOffersTheUpdate) {
     const auto reply = GetParam().reply;
     HostileServer server([reply](Connection& c) { c.send(reply()); });
-    MessageLog log(common::vbNo);
+    MessageLog log(common::MessageAnswer::No);
     QWidget window;
     auto* check =
         new UpdateCheck({QStringLiteral("http://127.0.0.1:%1/old/version.txt").arg(server.port()),

@@ -59,26 +59,24 @@ private:
 // Answers every message box with `answer` and keeps what was shown.
 class MessageLog {
 public:
-    struct Message {
-        QString prompt;
-        int style;
-        QString title;
-    };
+    using Message = common::Message;
 
-    explicit MessageLog(int answer = common::vbOK) : answer_(answer) {
-        common::setMsgBoxHandler([this](const QString& prompt, int style, const QString& title) {
-            messages_.push_back({prompt, style, title});
-            return (style & 7) == common::vbYesNo ? answer_ : common::vbOK;
+    explicit MessageLog(common::MessageAnswer answer = common::MessageAnswer::Ok)
+        : answer_(answer) {
+        common::setMessageHandler([this](const Message& message) {
+            messages_.push_back(message);
+            return message.buttons == common::MessageButtons::YesNo ? answer_
+                                                                    : common::MessageAnswer::Ok;
         });
     }
-    ~MessageLog() { common::setMsgBoxHandler({}); }
+    ~MessageLog() { common::setMessageHandler({}); }
     MessageLog(const MessageLog&) = delete;
     MessageLog& operator=(const MessageLog&) = delete;
 
     const std::vector<Message>& messages() const { return messages_; }
 
 private:
-    int answer_;
+    common::MessageAnswer answer_;
     std::vector<Message> messages_;
 };
 

@@ -91,7 +91,7 @@ struct Outcome {
     QStringList opened;
 };
 
-Outcome check(const QString& versionFile, int answer = common::vbNo,
+Outcome check(const QString& versionFile, common::MessageAnswer answer = common::MessageAnswer::No,
               std::chrono::milliseconds timeout = 2s) {
     MessageLog log(answer);
     OpenedAddresses::instance().clear();
@@ -116,7 +116,7 @@ class UpdateCheckAgainstServer : public ::testing::TestWithParam<ServerCase> {};
 TEST_P(UpdateCheckAgainstServer, PromptsOnlyForANewerReleaseInASuccessfulReply) {
     LocalHttpServer server;
     server.answer(GetParam().status, GetParam().body);
-    const Outcome outcome = check(server.address(), common::vbNo);
+    const Outcome outcome = check(server.address(), common::MessageAnswer::No);
 
     EXPECT_EQ(server.requests(), 1);
     ASSERT_EQ(outcome.messages.size(), GetParam().prompted ? 1U : 0U);
@@ -143,13 +143,14 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(UpdateCheck, AskedAboutANewerReleaseTheUserWhoDeclinesHearsNothingMore) {
     LocalHttpServer server;
     server.answer(200, newer());
-    const Outcome outcome = check(server.address(), common::vbNo);
+    const Outcome outcome = check(server.address(), common::MessageAnswer::No);
 
     ASSERT_EQ(outcome.messages.size(), 1U);
     EXPECT_EQ(outcome.messages[0].prompt,
               QStringLiteral("A newer version of Ravelin Wizard has been found.  Would you like to "
                              "download it now?"));
-    EXPECT_EQ(outcome.messages[0].style, common::vbYesNo);
+    EXPECT_EQ(outcome.messages[0].buttons, common::MessageButtons::YesNo);
+    EXPECT_EQ(outcome.messages[0].icon, common::MessageIcon::None);
     EXPECT_EQ(outcome.messages[0].title, QStringLiteral("New Version"));
     EXPECT_TRUE(outcome.opened.isEmpty());
 }
@@ -157,7 +158,7 @@ TEST(UpdateCheck, AskedAboutANewerReleaseTheUserWhoDeclinesHearsNothingMore) {
 TEST(UpdateCheck, AUserWhoAcceptsIsToldHowToInstallAndGetsTheInstaller) {
     LocalHttpServer server;
     server.answer(200, newer());
-    const Outcome outcome = check(server.address(), common::vbYes);
+    const Outcome outcome = check(server.address(), common::MessageAnswer::Yes);
 
     ASSERT_EQ(outcome.messages.size(), 2U);
     EXPECT_EQ(outcome.messages[1].prompt,
@@ -165,26 +166,27 @@ TEST(UpdateCheck, AUserWhoAcceptsIsToldHowToInstallAndGetsTheInstaller) {
                              "to OPEN/RUN or SAVE the program.  Choose the OPEN/RUN button to "
                              "automatically install the update.  You will need to exit FrontPage "
                              "for the Update to work."));
-    EXPECT_EQ(outcome.messages[1].style, common::vbInformation);
+    EXPECT_EQ(outcome.messages[1].buttons, common::MessageButtons::Ok);
+    EXPECT_EQ(outcome.messages[1].icon, common::MessageIcon::Information);
     EXPECT_EQ(outcome.messages[1].title, QStringLiteral("Ravelin Website Payments"));
     EXPECT_EQ(outcome.opened,
               QStringList{QStringLiteral("https://installer.example/ravelin-setup")});
 }
 
 TEST(UpdateCheck, ARefusedConnectionEndsTheCheckSilently) {
-    const Outcome outcome = check(testing::closedPortAddress(), common::vbYes);
+    const Outcome outcome = check(testing::closedPortAddress(), common::MessageAnswer::Yes);
     EXPECT_TRUE(outcome.messages.empty());
     EXPECT_TRUE(outcome.opened.isEmpty());
 }
 
 TEST(UpdateCheck, AnAddressThatIsNotHttpEndsTheCheckSilently) {
-    const Outcome outcome = check(QStringLiteral("not an address"), common::vbYes);
+    const Outcome outcome = check(QStringLiteral("not an address"), common::MessageAnswer::Yes);
     EXPECT_TRUE(outcome.messages.empty());
 }
 
 TEST(UpdateCheck, APlaceholderAddressOnAReservedDomainEndsTheCheckSilently) {
-    const Outcome outcome =
-        check(QStringLiteral("https://www.ravelin.example/version.txt"), common::vbYes);
+    const Outcome outcome = check(QStringLiteral("https://www.ravelin.example/version.txt"),
+                                  common::MessageAnswer::Yes);
     EXPECT_TRUE(outcome.messages.empty());
     EXPECT_TRUE(outcome.opened.isEmpty());
 }
@@ -192,7 +194,7 @@ TEST(UpdateCheck, APlaceholderAddressOnAReservedDomainEndsTheCheckSilently) {
 TEST(UpdateCheck, ASilentServerTimesOutWhileTheWindowKeepsAnswering) {
     LocalHttpServer server;
     server.staySilent();
-    MessageLog log(common::vbYes);
+    MessageLog log(common::MessageAnswer::Yes);
 
     QWidget window;
     auto* button = new QPushButton(QStringLiteral("&Next ->"), &window);
@@ -221,7 +223,7 @@ TEST(UpdateCheck, ASilentServerTimesOutWhileTheWindowKeepsAnswering) {
 TEST(UpdateCheck, ClosingTheWindowDuringTheFetchEndsTheCheck) {
     LocalHttpServer server;
     server.staySilent();
-    MessageLog log(common::vbYes);
+    MessageLog log(common::MessageAnswer::Yes);
 
     auto window = std::make_unique<QWidget>();
     QPointer<UpdateCheck> updateCheck = new UpdateCheck(

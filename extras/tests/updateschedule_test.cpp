@@ -56,7 +56,7 @@ TEST(UpdateSchedule, OffersANewerReleaseOnceAfterLoading) {
     server.answer(200, QByteArray::number(version::kMajor + 1) + ".0.0");
     const ScopedEnvironment checkOn(kUpdateCheckVariable, std::nullopt);
     const ScopedEnvironment address("RAVELIN_VERSION_URL", server.address().toUtf8());
-    MessageLog log(common::vbNo);
+    MessageLog log(common::MessageAnswer::No);
 
     QWidget window;
     QTimer* timer = scheduleUpdateCheck(&window);

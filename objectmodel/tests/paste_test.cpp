@@ -14,23 +14,17 @@ namespace {
 using objectmodel::testing::MemoryEditor;
 using objectmodel::testing::MemoryPage;
 
-struct Message {
-    QString prompt;
-    int style;
-    QString title;
-};
-
 class PasteTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        common::setMsgBoxHandler([this](const QString& prompt, int style, const QString& title) {
-            messages.push_back({prompt, style, title});
-            return common::vbOK;
+        common::setMessageHandler([this](const common::Message& message) {
+            messages.push_back(message);
+            return common::MessageAnswer::Ok;
         });
     }
-    void TearDown() override { common::setMsgBoxHandler({}); }
+    void TearDown() override { common::setMessageHandler({}); }
 
-    std::vector<Message> messages;
+    std::vector<common::Message> messages;
 };
 
 const QString kPage = QStringLiteral("<html><body><p>Our shop</p>\r\n</body></html>");
@@ -118,7 +112,8 @@ TEST_P(NoSelectionPoint, ShowsUnableToGetSelectionPointAndLeavesThePageUnchanged
 
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].prompt, QStringLiteral("Unable to get selection point"));
-    EXPECT_EQ(messages[0].style, common::vbOKOnly);
+    EXPECT_EQ(messages[0].buttons, common::MessageButtons::Ok);
+    EXPECT_EQ(messages[0].icon, common::MessageIcon::None);
     EXPECT_EQ(messages[0].title.toStdString(), version::kProductName);
     EXPECT_EQ(page.text(), QStringLiteral("<p><img src=\"logo.png\"></p>"));
     EXPECT_EQ(page.pasteCount(), 0);

@@ -51,13 +51,13 @@ QByteArray largeSelection() {
 class Filter : public ::testing::Test {
 protected:
     void SetUp() override {
-        common::setMsgBoxHandler([this](const QString& prompt, int, const QString&) {
-            messages.push_back(prompt);
-            return common::vbOK;
+        common::setMessageHandler([this](const common::Message& message) {
+            messages.push_back(message.prompt);
+            return common::MessageAnswer::Ok;
         });
         output.open(QIODevice::WriteOnly);
     }
-    void TearDown() override { common::setMsgBoxHandler({}); }
+    void TearDown() override { common::setMessageHandler({}); }
 
     // Runs the filter over `selection` until it answers; `act` plays the user.
     void run(const QByteArray& selection, const std::function<void(FilterWizard&)>& act) {
@@ -170,14 +170,14 @@ TEST(LineBreaks, FollowTheSelection) {
 
 TEST(Clipboard, InsertHtmlCopiesTheButtonAsTextAndHtmlAndSaysSo) {
     std::vector<QString> messages;
-    common::setMsgBoxHandler([&messages](const QString& prompt, int, const QString&) {
-        messages.push_back(prompt);
-        return common::vbOK;
+    common::setMessageHandler([&messages](const common::Message& message) {
+        messages.push_back(message.prompt);
+        return common::MessageAnswer::Ok;
     });
     ClipboardWizard wizard;
     const QString html = toViewCartResult(*wizard.window());
     ASSERT_TRUE(click(*wizard.window(), "btnFinishVC"));
-    common::setMsgBoxHandler({});
+    common::setMessageHandler({});
 
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     ASSERT_NE(data, nullptr);

@@ -54,12 +54,11 @@ protected:
     }
 
     // Answers every message with `answer` and keeps it.
-    void answerMessagesWith(int answer) {
-        common::setMsgBoxHandler(
-            [this, answer](const QString& prompt, int style, const QString& title) {
-                messages.push_back({prompt, style, title});
-                return answer;
-            });
+    void answerMessagesWith(common::MessageAnswer answer) {
+        common::setMessageHandler([this, answer](const common::Message& message) {
+            messages.push_back(message);
+            return answer;
+        });
     }
 };
 
@@ -200,12 +199,12 @@ TEST_F(Findings, InsertWithAnErrorAsksOnceAndNoInsertsNothing) {
     ASSERT_TRUE(driver::type(*window, "txtCancelATC", QStringLiteral("https://")));
     toResult(addToCart);
     const QString html = text(addToCart.htmlBox).c_str();
-    answerMessagesWith(common::vbNo);
+    answerMessagesWith(common::MessageAnswer::No);
 
     ASSERT_TRUE(driver::click(*window, "btnFinishATC"));
 
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].style, common::vbYesNo | common::vbDefaultButton2);
+    EXPECT_EQ(messages[0].buttons, common::MessageButtons::YesNoDefaultNo);
     EXPECT_EQ(messages[0].prompt,
               QStringLiteral("PayPal will refuse or misread this button:\n"
                              "\n- The price cannot be negative."
@@ -217,7 +216,7 @@ TEST_F(Findings, InsertWithAnErrorAsksOnceAndNoInsertsNothing) {
     EXPECT_EQ(QString::fromStdString(text(addToCart.htmlBox)), html);
     EXPECT_EQ(window->pageNumber(), addToCart.resultPage);
 
-    answerMessagesWith(common::vbYes);
+    answerMessagesWith(common::MessageAnswer::Yes);
     ASSERT_TRUE(driver::click(*window, "btnFinishATC"));
     EXPECT_EQ(messages.size(), 2u);
     EXPECT_EQ(page.text(), html);
@@ -228,7 +227,7 @@ TEST_F(Findings, TheMessageBoxOfferedOnInsertHasNoAsItsDefaultButton) {
     const ButtonTab& addToCart = tab(Tab::AddToCart);
     selectTab(Tab::AddToCart); // no price: an error
     toResult(addToCart);
-    common::setMsgBoxHandler({}); // the real box
+    common::setMessageHandler({}); // the real box
     bool noIsDefault = false;
     bool found = false;
     QTimer poll;
@@ -260,7 +259,7 @@ TEST_F(Findings, InsertWithOnlyWarningsPastesWithoutAsking) {
     selectTab(Tab::BuyNow); // no item name and no price: two warnings
     toResult(buyNow);
     EXPECT_EQ(colourOf("txtPriceBN"), kDarkOrange);
-    answerMessagesWith(common::vbNo);
+    answerMessagesWith(common::MessageAnswer::No);
 
     ASSERT_TRUE(driver::click(*window, "btnFinishBN"));
 
@@ -291,7 +290,7 @@ TYPED_TEST(WorkedExample, ShowsOnlyItsWarningsAndInsertsWithoutAsking) {
     for (const buttons::Finding& f : findings) {
         EXPECT_EQ(this->colourOf(f.control), kDarkOrange) << f.control;
     }
-    this->answerMessagesWith(common::vbNo);
+    this->answerMessagesWith(common::MessageAnswer::No);
 
     ASSERT_TRUE(driver::click(*this->window, "btnFinish" + std::string(tab.suffix)));
 

@@ -30,9 +30,9 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 class FrmStartupTest : public WindowTest {
 protected:
     void storeAccount(const QString& account) {
-        ASSERT_TRUE(common::SaveSetting(QStringLiteral("RAVELIN"),
-                                        QStringLiteral("Program Settings"),
-                                        QStringLiteral("EmailAddress"), account));
+        ASSERT_TRUE(common::writeSetting(QStringLiteral("RAVELIN"),
+                                         QStringLiteral("Program Settings"),
+                                         QStringLiteral("EmailAddress"), account));
     }
 
     std::vector<std::string_view> shownPanels() const {
@@ -241,7 +241,8 @@ TEST_P(AddressCheck, LetsOnlyANonEmptyAddressThroughAndStoresItAsTyped) {
         ASSERT_EQ(messages.size(), 1u);
         EXPECT_EQ(messages[0].prompt,
                   QStringLiteral("Please enter your PayPal payment email address."));
-        EXPECT_EQ(messages[0].style, common::vbOKOnly);
+        EXPECT_EQ(messages[0].buttons, common::MessageButtons::Ok);
+        EXPECT_EQ(messages[0].icon, common::MessageIcon::None);
         EXPECT_EQ(messages[0].title, kProduct);
         EXPECT_EQ(labelColour("lblEmail"), QColor(255, 0, 0));
         EXPECT_EQ(window->focusWidget(), named("txtEmail"));

@@ -102,7 +102,8 @@ TEST_F(InsertHtml, WithAPictureSelectedShowsUnableToGetSelectionPointAndChangesN
 
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].prompt, QStringLiteral("Unable to get selection point"));
-    EXPECT_EQ(messages[0].style, common::vbOKOnly);
+    EXPECT_EQ(messages[0].buttons, common::MessageButtons::Ok);
+    EXPECT_EQ(messages[0].icon, common::MessageIcon::None);
     EXPECT_EQ(page.text(), before);
     EXPECT_EQ(page.pasteCount(), 0);
     EXPECT_EQ(window->pageNumber(), tab.resultPage);

@@ -140,9 +140,9 @@ TEST_F(ProtectionTest, EveryResultPageShowsTheEncryptedForm) {
     EXPECT_TRUE(messages.empty());
 
     // The untouched Subscriptions tab has no price: Insert HTML asks first, and Yes inserts.
-    common::setMsgBoxHandler([this](const QString& prompt, int style, const QString& title) {
-        messages.push_back({prompt, style, title});
-        return common::vbYes;
+    common::setMessageHandler([this](const common::Message& message) {
+        messages.push_back(message);
+        return common::MessageAnswer::Yes;
     });
     ASSERT_TRUE(driver::click(*window, "btnFinishSUB"));
     EXPECT_EQ(messages.size(), 1u);
@@ -350,7 +350,7 @@ TEST_F(ProtectionTest, TheSandboxChoiceMovesTheFormAndIsKeptPerUser) {
 
     selectTab(Tab::Setup);
     ASSERT_TRUE(driver::click(*window, "chkSandbox"));
-    EXPECT_EQ(common::GetSetting("RAVELIN", "Program Settings", "Sandbox"), "1");
+    EXPECT_EQ(common::readSetting("RAVELIN", "Program Settings", "Sandbox"), "1");
     window.reset();
 
     openWithAccount();

@@ -30,11 +30,7 @@ namespace ravelin::wizard::testing {
 
 inline const QString kAccount = QStringLiteral("seller@example.com");
 
-struct Message {
-    QString prompt;
-    int style;
-    QString title;
-};
+using Message = common::Message;
 
 class WindowTest : public ::testing::Test {
 protected:
@@ -42,15 +38,15 @@ protected:
         ASSERT_TRUE(config.isValid());
         savedConfigHome = qgetenv("XDG_CONFIG_HOME");
         qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-        common::setMsgBoxHandler([this](const QString& prompt, int style, const QString& title) {
-            messages.push_back({prompt, style, title});
-            return common::vbOK;
+        common::setMessageHandler([this](const common::Message& message) {
+            messages.push_back(message);
+            return common::MessageAnswer::Ok;
         });
     }
 
     void TearDown() override {
         window.reset();
-        common::setMsgBoxHandler({});
+        common::setMessageHandler({});
         qputenv("XDG_CONFIG_HOME", savedConfigHome);
     }
 
@@ -94,8 +90,8 @@ protected:
     }
 
     QString storedAccount() const {
-        return common::GetSetting(QStringLiteral("RAVELIN"), QStringLiteral("Program Settings"),
-                                  QStringLiteral("EmailAddress"), QStringLiteral("<none>"));
+        return common::readSetting(QStringLiteral("RAVELIN"), QStringLiteral("Program Settings"),
+                                   QStringLiteral("EmailAddress"), QStringLiteral("<none>"));
     }
 
     // The settings file the window reads and writes.
