@@ -251,10 +251,9 @@ void checkAmount(Report& report, const Amount& amount, std::string_view typed,
         return;
     }
     if (amount.formatted && isRounded(typed, yen)) {
-        report.warning(amount.control, join({"The ", amount.noun,
-                                             " has more decimals than the currency has; "
-                                             "the button asks for ",
-                                             written, "."}));
+        report.warning(amount.control,
+                       join({"The ", amount.noun, " has more decimals than the currency has;",
+                             " the button asks for ", written, "."}));
     }
 }
 

@@ -457,7 +457,7 @@ std::optional<std::string> Form::imageSource() const {
     return std::string(image_) + std::string(imageEnd_);
 }
 
-Form Form::withHiddenFields(std::vector<HiddenField> fields) const {
+Form Form::withHiddenFields(const std::vector<HiddenField>& fields) const {
     Form form;
     form.descriptions_ = descriptions_;
     for (const HiddenField& field : fields) {

@@ -89,7 +89,7 @@ public:
     std::optional<std::string> imageSource() const;
     // The same button carrying `fields` in place of all its hidden fields: the description
     // lines and the image stay as they are.
-    Form withHiddenFields(std::vector<HiddenField> fields) const;
+    Form withHiddenFields(const std::vector<HiddenField>& fields) const;
 
     // Where render wrote each text (for renderAndKeepTexts).
     struct Places;

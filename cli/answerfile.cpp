@@ -502,8 +502,8 @@ std::string readAnswersFile(const std::string& name, QJsonObject& object, std::s
         text.append(buffer, static_cast<std::size_t>(got));
         if (text.size() > limit) {
             problem = "the answers in " + source + " are larger than " +
-                      (limit % (1024 * 1024) == 0 ? std::to_string(limit / (1024 * 1024)) + " MiB"
-                                                  : std::to_string(limit) + " bytes") +
+                      (limit % kMiB == 0 ? std::to_string(limit / kMiB) + " MiB"
+                                         : std::to_string(limit) + " bytes") +
                       ", more than any answers need";
             break;
         }

@@ -29,7 +29,8 @@ using buttons::OptionIndex;
 inline constexpr std::string_view kEmailKey = buttons::kAccountControl;
 
 // The largest answers file read: far more than the answers of any button need.
-inline constexpr std::size_t kMaxAnswersSize = 4 * 1024 * 1024;
+inline constexpr std::size_t kMiB = std::size_t{1024} * 1024;
+inline constexpr std::size_t kMaxAnswersSize = 4 * kMiB;
 // The deepest nesting of arrays and objects an answers file may have.
 inline constexpr int kMaxAnswersDepth = 32;
 

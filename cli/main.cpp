@@ -171,7 +171,7 @@ std::string helpText() {
     text += typeNames();
     text += "\n"
             "  --answers FILE     a JSON object of answers, at most " +
-            std::to_string(cli::kMaxAnswersSize / (1024 * 1024)) +
+            std::to_string(cli::kMaxAnswersSize / cli::kMiB) +
             " MiB; - reads standard input\n"
             "  --account ADDRESS  the PayPal account e-mail address\n"
             "  --summary          write the plain-language summary instead of the HTML\n"

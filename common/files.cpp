@@ -218,8 +218,9 @@ QString writeObstacle(const QString& path) {
 }
 
 QString byteSize(qint64 bytes) {
-    if (bytes >= 1024 * 1024 && bytes % (1024 * 1024) == 0) {
-        return QStringLiteral("%1 MiB").arg(bytes / (1024 * 1024));
+    constexpr qint64 kMiB = qint64{1024} * 1024;
+    if (bytes >= kMiB && bytes % kMiB == 0) {
+        return QStringLiteral("%1 MiB").arg(bytes / kMiB);
     }
     if (bytes >= 1024 && bytes % 1024 == 0) {
         return QStringLiteral("%1 KiB").arg(bytes / 1024);

@@ -35,7 +35,7 @@
 namespace ravelin::common {
 
 // The largest settings or registry file read: far more than such a file ever holds.
-inline constexpr qint64 kMaxIniFileSize = 1024 * 1024;
+inline constexpr qint64 kMaxIniFileSize = qint64{1024} * 1024;
 
 class IniFile {
 public:

@@ -68,6 +68,6 @@ LoadedKeys loadKeys(const KeyFiles& files, std::optional<std::string_view> passp
                     std::time_t now);
 
 // The largest key or certificate file read.
-inline constexpr std::size_t kMaxKeyFileBytes = 64 * 1024;
+inline constexpr std::size_t kMaxKeyFileBytes = std::size_t{64} * 1024;
 
 } // namespace ravelin::crypto

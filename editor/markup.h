@@ -45,7 +45,7 @@ public:
 // How far before each end of a selection the range decision starts reading, at the least. It
 // reads the markup there as scanMarkup reads the whole text, unless a comment, a tag holding a
 // "<" or a script, style, textarea or title element began before that and is still open.
-inline constexpr qsizetype kRangeLookBehind = 64 * 1024;
+inline constexpr qsizetype kRangeLookBehind = qsizetype{64} * 1024;
 
 // The kind of range a selection from `anchor` to `position` (either order; equal for a caret)
 // makes in the text. It reads the text around the ends of the selection only: from the "<"

@@ -35,7 +35,7 @@ public:
 
     // Pages with a longer line are not opened: laying such a line out takes seconds and
     // hundreds of megabytes, and again at every change of it.
-    static constexpr qsizetype kLongestLine = 1024 * 1024;
+    static constexpr qsizetype kLongestLine = qsizetype{1024} * 1024;
 
     objectmodel::IHTMLDocument2* ActiveDocument() override;
     objectmodel::CommandBars* CommandBars() override;

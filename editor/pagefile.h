@@ -16,7 +16,7 @@ namespace ravelin::editor {
 
 // The largest page read: far beyond any page edited by hand, and room for generated catalogue
 // pages of fifty million characters, which the editor takes without a stall.
-inline constexpr qint64 kMaxPageSize = 64 * 1024 * 1024;
+inline constexpr qint64 kMaxPageSize = qint64{64} * 1024 * 1024;
 
 enum class LineEnding { CrLf, Lf, Cr };
 

@@ -21,7 +21,7 @@ class QTimer;
 namespace ravelin::extras {
 
 struct FetchLimits {
-    qsizetype maxHeaderBytes = 16 * 1024; // the status line and every header together
+    qsizetype maxHeaderBytes = qsizetype{16} * 1024; // the status line and every header together
     qsizetype maxBodyBytes = 1024;
     int maxRedirects = 3;
     std::chrono::milliseconds timeout{10000}; // the whole transfer, redirects included

@@ -43,7 +43,7 @@ bool announcesNewerRelease(const QByteArray& body, QStringView running);
 // How long the whole fetch may take, redirects included, and how much of the reply's status
 // line and headers is read.
 inline constexpr std::chrono::milliseconds kTransferTimeout{10000};
-inline constexpr qsizetype kMaxVersionReplyHeaderSize = 16 * 1024;
+inline constexpr qsizetype kMaxVersionReplyHeaderSize = qsizetype{16} * 1024;
 
 class HttpFetch;
 

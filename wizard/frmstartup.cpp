@@ -272,7 +272,8 @@ void FrmStartup::setUpKeyboard() {
         auto* shortcut = new QShortcut(this);
         shortcut->setKeys(keys);
         shortcut->setContext(Qt::WindowShortcut);
-        connect(shortcut, &QShortcut::activated, this, [this, step] { selectNeighbourTab(step); });
+        connect(shortcut, &QShortcut::activated, this,
+                [this, step = step] { selectNeighbourTab(step); });
     }
     common::useDesktopKeys(this);
     // The window opens with the focus on the way to building buttons.

@@ -73,7 +73,7 @@ constexpr std::nullopt_t none = std::nullopt;
 
 // ---- cases by rule ------------------------------------------------------------------------
 
-Case account(std::string name, std::string address, std::optional<Expected> expected) {
+Case account(const std::string& name, std::string address, std::optional<Expected> expected) {
     return makeCase<ViewCartAnswers>(
         "Account" + name, &checkViewCart, workedExample<ViewCart>(), [](ViewCartAnswers&) {},
         kAccountControl, expected, std::move(address));
@@ -106,8 +106,8 @@ std::vector<Case> accountCases() {
     };
 }
 
-Case buyNow(std::string name, std::function<void(BuyNowAnswers&)> change, std::string_view control,
-            std::optional<Expected> expected) {
+Case buyNow(const std::string& name, std::function<void(BuyNowAnswers&)> change,
+            std::string_view control, std::optional<Expected> expected) {
     return makeCase<BuyNowAnswers>("BuyNow" + name, &checkBuyNow, workedExample<BuyNow>(),
                                    std::move(change), control, expected);
 }
@@ -124,8 +124,8 @@ void setCurrency(BuyNowAnswers& a, const std::string& currency) {
     }
 }
 
-Case buyNowPrice(std::string name, std::string price, std::optional<Expected> expected,
-                 std::string currency = "US Dollar ($)") {
+Case buyNowPrice(const std::string& name, const std::string& price,
+                 std::optional<Expected> expected, const std::string& currency = "US Dollar ($)") {
     return buyNow(
         "Price" + name,
         [=](BuyNowAnswers& a) {
@@ -135,8 +135,9 @@ Case buyNowPrice(std::string name, std::string price, std::optional<Expected> ex
         "txtPriceBN", expected);
 }
 
-Case buyNowShipping(std::string name, std::string shipping, std::optional<Expected> expected,
-                    std::string currency = "US Dollar ($)") {
+Case buyNowShipping(const std::string& name, const std::string& shipping,
+                    std::optional<Expected> expected,
+                    const std::string& currency = "US Dollar ($)") {
     return buyNow(
         "BaseShipping" + name,
         [=](BuyNowAnswers& a) {
@@ -210,14 +211,15 @@ std::vector<Case> priceCases() {
     };
 }
 
-Case subscribe(std::string name, std::function<void(SubscribeAnswers&)> change,
+Case subscribe(const std::string& name, std::function<void(SubscribeAnswers&)> change,
                std::string_view control, std::optional<Expected> expected) {
     return makeCase<SubscribeAnswers>("Subscribe" + name, &checkSubscribe,
                                       workedExample<Subscribe>(), std::move(change), control,
                                       expected);
 }
 
-Case trialPrice(std::string name, std::string price, std::optional<Expected> expected) {
+Case trialPrice(const std::string& name, const std::string& price,
+                std::optional<Expected> expected) {
     return subscribe(
         "TrialPrice" + name, [=](SubscribeAnswers& a) { a.txtPrice2SUB = price; }, "txtPrice2SUB",
         expected);
@@ -266,7 +268,8 @@ std::vector<Case> nameCases() {
         }
         return text;
     }();
-    const auto name = [](std::string label, std::string text, std::optional<Expected> e) {
+    const auto name = [](const std::string& label, const std::string& text,
+                         std::optional<Expected> e) {
         return buyNow(
             "ItemName" + label, [=](BuyNowAnswers& a) { a.txtItemNameBN = text; }, "txtItemNameBN",
             e);
@@ -324,7 +327,7 @@ std::vector<Case> currencyCases() {
 }
 
 std::vector<Case> noteCases() {
-    const auto note = [](std::string label, OptionIndex option, std::string text,
+    const auto note = [](const std::string& label, OptionIndex option, const std::string& text,
                          std::optional<Expected> e) {
         return makeCase<AddToCartAnswers>(
             "AddToCartNote" + label, &checkAddToCart, workedExample<AddToCart>(),
@@ -353,17 +356,19 @@ std::vector<Case> noteCases() {
 }
 
 std::vector<Case> addressCases() {
-    const auto logo = [](std::string label, std::string address, std::optional<Expected> e) {
+    const auto logo = [](const std::string& label, const std::string& address,
+                         std::optional<Expected> e) {
         return buyNow(
             "Logo" + label, [=](BuyNowAnswers& a) { a.txtLogoBN = address; }, "txtLogoBN", e);
     };
-    const auto returnTo = [](std::string label, std::string address, std::optional<Expected> e) {
+    const auto returnTo = [](const std::string& label, const std::string& address,
+                             std::optional<Expected> e) {
         return buyNow(
             "Return" + label, [=](BuyNowAnswers& a) { a.txtWebSiteSuccessBN = address; },
             "txtWebSiteSuccessBN", e);
     };
-    const auto picture = [](std::string label, OptionIndex option, std::string address,
-                            std::optional<Expected> e) {
+    const auto picture = [](const std::string& label, OptionIndex option,
+                            const std::string& address, std::optional<Expected> e) {
         return buyNow(
             "Picture" + label,
             [=](BuyNowAnswers& a) {
@@ -372,7 +377,7 @@ std::vector<Case> addressCases() {
             },
             "txtButtonURLBN", e);
     };
-    const auto subscribeLogo = [](std::string label, std::string address,
+    const auto subscribeLogo = [](const std::string& label, const std::string& address,
                                   std::optional<Expected> e) {
         return subscribe(
             "Logo" + label, [=](SubscribeAnswers& a) { a.txtLogoBN = address; }, "txtLogoBN", e);
@@ -434,8 +439,8 @@ std::vector<Case> addressCases() {
 }
 
 std::vector<Case> periodCases() {
-    const auto cycle = [](std::string label, std::string number, std::string unit,
-                          std::optional<Expected> e) {
+    const auto cycle = [](const std::string& label, const std::string& number,
+                          const std::string& unit, std::optional<Expected> e) {
         return subscribe(
             "Cycle" + label,
             [=](SubscribeAnswers& a) {
@@ -444,7 +449,7 @@ std::vector<Case> periodCases() {
             },
             "cmbNumberSUB", e);
     };
-    const auto stop = [](std::string label, OptionIndex option, std::string payments,
+    const auto stop = [](const std::string& label, OptionIndex option, const std::string& payments,
                          std::optional<Expected> e) {
         return subscribe(
             "Stop" + label,
@@ -454,8 +459,8 @@ std::vector<Case> periodCases() {
             },
             "cmbStopSUB", e);
     };
-    const auto trial = [](std::string label, std::string price, std::string number,
-                          std::optional<Expected> e) {
+    const auto trial = [](const std::string& label, const std::string& price,
+                          const std::string& number, std::optional<Expected> e) {
         return subscribe(
             "Trial" + label,
             [=](SubscribeAnswers& a) {

@@ -426,7 +426,7 @@ TEST_F(Command, KeepsTabsLineBreaksAndCharactersBeyondTheBasicPlane) {
 }
 
 TEST_F(Command, TakesAnswersUpToTheCapAndRefusesOneByteMore) {
-    const std::size_t cap = 4 * 1024 * 1024;
+    const std::size_t cap = std::size_t{4} * 1024 * 1024;
     const std::string answers = R"({"optVC": 1})";
     const std::string atCap = answers + std::string(cap - answers.size(), ' ');
     EXPECT_EQ(run({"view-cart", "--answers", file("cap.json", atCap)}).exitCode, 0);

@@ -64,11 +64,11 @@ Posted parsed(const std::string& html) {
     Posted posted;
     posted.forms = json["forms"].toInt();
     posted.action = json["action"].toString().toStdString();
-    for (const QJsonValue& field : json["hidden"].toArray()) {
+    for (const QJsonValue field : json["hidden"].toArray()) {
         posted.hidden.emplace_back(field[0].toString().toStdString(),
                                    field[1].toString().toStdString());
     }
-    for (const QJsonValue& image : json["images"].toArray()) {
+    for (const QJsonValue image : json["images"].toArray()) {
         posted.images.push_back(image.toString().toStdString());
     }
     return posted;

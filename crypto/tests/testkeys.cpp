@@ -52,7 +52,7 @@ CertPtr makeCertificate(Who who, long fromDays, long toDays) {
     static long serial = 1;
     EVP_PKEY* key = keyOf(who);
     CertPtr certificate(X509_new());
-    constexpr long kDay = 24 * 60 * 60;
+    constexpr long kDay = 24L * 60 * 60;
     X509_NAME* name = X509_get_subject_name(certificate.get());
     const bool made =
         X509_set_version(certificate.get(), X509_VERSION_3) == 1 &&
@@ -132,7 +132,7 @@ std::string TestKeys::writeKey(const std::string& name, Who who,
                                                           nullptr)
                    : PEM_write_bio_PrivateKey(bio, key, cipher, secret, length, nullptr, nullptr);
     });
-    const std::string path = writeText(name, pem);
+    std::string path = writeText(name, pem);
     fs::permissions(path, mode);
     return path;
 }

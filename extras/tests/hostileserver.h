@@ -13,6 +13,7 @@
 #include <mutex>
 #include <netinet/in.h>
 #include <poll.h>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <sys/socket.h>
@@ -114,8 +115,11 @@ public:
         address.sin_family = AF_INET;
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
         address.sin_port = 0;
-        ::bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address);
-        ::listen(listener_, 16);
+        if (::bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+            ::listen(listener_, 16) != 0) {
+            ::close(listener_);
+            throw std::runtime_error("the hostile server cannot listen on 127.0.0.1");
+        }
         socklen_t length = sizeof address;
         ::getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length);
         port_ = ntohs(address.sin_port);

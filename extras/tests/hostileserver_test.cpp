@@ -87,12 +87,12 @@ struct Hostile {
 
 // A body of a few KiB that a client asking for no compression would inflate to 16 MiB.
 std::string deflateBomb() {
-    const QByteArray packed = qCompress(QByteArray(16 * 1024 * 1024, '9'), 9);
+    const QByteArray packed = qCompress(QByteArray(qsizetype{16} * 1024 * 1024, '9'), 9);
     return packed.sliced(4).toStdString(); // qCompress puts the length before the zlib stream
 }
 
 std::vector<Hostile> hostileServers() {
-    const auto redirect = [](std::string location) {
+    const auto redirect = [](const std::string& location) {
         return [location](Connection& c) {
             c.send("HTTP/1.1 302 Found\r\nLocation: " + location +
                    "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");

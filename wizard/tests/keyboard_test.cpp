@@ -166,9 +166,8 @@ protected:
             const std::string name = w->objectName().toStdString();
             if (auto* option = qobject_cast<QRadioButton*>(w)) {
                 all[name] = option->isChecked() ? "selected" : "";
-            } else if (qobject_cast<QLineEdit*>(w) != nullptr && !name.empty()) {
-                all[name] = text(name);
-            } else if (qobject_cast<QComboBox*>(w) != nullptr) {
+            } else if ((qobject_cast<QLineEdit*>(w) != nullptr && !name.empty()) ||
+                       qobject_cast<QComboBox*>(w) != nullptr) {
                 all[name] = text(name);
             }
         }
@@ -289,6 +288,7 @@ TEST_P(EveryPageState, TabFollowsTheReadingOrder) {
     ASSERT_NE(logo, stops.end()) << "the logo link is a stop";
     std::rotate(stops.begin(), logo, stops.end());
     std::vector<std::string> names;
+    names.reserve(stops.size());
     for (QWidget* stop : stops) {
         names.push_back(nameOf(stop));
     }
