@@ -15,6 +15,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <filesystem>
 #include <functional>
@@ -303,7 +304,8 @@ TEST_F(ProtectionTest, TheDialogKeepsNothingWhenCancelledOrIncomplete) {
     choose(protection(keys.files()));
     const Protection before = storedProtection();
 
-    FrmProtect* dialog = openDialog();
+    // The dialog deletes itself once closed.
+    const QPointer<FrmProtect> dialog = openDialog();
     ASSERT_TRUE(driver::type(*window, "txtCertId", "OTHER1"));
     press(QDialogButtonBox::Cancel);
     EXPECT_FALSE(dialog != nullptr && dialog->isVisible());
