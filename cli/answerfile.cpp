@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/answerfile.h"
 
+#include "common/escapes.h"
 #include "common/utf8.h"
 
 #include <QByteArray>
@@ -420,28 +421,12 @@ std::string jsonQuoted(std::string_view text) {
             i += length;
             continue;
         }
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            if (isControl(byte)) {
-                out += "\\u" + hex(byte, 4);
-            } else {
-                out += c;
-            }
+        if (const std::string_view escape = common::backslashEscape(byte); !escape.empty()) {
+            out += escape;
+        } else if (isControl(byte)) {
+            out += "\\u" + hex(byte, 4);
+        } else {
+            out += c;
         }
         ++i;
     }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/inifile.h"
 
+#include "common/escapes.h"
 #include "common/files.h"
 #include "common/utf8.h"
 
@@ -282,25 +283,13 @@ QByteArray escapeValue(QString text) {
         case '\f':
             out += "\\f";
             break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
         case '\v':
             out += "\\v";
             break;
-        case '"':
-        case '\\':
-            out += '\\';
-            out += static_cast<char>(c);
-            break;
         default:
-            if (isControl(c)) {
+            if (const std::string_view escape = backslashEscape(c); !escape.empty()) {
+                out += QByteArrayView(escape.data(), static_cast<qsizetype>(escape.size()));
+            } else if (isControl(c)) {
                 out += "\\x" + QByteArray::number(c, 16);
                 escapeNextIfHex = true;
             } else if (text[i].isHighSurrogate() && i + 1 < text.size()) {
