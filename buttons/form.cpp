@@ -46,20 +46,6 @@ std::string_view entityOf(char c) {
     }
 }
 
-// Copies runs of plain characters at once and replaces each special one by its entity.
-void appendEscaped(std::string& out, std::string_view value, Escaping escaping) {
-    const char* run = value.data();
-    const char* const end = run + value.size();
-    for (const char* at = run; at != end; ++at) {
-        if (isSpecial(*at, escaping)) {
-            out.append(run, static_cast<std::size_t>(at - run));
-            out.append(entityOf(*at));
-            run = at + 1;
-        }
-    }
-    out.append(run, static_cast<std::size_t>(end - run));
-}
-
 // Texts are copied eight bytes at a time, as 64-bit words, and looked at on the way.
 constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
 constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
@@ -325,14 +311,6 @@ template <typename Field> void putHidden(Output& out, const Field& field) {
 }
 
 } // namespace
-
-void appendAttributeEscaped(std::string& out, std::string_view value) {
-    appendEscaped(out, value, Escaping::Attribute);
-}
-
-void appendTextEscaped(std::string& out, std::string_view text) {
-    appendEscaped(out, text, Escaping::Text);
-}
 
 Form::Form(const Form& other)
     : descriptions_(other.descriptions_), fields_(other.fields_),

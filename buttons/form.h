@@ -176,9 +176,4 @@ private:
     std::unique_ptr<char[]> texts_;
 };
 
-// Attribute escaping: & " < > become &amp; &quot; &lt; &gt;.
-void appendAttributeEscaped(std::string& out, std::string_view value);
-// Text escaping: & < > become &amp; &lt; &gt;.
-void appendTextEscaped(std::string& out, std::string_view text);
-
 } // namespace ravelin::buttons

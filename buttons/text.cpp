@@ -77,8 +77,4 @@ std::string_view firstCharacter(std::string_view utf8) {
     return utf8.substr(0, std::max<std::size_t>(sequenceLength(utf8, 0), 1));
 }
 
-bool isAscii(std::string_view text) {
-    return std::ranges::all_of(text, [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
 } // namespace ravelin::buttons

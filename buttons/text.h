@@ -27,7 +27,4 @@ inline bool isNotSevenCharacters(std::string_view text) {
 // The first character of a UTF-8 text (all of its bytes), or the empty text for an empty text.
 std::string_view firstCharacter(std::string_view utf8);
 
-// True when every byte is a 7-bit ASCII character.
-bool isAscii(std::string_view text);
-
 } // namespace ravelin::buttons

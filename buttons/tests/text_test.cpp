@@ -65,12 +65,5 @@ TEST(FirstCharacter, TakesTheWholeFirstCharacterWhateverItsLength) {
     EXPECT_EQ(firstCharacter("\xFFx"), "\xFF");
 }
 
-TEST(IsAscii, IsFalseForAnyByteOutsideSevenBits) {
-    EXPECT_TRUE(isAscii(""));
-    EXPECT_TRUE(isAscii("Garden Gnome \"&<>\x7F"));
-    EXPECT_FALSE(isAscii("Café"));
-    EXPECT_FALSE(isAscii("\x80"));
-}
-
 } // namespace
 } // namespace ravelin::buttons
