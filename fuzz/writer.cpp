@@ -5,10 +5,14 @@
 // fuzzer's bytes, through the same key tables as the wizard and ravelin-button. The HTML's
 // attribute values carry no raw quote, "<" or ">"; the fields copied from the answers decode
 // to exactly what was typed; the amount is the money format of the price in its documented
-// shape; the summary opens with the account and ends each entry with an empty line.
+// shape; the summary opens with the account and ends each entry with an empty line. Each
+// finding of the answer checker (the type's kCheck) names one of the type's controls, or the
+// account box, in one line.
 #include "buttons/buttontypes.h"
+#include "buttons/check.h"
 #include "fuzz/support.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <fuzzer/FuzzedDataProvider.h>
@@ -101,6 +105,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                               html);
             }
         }
+    }
+
+    const buttons::Findings findings = Type::kCheck(answers, context.account);
+    for (const buttons::Finding& finding : findings) {
+        const bool known = finding.control == buttons::kAccountControl ||
+                           std::ranges::any_of(Type::kKeys, [&](const auto& key) {
+                               return key.name == finding.control;
+                           });
+        fuzz::require(known, "a finding names a control of the type", finding.control);
+        fuzz::require(!finding.message.empty() && finding.message.find('\n') == std::string::npos,
+                      "a finding is one line", finding.message);
     }
 
     const std::string& summary = button.summary;
