@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "buttons/form.h"
 
+#include "buttons/wordcopy.h"
+
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -63,40 +65,6 @@ constexpr std::uint64_t anySpecialByte(std::uint64_t word) {
            anyZeroByte((word | (kOnes * 0x04)) ^ (kOnes * '&'));
 }
 
-template <typename Word> Word load(const char* at) {
-    Word word = 0;
-    std::memcpy(&word, at, sizeof word);
-    return word;
-}
-
-template <typename Word> void store(char* at, Word word) {
-    std::memcpy(at, &word, sizeof word);
-}
-
-// Copies a text shorter than a word with two overlapping loads and stores, and returns its
-// bytes in one word padded with zero bytes (repeated bytes do not matter to the tests on it).
-template <typename Half> std::uint64_t copyShort(char* to, const char* from, std::size_t length) {
-    const auto head = load<Half>(from);
-    const auto tail = load<Half>(from + length - sizeof(Half));
-    store(to, head);
-    store(to + length - sizeof(Half), tail);
-    return head | std::uint64_t{tail} << (8 * sizeof(Half));
-}
-
-std::uint64_t copyShort(char* to, const char* from, std::size_t length) {
-    if (length >= 4) {
-        return copyShort<std::uint32_t>(to, from, length);
-    }
-    if (length >= 2) {
-        return copyShort<std::uint16_t>(to, from, length);
-    }
-    if (length == 1) {
-        *to = *from;
-        return static_cast<unsigned char>(*from);
-    }
-    return 0;
-}
-
 // Copies `text` to `to` word by word and returns where it ends; or-s its bytes into `bytes`
 // and marks of its special characters into `special`. Inlined where it is called: a button has
 // a few dozen short texts.
@@ -105,20 +73,20 @@ std::uint64_t copyShort(char* to, const char* from, std::size_t length) {
     const char* const from = text.data();
     const std::size_t length = text.size();
     if (length < 8) {
-        const std::uint64_t word = copyShort(to, from, length);
+        const std::uint64_t word = detail::copyShort(to, from, length);
         special |= anySpecialByte(word);
         bytes |= word;
         return to + length;
     }
     // Whole words, the last one overlapping the one before.
     for (std::size_t at = 0; at < length - 8; at += 8) {
-        const auto word = load<std::uint64_t>(from + at);
-        store(to + at, word);
+        const auto word = detail::load<std::uint64_t>(from + at);
+        detail::store(to + at, word);
         special |= anySpecialByte(word);
         bytes |= word;
     }
-    const auto last = load<std::uint64_t>(from + length - 8);
-    store(to + length - 8, last);
+    const auto last = detail::load<std::uint64_t>(from + length - 8);
+    detail::store(to + length - 8, last);
     special |= anySpecialByte(last);
     bytes |= last;
     return to + length;
@@ -135,7 +103,7 @@ bool isAsciiText(std::string_view text) {
     std::uint64_t bytes = 0;
     std::size_t at = 0;
     for (; at + 8 <= text.size(); at += 8) {
-        bytes |= load<std::uint64_t>(text.data() + at);
+        bytes |= detail::load<std::uint64_t>(text.data() + at);
     }
     for (; at < text.size(); ++at) {
         bytes |= static_cast<unsigned char>(text[at]);

@@ -5,8 +5,9 @@
 // each ending with an empty line. Plain text, so nothing is escaped.
 #pragma once
 
+#include "buttons/wordcopy.h"
+
 #include <algorithm>
-#include <cstdint>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -28,8 +29,8 @@ public:
             text_.resize(std::max(2 * text_.size(), used_ + length));
         }
         char* out = text_.data() + used_;
-        out = copy(out, label);
-        out = copy(out, value);
+        out = detail::copyBytes(out, label);
+        out = detail::copyBytes(out, value);
         std::memcpy(out, kEntryEnd.data(), kEntryEnd.size());
         used_ += length;
     }
@@ -41,29 +42,6 @@ public:
     }
 
 private:
-    // Copies a text; a short one, as most are, with two overlapping loads and stores.
-    static char* copy(char* to, std::string_view text) {
-        const std::size_t length = text.size();
-        if (length >= 8 && length <= 16) {
-            std::uint64_t head = 0;
-            std::uint64_t tail = 0;
-            std::memcpy(&head, text.data(), 8);
-            std::memcpy(&tail, text.data() + length - 8, 8);
-            std::memcpy(to, &head, 8);
-            std::memcpy(to + length - 8, &tail, 8);
-        } else if (length >= 4 && length < 8) {
-            std::uint32_t head = 0;
-            std::uint32_t tail = 0;
-            std::memcpy(&head, text.data(), 4);
-            std::memcpy(&tail, text.data() + length - 4, 4);
-            std::memcpy(to, &head, 4);
-            std::memcpy(to + length - 4, &tail, 4);
-        } else {
-            std::copy(text.begin(), text.end(), to);
-        }
-        return to + length;
-    }
-
     // Room for the summary of answers of usual length, made once; the text is written into it
     // and grows only past it. Small enough for the allocator's quickest sizes.
     static constexpr std::size_t kUsualLength = 768;
