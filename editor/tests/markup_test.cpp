@@ -30,12 +30,17 @@ std::tuple<QString, qsizetype, qsizetype> parse(const char* marked) {
     return {page, start, end};
 }
 
+// The kind of the selection between `start` and `end`, made in either direction.
+void expectKind(const QString& page, qsizetype start, qsizetype end, RangeKind kind) {
+    EXPECT_EQ(classifyRange(page, start, end), kind);
+    EXPECT_EQ(classifyRange(page, end, start), kind);
+}
+
 class ClassifyRange : public ::testing::TestWithParam<RangeCase> {};
 
 TEST_P(ClassifyRange, GivesTheRangeKindAPasteNeeds) {
     const auto [page, start, end] = parse(GetParam().page);
-    EXPECT_EQ(classifyRange(page, start, end), GetParam().kind);
-    EXPECT_EQ(classifyRange(page, end, start), GetParam().kind) << "either direction";
+    expectKind(page, start, end, GetParam().kind);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -119,15 +124,13 @@ QString* TrickyPositions::filler_ = nullptr;
 
 TEST_P(TrickyPositions, GiveTheirKindInASmallPage) {
     const auto [page, start, end] = parse(GetParam().page);
-    EXPECT_EQ(classifyRange(page, start, end), GetParam().kind);
-    EXPECT_EQ(classifyRange(page, end, start), GetParam().kind);
+    expectKind(page, start, end, GetParam().kind);
 }
 
 TEST_P(TrickyPositions, GiveTheSameKindAtTheSameSpotOfALargePage) {
     const auto [page, start, end] = inLargePage(GetParam());
     ASSERT_GT(page.size(), 10'000'000);
-    EXPECT_EQ(classifyRange(page, start, end), GetParam().kind);
-    EXPECT_EQ(classifyRange(page, end, start), GetParam().kind);
+    expectKind(page, start, end, GetParam().kind);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -267,9 +270,9 @@ TEST(RangeDecision, ReadsTagsAndSelectionsLongerThanItLooksBehind) {
     };
     const QList<MarkupSpan> spans = scanMarkup(page);
     for (const Case& c : cases) {
-        EXPECT_EQ(classifyRange(page, c.anchor, c.position), c.kind) << c.what;
-        EXPECT_EQ(classifyRange(page, c.position, c.anchor), c.kind) << c.what;
-        EXPECT_EQ(kindFromTheStart(spans, c.anchor, c.position), c.kind) << c.what;
+        SCOPED_TRACE(c.what);
+        expectKind(page, c.anchor, c.position, c.kind);
+        EXPECT_EQ(kindFromTheStart(spans, c.anchor, c.position), c.kind);
     }
 }
 
