@@ -4,9 +4,12 @@
 
 #include "buttons/wordcopy.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <utility>
 
@@ -52,43 +55,59 @@ std::string_view entityOf(char c) {
 constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
 constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
 
-// Non-zero when a byte of `word` is zero.
-constexpr std::uint64_t anyZeroByte(std::uint64_t word) {
-    return (word - kOnes) & ~word & kHighBits;
+// Marks, in the high bit of a byte, the bytes of `word` that a text can be copied past
+// unchanged only after a closer look: the special characters of attribute escaping (a superset
+// of text escaping's) and every byte of a character beyond ASCII, which decides the charset
+// field. Marks of several words may be or-ed together and looked at once; zero bytes, which
+// pad a short text, are never marked.
+constexpr std::uint64_t lookCloser(std::uint64_t word) {
+    // "<" and ">" differ only in bit 1, "&" and '"' only in bit 2: either way one of the two
+    // words below has a zero byte, whose high bit the subtraction sets. A byte of 0x80 or more
+    // keeps its high bit in both words, and loses it after the subtraction in at most one
+    // (from 0x80 to 0x7F), so it is marked too. A borrow between bytes comes only from a zero
+    // byte, itself marked.
+    const std::uint64_t angle = (word | (kOnes * 0x02)) ^ (kOnes * '>');
+    const std::uint64_t ampersandOrQuote = (word | (kOnes * 0x04)) ^ (kOnes * '&');
+    return (angle - kOnes) | (ampersandOrQuote - kOnes);
 }
 
-// Non-zero when a byte of `word` is a special character of attribute escaping (a superset of
-// text escaping's). Zero bytes never are, so a short text may be padded with them.
-constexpr std::uint64_t anySpecialByte(std::uint64_t word) {
-    // "<" and ">" differ only in bit 1, "&" and '"' only in bit 2.
-    return anyZeroByte((word | (kOnes * 0x02)) ^ (kOnes * '>')) |
-           anyZeroByte((word | (kOnes * 0x04)) ^ (kOnes * '&'));
+// Each byte value, at each place in a word of plain letters, is marked exactly when it is a
+// special character or beyond ASCII.
+consteval bool marksExactly() {
+    for (std::uint64_t value = 0; value < 256; ++value) {
+        const bool closer =
+            value >= 0x80 || value == '&' || value == '<' || value == '>' || value == '"';
+        for (int shift = 0; shift < 64; shift += 8) {
+            const std::uint64_t word =
+                ((kOnes * 'a') & ~(std::uint64_t{0xFF} << shift)) | (value << shift);
+            if (((lookCloser(word) & kHighBits) != 0) != closer) {
+                return false;
+            }
+        }
+    }
+    return true;
 }
+static_assert(marksExactly());
 
-// Copies `text` to `to` word by word and returns where it ends; or-s its bytes into `bytes`
-// and marks of its special characters into `special`. Inlined where it is called: a button has
-// a few dozen short texts.
+// Copies `text` to `to` word by word and returns where it ends; or-s the marks of lookCloser
+// into `marks`. Inlined where it is called: a button has a few dozen short texts.
 [[gnu::always_inline]] inline char* copyText(char* to, std::string_view text,
-                                             std::uint64_t& special, std::uint64_t& bytes) {
+                                             std::uint64_t& marks) {
     const char* const from = text.data();
     const std::size_t length = text.size();
     if (length < 8) {
-        const std::uint64_t word = detail::copyShort(to, from, length);
-        special |= anySpecialByte(word);
-        bytes |= word;
+        marks |= lookCloser(detail::copyShort(to, from, length));
         return to + length;
     }
     // Whole words, the last one overlapping the one before.
     for (std::size_t at = 0; at < length - 8; at += 8) {
         const auto word = detail::load<std::uint64_t>(from + at);
         detail::store(to + at, word);
-        special |= anySpecialByte(word);
-        bytes |= word;
+        marks |= lookCloser(word);
     }
     const auto last = detail::load<std::uint64_t>(from + length - 8);
     detail::store(to + length - 8, last);
-    special |= anySpecialByte(last);
-    bytes |= last;
+    marks |= lookCloser(last);
     return to + length;
 }
 
@@ -117,63 +136,40 @@ bool isAsciiText(std::string_view text) {
 struct Form::Places {
     std::array<std::uint32_t, 2 * (kMaxDescriptions + kMaxFields + 1)> at;
     std::size_t count = 0;
-    bool escaped = false; // some text was written escaped, not as it is
+    bool escaped = false; // some text was not written as it is, or was not plain ASCII
 };
 
 namespace {
 
-// The HTML being written into one string made at its measured length, the length it has when
-// nothing needs escaping (a string no longer than it needs, so that the allocator's quickest
-// sizes serve most buttons). Each entity written makes it longer than measured by all but one
-// of its characters, and only then can it need more room.
+// The HTML of a form some text of which needs escaping or holds a character beyond ASCII,
+// written into one string made at its measured length. Each entity written makes it longer than
+// measured by all but one of its characters, and only then can it need more room.
 class Output {
 public:
-    // `places`, when given, learns where each text of the form goes.
-    Output(std::size_t length, Form::Places* places)
-        : text_(length, '\0'), length_(length), places_(places) {}
+    explicit Output(std::size_t length) : text_(length, '\0'), length_(length) {}
 
     // A piece of the form's own markup, written as it is.
-    [[gnu::always_inline]] void put(std::string_view piece) {
+    void put(std::string_view piece) {
         std::memcpy(text_.data() + at_, piece.data(), piece.size());
-        advance(piece.size());
+        at_ += piece.size();
     }
 
-    // A text given to the form: copied word by word, and written again escaped when a word
-    // holds a special character. The bytes of hidden values are remembered for the charset
-    // field. Inlined where it is called: a button has a few dozen short texts.
-    [[gnu::always_inline]] void putText(std::string_view text, Escaping escaping,
-                                        bool value = false) {
-        place(at_);
-        std::uint64_t special = 0;
-        std::uint64_t bytes = 0;
-        char* const end = copyText(cursor(), text, special, bytes);
-        if (special != 0) {
-            putEscaped(text, escaping, value); // writes over the copy
-            return;
+    // A text given to the form, with its special characters replaced by their entities. The
+    // bytes of hidden values are remembered for the charset field.
+    void putText(std::string_view text, Escaping escaping, bool value = false) {
+        const char* run = text.data();
+        const char* const end = run + text.size();
+        for (const char* at = run; at != end; ++at) {
+            if (value) {
+                valueBytes_ |= static_cast<unsigned char>(*at);
+            }
+            if (isSpecial(*at, escaping)) {
+                put({run, static_cast<std::size_t>(at - run)});
+                putEntity(entityOf(*at));
+                run = at + 1;
+            }
         }
-        moveTo(end, value ? bytes : 0);
-    }
-
-    // A text that is not one of the form's own (the action).
-    void putOther(std::string_view text, Escaping escaping) {
-        Form::Places* const places = std::exchange(places_, nullptr);
-        putText(text, escaping);
-        places_ = places;
-    }
-
-    // Notes that the next text of the form starts at `at`.
-    void place(std::size_t at) {
-        if (places_ != nullptr) {
-            places_->at[places_->count++] = static_cast<std::uint32_t>(at);
-        }
-    }
-
-    // Where the next character goes; there is room for what the length counted.
-    char* cursor() { return text_.data() + at_; }
-    // Takes what was written up to `end`, of hidden values whose bytes or-ed are `valueBytes`.
-    void moveTo(const char* end, std::uint64_t valueBytes) {
-        at_ = static_cast<std::size_t>(end - text_.data());
-        valueBytes_ |= valueBytes;
+        put({run, static_cast<std::size_t>(end - run)});
     }
 
     // Whether a hidden value written so far holds a non-ASCII byte.
@@ -186,13 +182,6 @@ public:
         text_.insert(position, piece);
         at_ += piece.size();
         beyondLength_ += piece.size();
-        if (places_ != nullptr) {
-            for (std::size_t i = 0; i < places_->count; ++i) {
-                if (places_->at[i] >= position) {
-                    places_->at[i] += static_cast<std::uint32_t>(piece.size());
-                }
-            }
-        }
     }
 
     std::string take() && {
@@ -201,10 +190,6 @@ public:
     }
 
 private:
-    void advance(std::size_t length) { at_ += length; }
-
-    void putEscaped(std::string_view text, Escaping escaping, bool value);
-
     // An entity in place of one measured character.
     void putEntity(std::string_view entity) {
         beyondLength_ += entity.size() - 1;
@@ -212,8 +197,7 @@ private:
         if (needed > text_.size()) {
             text_.resize(needed + text_.size() / 2);
         }
-        std::memcpy(text_.data() + at_, entity.data(), entity.size());
-        at_ += entity.size();
+        put(entity);
     }
 
     std::string text_;
@@ -221,28 +205,7 @@ private:
     const std::size_t length_;
     std::size_t beyondLength_ = 0;
     std::uint64_t valueBytes_ = 0;
-    Form::Places* places_;
 };
-
-// Copies runs of plain characters at once and replaces each special one by its entity.
-void Output::putEscaped(std::string_view text, Escaping escaping, bool value) {
-    if (places_ != nullptr) {
-        places_->escaped = true;
-    }
-    const char* run = text.data();
-    const char* const end = run + text.size();
-    for (const char* at = run; at != end; ++at) {
-        if (value) {
-            valueBytes_ |= static_cast<unsigned char>(*at);
-        }
-        if (isSpecial(*at, escaping)) {
-            put({run, static_cast<std::size_t>(at - run)});
-            putEntity(entityOf(*at));
-            run = at + 1;
-        }
-    }
-    put({run, static_cast<std::size_t>(end - run)});
-}
 
 // The length of a hidden field's element, as it is written when nothing needs escaping.
 template <typename Field> std::size_t measure(const Field& field) {
@@ -251,31 +214,11 @@ template <typename Field> std::size_t measure(const Field& field) {
 }
 
 template <typename Field> void putHidden(Output& out, const Field& field) {
-    // Copied as it is, at one go, unless the name or value holds a character to escape.
-    std::uint64_t special = 0;
-    std::uint64_t nameBytes = 0;
-    std::uint64_t valueBytes = 0;
-    char* to = copyMarkup<kHiddenStart>(out.cursor());
-    to = copyText(to, field.name, special, nameBytes);
-    to = copyMarkup<kHiddenValue>(to);
-    to = copyText(to, field.value, special, valueBytes);
-    to = field.spaced ? copyMarkup<kSpacedHiddenEnd>(to) : copyMarkup<kHiddenEnd>(to);
-    if (special == 0) {
-        const std::size_t name = out.position() + kHiddenStart.size();
-        out.place(name);
-        out.place(name + field.name.size() + kHiddenValue.size());
-        out.moveTo(to, valueBytes);
-        return;
-    }
     out.put(kHiddenStart);
     out.putText(field.name, Escaping::Attribute);
     out.put(kHiddenValue);
     out.putText(field.value, Escaping::Attribute, true);
-    if (field.spaced) {
-        out.put(kSpacedHiddenEnd);
-    } else {
-        out.put(kHiddenEnd);
-    }
+    out.put(field.spaced ? kSpacedHiddenEnd : kHiddenEnd);
 }
 
 } // namespace
@@ -453,15 +396,76 @@ std::string Form::renderTo(std::string_view action, Places* places) const {
     if (hasImage_) {
         length += kImageStart.size() + image_.size() + imageEnd_.size() + kImageEnd.size();
     }
+    if (std::optional<std::string> html = renderPlain(action, length, places)) {
+        return std::move(*html);
+    }
+    if (places != nullptr) {
+        places->escaped = true;
+    }
+    return renderEscaped(action, length);
+}
 
-    Output html(length, places);
+// The HTML of a form whose texts are plain ASCII without a character to escape, each copied
+// as it is, eight bytes at a time and looked at on the way; or nothing, when one is not. The
+// state stays in local variables, which the stores into the HTML cannot change.
+std::optional<std::string> Form::renderPlain(std::string_view action, std::size_t length,
+                                             Places* places) const {
+    std::string html(length, '\0');
+    char* const start = html.data();
+    char* to = start;
+    std::uint64_t marks = 0;
+    decltype(Places::at) scratch; // where the places go when nobody asked for them
+    std::uint32_t* const firstPlace = places != nullptr ? places->at.data() : scratch.data();
+    std::uint32_t* place = firstPlace;
+
+    const auto text = [&](std::string_view piece) __attribute__((always_inline)) {
+        *place++ = static_cast<std::uint32_t>(to - start);
+        to = copyText(to, piece, marks);
+    };
+    const auto hidden = [&](const Field& field) __attribute__((always_inline)) {
+        to = copyMarkup<kHiddenStart>(to);
+        text(field.name);
+        to = copyMarkup<kHiddenValue>(to);
+        text(field.value);
+        to = field.spaced ? copyMarkup<kSpacedHiddenEnd>(to) : copyMarkup<kHiddenEnd>(to);
+    };
+
+    for (const Description& line : descriptions_) {
+        text(line.label);
+        text(line.value);
+        to = copyMarkup<kDescriptionEnd>(to);
+    }
+    to = copyMarkup<kFormStart>(to);
+    to = copyText(to, action, marks);
+    to = copyMarkup<kFormEnd>(to);
+    for (const Field& field : fields_) {
+        hidden(field);
+    }
+    if (hasImage_) {
+        to = copyMarkup<kImageStart>(to);
+        text(image_);
+        text(imageEnd_);
+        to = copyMarkup<kImageEnd>(to);
+    }
+    copyMarkup<kClosing>(to);
+    if ((marks & kHighBits) != 0) {
+        return std::nullopt;
+    }
+    if (places != nullptr) {
+        places->count = static_cast<std::size_t>(place - firstPlace);
+    }
+    return html;
+}
+
+std::string Form::renderEscaped(std::string_view action, std::size_t length) const {
+    Output html(length);
     for (const Description& line : descriptions_) {
         html.putText(line.label, Escaping::Text);
         html.putText(line.value, Escaping::Text);
         html.put(kDescriptionEnd);
     }
     html.put(kFormStart);
-    html.putOther(action, Escaping::Attribute);
+    html.putText(action, Escaping::Attribute);
     html.put(kFormEnd);
     const Field* const ownFields = fields_.begin() + openingFields_;
     for (const Field* field = fields_.begin(); field != ownFields; ++field) {

@@ -154,6 +154,11 @@ private:
     };
 
     std::string renderTo(std::string_view action, Places* places) const;
+    // The HTML when no text needs escaping, or nothing when one does.
+    std::optional<std::string> renderPlain(std::string_view action, std::size_t length,
+                                           Places* places) const;
+    // The HTML with every special character of every text replaced by its entity.
+    std::string renderEscaped(std::string_view action, std::size_t length) const;
     // Calls `visit` on a reference to every text view the form holds, in the order render()
     // writes them.
     template <typename Visit> void forEachText(Visit visit);
