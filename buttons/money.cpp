@@ -50,16 +50,19 @@ std::optional<Decimal> parse(std::string_view text) {
     return number;
 }
 
-// Adds one to a run of decimal digits, growing it by a digit when every digit was a nine.
-void increment(std::string& digits) {
-    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
-        if (*it != '9') {
-            ++*it;
+// Adds one to the number written backwards from `last`, stepping over the point; the digit
+// before the first nine met from the right must exist (the room left for a carry).
+void increment(char* last) {
+    for (char* at = last;; --at) {
+        if (*at == '.') {
+            continue;
+        }
+        if (*at != '9') {
+            ++*at;
             return;
         }
-        *it = '0';
+        *at = '0';
     }
-    digits.insert(digits.begin(), '1');
 }
 
 // Rounds to `places` decimals, half away from zero, and writes the result: the whole part
@@ -72,32 +75,38 @@ std::string format(std::string_view price, std::size_t places, std::string_view 
     if (!number) {
         return std::string(price);
     }
-    // The kept digits as one run, whole part first, then the rounding digit decides.
-    const std::string_view kept = number->fraction.substr(0, places);
-    std::string digits;
-    digits.reserve(number->whole.size() + places + 1);
-    digits.append(number->whole).append(kept).append(places - kept.size(), '0');
-    const char rounding = number->fraction.size() > places ? number->fraction[places] : '0';
-    if (rounding >= '5') {
-        increment(digits);
-    }
-    const std::string_view all = digits;
-    std::string_view whole = all.substr(0, all.size() - places);
-    const std::string_view decimals = all.substr(all.size() - places);
+    std::string_view whole = number->whole;
     whole.remove_prefix(std::min(whole.find_first_not_of('0'), whole.size()));
+    const std::string_view fraction = number->fraction;
+    const std::string_view kept = fraction.substr(0, places);
 
-    const bool zero = whole.empty() && decimals.find_first_not_of('0') == std::string_view::npos;
-    std::string result;
-    result.reserve(1 + std::max(whole.size(), zeroWhole.size()) + 1 + places);
-    if (number->negative && !zero) {
-        result += '-';
-    }
-    result += whole.empty() ? zeroWhole : whole;
+    // Written in place: room for the sign and a carry, the whole part, the point and the
+    // decimals, padded with zeros; then the rounding digit decides.
+    std::string text(2 + whole.size() + (places > 0 ? 1 + places : 0), '0');
+    char* const wholeStart = text.data() + 2;
+    whole.copy(wholeStart, whole.size());
     if (places > 0) {
-        result += '.';
-        result += decimals;
+        wholeStart[whole.size()] = '.';
+        kept.copy(wholeStart + whole.size() + 1, kept.size());
     }
-    return result;
+    if (fraction.size() > places && fraction[places] >= '5') {
+        increment(&text.back());
+    }
+    const bool carried = text[1] != '0';
+    const std::string_view decimals =
+        places > 0 ? std::string_view(text).substr(text.size() - places) : std::string_view{};
+    const bool zero =
+        !carried && whole.empty() && decimals.find_first_not_of('0') == std::string_view::npos;
+
+    std::size_t first = carried ? 1 : 2;
+    if (!carried && whole.empty()) {
+        text.insert(first, zeroWhole);
+    }
+    if (number->negative && !zero) {
+        text[--first] = '-';
+    }
+    text.erase(0, first);
+    return text;
 }
 
 } // namespace
