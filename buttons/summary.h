@@ -22,7 +22,7 @@ public:
         add("PayPal Account: ", account);
     }
 
-    void add(std::string_view label, std::string_view value = {}) {
+    [[gnu::always_inline]] void add(std::string_view label, std::string_view value = {}) {
         constexpr std::string_view kEntryEnd = "\r\n\r\n";
         const std::size_t length = label.size() + value.size() + kEntryEnd.size();
         if (text_.size() - used_ < length) {
