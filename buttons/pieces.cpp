@@ -20,13 +20,13 @@ constexpr std::array<std::string_view, kCurrencyCaptions.size()> kCurrencyCodes 
 void writeOpeningFields(
     Form& form, const Context& context, std::string_view command,
     std::initializer_list<std::pair<std::string_view, std::string_view>> beforeBusiness) {
-    // The context may be a caller's temporary: the form keeps its own copies of its texts.
-    form.openingField("bn", form.keep(context.buildCode));
+    // The form refers to the context's texts until finishButton has it keep copies.
+    form.openingField("bn", context.buildCode);
     form.openingField("cmd", command);
     for (const auto& [name, value] : beforeBusiness) {
         form.openingField(name, value);
     }
-    form.openingField("business", form.keep(context.account), true);
+    form.openingField("business", context.account, true);
 }
 
 std::string_view currencyCode(std::string_view caption) {
@@ -61,7 +61,7 @@ void chooseImage(Form& form, Summary& summary, OptionIndex selected,
         summary.add("Custom Button: ", customAddress);
         form.image(customAddress);
     } else if (index < imageNames.size()) {
-        form.image(form.keep(folder), imageNames[index]);
+        form.image(folder, imageNames[index]);
     }
 }
 

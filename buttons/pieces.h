@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // The pieces every writer shares: the opening fields, the currency code and the image choice.
-// The form keeps copies of the context's texts and views of the answers' texts until
-// finishButton, so the answers must outlive it.
+// The form holds views of the context's and the answers' texts until finishButton, so both
+// must outlive it.
 #pragma once
 
 #include "buttons/answers.h"

@@ -14,7 +14,7 @@
 namespace ravelin::buttons::detail {
 
 template <typename Word> inline Word load(const char* at) {
-    Word word = 0;
+    Word word{};
     std::memcpy(&word, at, sizeof word);
     return word;
 }
