@@ -168,12 +168,26 @@ TEST(Form, WithOtherHiddenFieldsKeepsItsDescriptionsAndImage) {
               (std::vector<std::string>{"bn", "item_name"}));
 }
 
+TEST(Form, AddsTheCharsetFieldWhereverACharacterBeyondAsciiSits) {
+    for (std::size_t length = 2; length <= 40; ++length) {
+        for (std::size_t at = 0; at + 1 < length; ++at) {
+            std::string value(length, 'x');
+            value.replace(at, 2, "é");
+            Form form;
+            form.field("v", value);
+            const std::string html = form.render(kAction);
+            EXPECT_EQ(testing::fieldValue(html, "v"), value);
+            EXPECT_EQ(testing::fieldValue(html, "charset"), "utf-8") << value;
+        }
+    }
+}
+
 TEST(Form, EscapesTextsOfEveryLengthWhereverTheSpecialCharacterSits) {
-    // Texts are looked at eight bytes at a time: every length up to a few words, with the
-    // special character at every place, and texts of many entities that outgrow the room made
-    // for the form.
+    // Texts are looked at eight and sixteen bytes at a time: every length up to a few words,
+    // with the special character at every place, and texts of many entities that outgrow the
+    // room made for the form.
     for (const char special : {'&', '<', '>', '"'}) {
-        for (std::size_t length = 1; length <= 20; ++length) {
+        for (std::size_t length = 1; length <= 40; ++length) {
             for (std::size_t at = 0; at < length; ++at) {
                 std::string value(length, 'x');
                 value[at] = special;
