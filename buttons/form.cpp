@@ -4,7 +4,6 @@
 
 #include "buttons/wordcopy.h"
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -420,8 +419,8 @@ std::string Form::renderTo(std::string_view action, Places* places) const {
 }
 
 // The HTML of a form whose texts are plain ASCII without a character to escape, each copied
-// as it is, eight bytes at a time and looked at on the way; or nothing, when one is not. The
-// state stays in local variables, which the stores into the HTML cannot change.
+// as it is, eight or sixteen bytes at a time and looked at on the way; or nothing, when one is
+// not. The state stays in local variables, which the stores into the HTML cannot change.
 std::optional<std::string> Form::renderPlain(std::string_view action, std::size_t length,
                                              Places* places) const {
     std::string html(length, '\0');

@@ -154,7 +154,7 @@ private:
     };
 
     std::string renderTo(std::string_view action, Places* places) const;
-    // The HTML when no text needs escaping, or nothing when one does.
+    // The HTML when every text is plain ASCII that needs no escaping, or nothing.
     std::optional<std::string> renderPlain(std::string_view action, std::size_t length,
                                            Places* places) const;
     // The HTML with every special character of every text replaced by its entity.

@@ -22,6 +22,7 @@ public:
         add("PayPal Account: ", account);
     }
 
+    // Inlined where it is called, where the label's length is known.
     [[gnu::always_inline]] void add(std::string_view label, std::string_view value = {}) {
         constexpr std::string_view kEntryEnd = "\r\n\r\n";
         const std::size_t length = label.size() + value.size() + kEntryEnd.size();
