@@ -161,10 +161,12 @@ class Output {
 public:
     explicit Output(std::size_t length) : text_(length, '\0'), length_(length) {}
 
-    // A piece of the form's own markup, written as it is.
+    // A piece written as it is: the form's own markup, or a run of a text.
     void put(std::string_view piece) {
-        std::memcpy(text_.data() + at_, piece.data(), piece.size());
-        at_ += piece.size();
+        if (!piece.empty()) { // an empty text may have no characters at all to point at
+            std::memcpy(text_.data() + at_, piece.data(), piece.size());
+            at_ += piece.size();
+        }
     }
 
     // A text given to the form, with its special characters replaced by their entities. The
