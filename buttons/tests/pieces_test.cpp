@@ -32,7 +32,8 @@ TEST(CurrencyCode, MatchesTheFiveCaptionsExactly) {
 
 TEST(OpeningFields, PutExtraFieldsBetweenCommandAndTheSpacedBusinessField) {
     Form form;
-    writeOpeningFields(form, Context{"ACCOUNT", "BUILD", {}}, "_cart", {{"add", "1"}});
+    const Context context{"ACCOUNT", "BUILD", {}}; // the form refers to it until rendered
+    writeOpeningFields(form, context, "_cart", {{"add", "1"}});
     const auto lines = testing::splitLines(form.render("E"));
     EXPECT_EQ(lines, (std::vector<std::string>{
                          R"(<form action="E" target="paypal" method="post">)",
