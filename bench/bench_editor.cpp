@@ -4,7 +4,8 @@
 // The page editor on made-up pages of ten and fifty million characters: opening one, pasting
 // a button at the middle, pasting over a selection across tags, and saving, each beside its
 // baseline measured in the same run:
-//   open   - the same text put into a plain text box with no colours and no file reading;
+//   open   - the same text put into a plain text box with no colours and no file reading, and
+//            into a bare text document with no window at all;
 //   paste  - Qt's own insertion of the same text at the same place;
 //   save   - the text taken out of the box and written to a file as it is.
 // A paste or an open counts until the event loop is idle again for the first time (the
@@ -23,6 +24,7 @@
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -203,6 +205,18 @@ void BM_Open_Baseline_PlainBox(benchmark::State& state) {
     }
 }
 
+// The floor under any editor built on Qt's text widgets: the text taken into a text document of
+// its own, with no window and no layout.
+void BM_Open_Baseline_BareDocument(benchmark::State& state) {
+    const QString page =
+        readPageFile(pageFiles().path(static_cast<int>(state.range(0)))).value_or(PageText{}).text;
+    for (auto _ : state) {
+        QTextDocument document;
+        document.setPlainText(page);
+        benchmark::DoNotOptimize(document.blockCount());
+    }
+}
+
 // Times `paste` and the event processing after it as one freeze of the window, and the paste
 // alone; undoes it after each time.
 template <typename Paste>
@@ -312,6 +326,7 @@ BENCHMARK(BM_OpenOneLine)
     ->UseRealTime()
     ->Iterations(1);
 BENCHMARK(BM_Open_Baseline_PlainBox)->Apply(pages)->Iterations(3);
+BENCHMARK(BM_Open_Baseline_BareDocument)->Apply(pages)->Iterations(3);
 BENCHMARK(BM_PasteAtMiddle)->Apply(pastes);
 BENCHMARK(BM_PasteAtMiddle_Baseline_QtInsert)->Apply(pastes);
 BENCHMARK(BM_PasteOverTags)->Apply(pastes);
