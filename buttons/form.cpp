@@ -148,8 +148,6 @@ bool isAsciiText(std::string_view text) {
 // Where render wrote each text of the form, in the order forEachText visits them.
 struct Form::Places {
     std::array<std::uint32_t, 2 * (kMaxDescriptions + kMaxFields + 1)> at;
-    std::size_t count = 0;
-    bool escaped = false; // some text was not written as it is, or was not plain ASCII
 };
 
 namespace {
@@ -376,16 +374,23 @@ Form Form::withHiddenFields(const std::vector<HiddenField>& fields) const {
 }
 
 std::string Form::render(std::string_view action) const {
-    return renderTo(action, nullptr);
+    const std::size_t length = measuredLength(action);
+    if (std::optional<std::string> html = renderPlain(action, length, nullptr)) {
+        return std::move(*html);
+    }
+    return renderEscaped(action, length);
 }
 
 std::string Form::renderAndKeepTexts(std::string_view action) {
+    const std::size_t length = measuredLength(action);
     Places places;
-    std::string html = renderTo(action, &places);
-    if (places.escaped) {
+    std::optional<std::string> plain = renderPlain(action, length, &places);
+    if (!plain) {
+        std::string html = renderEscaped(action, length);
         keepTexts();
         return html;
     }
+    std::string html = std::move(*plain);
     // Every text stands in the HTML as it is: the form keeps one copy of the HTML and points
     // into it.
     auto texts = std::make_unique_for_overwrite<char[]>(html.size());
@@ -400,7 +405,7 @@ std::string Form::renderAndKeepTexts(std::string_view action) {
     return html;
 }
 
-std::string Form::renderTo(std::string_view action, Places* places) const {
+std::size_t Form::measuredLength(std::string_view action) const {
     std::size_t length = kFormStart.size() + action.size() + kFormEnd.size() + kClosing.size();
     for (const Description& line : descriptions_) {
         length += line.label.size() + line.value.size() + kDescriptionEnd.size();
@@ -411,13 +416,7 @@ std::string Form::renderTo(std::string_view action, Places* places) const {
     if (hasImage_) {
         length += kImageStart.size() + image_.size() + imageEnd_.size() + kImageEnd.size();
     }
-    if (std::optional<std::string> html = renderPlain(action, length, places)) {
-        return std::move(*html);
-    }
-    if (places != nullptr) {
-        places->escaped = true;
-    }
-    return renderEscaped(action, length);
+    return length;
 }
 
 // The HTML of a form whose texts are plain ASCII without a character to escape, each copied
@@ -430,8 +429,7 @@ std::optional<std::string> Form::renderPlain(std::string_view action, std::size_
     char* to = start;
     std::uint64_t marks = 0;
     decltype(Places::at) scratch; // where the places go when nobody asked for them
-    std::uint32_t* const firstPlace = places != nullptr ? places->at.data() : scratch.data();
-    std::uint32_t* place = firstPlace;
+    std::uint32_t* place = places != nullptr ? places->at.data() : scratch.data();
 
     const auto text = [&](std::string_view piece) __attribute__((always_inline)) {
         *place++ = static_cast<std::uint32_t>(to - start);
@@ -465,9 +463,6 @@ std::optional<std::string> Form::renderPlain(std::string_view action, std::size_
     copyMarkup<kClosing>(to);
     if ((marks & kHighBits) != 0) {
         return std::nullopt;
-    }
-    if (places != nullptr) {
-        places->count = static_cast<std::size_t>(place - firstPlace);
     }
     return html;
 }

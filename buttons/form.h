@@ -153,8 +153,10 @@ private:
         std::size_t size_ = 0;
     };
 
-    std::string renderTo(std::string_view action, Places* places) const;
-    // The HTML when every text is plain ASCII that needs no escaping, or nothing.
+    // The length of the HTML when no text needs escaping.
+    std::size_t measuredLength(std::string_view action) const;
+    // The HTML when every text is plain ASCII that needs no escaping, or nothing; `places`,
+    // when given, learns where each text was written.
     std::optional<std::string> renderPlain(std::string_view action, std::size_t length,
                                            Places* places) const;
     // The HTML with every special character of every text replaced by its entity.
