@@ -153,19 +153,14 @@ struct Form::Places {
 namespace {
 
 // The HTML of a form some text of which needs escaping or holds a character beyond ASCII,
-// written into one string made at its measured length. Each entity written makes it longer than
-// measured by all but one of its characters, and only then can it need more room.
+// written into one string with room made for its measured length; only the entities make it
+// longer than that.
 class Output {
 public:
-    explicit Output(std::size_t length) : text_(length, '\0'), length_(length) {}
+    explicit Output(std::size_t length) { text_.reserve(length); }
 
     // A piece written as it is: the form's own markup, or a run of a text.
-    void put(std::string_view piece) {
-        if (!piece.empty()) { // an empty text may have no characters at all to point at
-            std::memcpy(text_.data() + at_, piece.data(), piece.size());
-            at_ += piece.size();
-        }
-    }
+    void put(std::string_view piece) { text_.append(piece); }
 
     // A text given to the form, with its special characters replaced by their entities. The
     // bytes of hidden values are remembered for the charset field.
@@ -178,7 +173,7 @@ public:
             }
             if (isSpecial(*at, escaping)) {
                 put({run, static_cast<std::size_t>(at - run)});
-                putEntity(entityOf(*at));
+                put(entityOf(*at));
                 run = at + 1;
             }
         }
@@ -188,35 +183,15 @@ public:
     // Whether a hidden value written so far holds a non-ASCII byte.
     bool wroteNonAscii() const { return (valueBytes_ & kHighBits) != 0; }
 
-    std::size_t position() const { return at_; }
+    std::size_t position() const { return text_.size(); }
 
-    // Puts a piece the length did not count in at an earlier position.
-    void insert(std::size_t position, std::string_view piece) {
-        text_.insert(position, piece);
-        at_ += piece.size();
-        beyondLength_ += piece.size();
-    }
+    // Puts a piece in at an earlier position.
+    void insert(std::size_t position, std::string_view piece) { text_.insert(position, piece); }
 
-    std::string take() && {
-        text_.resize(at_);
-        return std::move(text_);
-    }
+    std::string take() && { return std::move(text_); }
 
 private:
-    // An entity in place of one measured character.
-    void putEntity(std::string_view entity) {
-        beyondLength_ += entity.size() - 1;
-        const std::size_t needed = length_ + beyondLength_;
-        if (needed > text_.size()) {
-            text_.resize(needed + text_.size() / 2);
-        }
-        put(entity);
-    }
-
     std::string text_;
-    std::size_t at_ = 0;
-    const std::size_t length_;
-    std::size_t beyondLength_ = 0;
     std::uint64_t valueBytes_ = 0;
 };
 
