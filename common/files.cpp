@@ -157,9 +157,8 @@ Result<void> replaceFile(const QString& path, const QByteArray& bytes) {
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        const QString obstacle = writeObstacle(path);
         return Failure{QStringLiteral("cannot write %1: %2")
-                           .arg(shown(path), obstacle.isEmpty() ? file.errorString() : obstacle)};
+                           .arg(shown(path), writeObstacle(path).value_or(file.errorString()))};
     }
     if (file.write(bytes) != bytes.size() || !file.flush()) {
         Failure failure{QStringLiteral("cannot write %1: %2").arg(shown(path), file.errorString())};
@@ -183,7 +182,7 @@ Result<void> replaceFile(const QString& path, const QByteArray& bytes) {
     return {};
 }
 
-QString writeObstacle(const QString& path) {
+std::optional<QString> writeObstacle(const QString& path) {
     const QFileInfo info(path);
     QString folder = info.absolutePath();
     // The deepest folder that exists: files are made there, or folders below it.
@@ -214,7 +213,7 @@ QString writeObstacle(const QString& path) {
             return QStringLiteral("%1 is not writable: %2").arg(shown(path), systemError(errno));
         }
     }
-    return {};
+    return std::nullopt;
 }
 
 QString byteSize(qint64 bytes) {

@@ -34,10 +34,10 @@ Result<void> replaceFile(const QString& path, const QByteArray& bytes);
 // "/a/b is not a folder" or "cannot create /a/b: Permission denied").
 Result<void> makeFolder(const QString& folder);
 
-// Where a file could not be written, when the reason is plain from the file system: a missing
-// folder that cannot be made, a folder that is not writable, a file that is not writable. The
-// empty text when nothing stands in the way.
-QString writeObstacle(const QString& path);
+// What stands in the way of writing a file, when the file system shows it: a missing folder
+// that cannot be made, a folder that is not writable, a file that is not writable. Nothing
+// when the way looks clear.
+std::optional<QString> writeObstacle(const QString& path);
 
 // The size of a byte count for people: "1 MiB", "512 KiB", "300 bytes".
 QString byteSize(qint64 bytes);

@@ -623,13 +623,11 @@ Result<void> updateIniFile(const QString& path, const std::function<bool(IniFile
     // The lock QSettings takes too, so that neither overwrites what the other just wrote.
     QLockFile lock(path + QStringLiteral(".lock"));
     if (!lock.tryLock(5000)) {
-        const QString obstacle = writeObstacle(path);
         return Failure{
             lock.error() == QLockFile::LockFailedError
                 ? QStringLiteral("cannot write %1: another program holds its lock").arg(shown)
                 : QStringLiteral("cannot write %1: %2")
-                      .arg(shown,
-                           obstacle.isEmpty() ? QStringLiteral("cannot lock it") : obstacle)};
+                      .arg(shown, writeObstacle(path).value_or(QStringLiteral("cannot lock it")))};
     }
     Result<IniFile> file = readIniFile(path);
     if (!file) {

@@ -73,7 +73,8 @@ void AddinHost::refresh() {
             }
         }
     }
-    registryProblem_ = problems.join(QStringLiteral("; "));
+    registryProblem_ =
+        problems.isEmpty() ? std::nullopt : std::optional(problems.join(QStringLiteral("; ")));
     QStringList progIds;
     std::map<QString, const common::Registry*> registeredIn;
     for (const auto& registry : registries) {

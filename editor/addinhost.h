@@ -15,6 +15,7 @@
 #include <QStringList>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QLibrary;
@@ -46,8 +47,8 @@ public:
     // Re-reads the registrations. Connected add-ins stay, even when no longer registered.
     void refresh();
     // Why a registry was passed over at the last refresh (each file and the line that does not
-    // parse, say); empty when every registry could be read.
-    QString registryProblem() const { return registryProblem_; }
+    // parse, say); nothing when every registry could be read.
+    std::optional<QString> registryProblem() const { return registryProblem_; }
     std::vector<AddinStatus> addins() const;
 
     // Reads the registrations and connects every add-in that loads at startup. Returns one
@@ -73,7 +74,7 @@ private:
     objectmodel::Application* application_;
     std::vector<std::unique_ptr<Entry>> entries_;
     std::map<QString, std::unique_ptr<QLibrary>> libraries_;
-    QString registryProblem_;
+    std::optional<QString> registryProblem_;
 };
 
 } // namespace ravelin::editor

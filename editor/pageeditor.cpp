@@ -168,10 +168,10 @@ void PageEditor::openStartPage(const QString& path) {
 
 void PageEditor::loadAddins() {
     const QStringList failures = addins_->startup();
-    if (const QString problem = addins_->registryProblem(); !problem.isEmpty()) {
+    if (const std::optional<QString> problem = addins_->registryProblem()) {
         prompts_->showError(
             this,
-            tr("A registry of add-ins could not be read and was passed over: %1.").arg(problem));
+            tr("A registry of add-ins could not be read and was passed over: %1.").arg(*problem));
     }
     if (!failures.isEmpty()) {
         prompts_->showError(

@@ -109,8 +109,7 @@ int main(int argc, char* argv[]) {
         driver::type(*wizard, "txtEmail", QStringLiteral("seller@example.com")) &&
         driver::selectTab(*wizard, static_cast<int>(ravelin::wizard::Tab::BuyNow)) &&
         driver::walk(*wizard, ravelin::wizard::tabOf<BuyNow>(),
-                     driver::answersFor<BuyNow>(ravelin::buttons::workedExample<BuyNow>()))
-            .empty() &&
+                     driver::answersFor<BuyNow>(ravelin::buttons::workedExample<BuyNow>())) &&
         driver::click(*wizard, "btnFinishBN");
     if (!walked) {
         return fail("the Buy Now walk did not reach Insert HTML");

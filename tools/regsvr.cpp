@@ -18,6 +18,7 @@
 #include <QLibrary>
 #include <QStringList>
 #include <cstdio>
+#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -30,8 +31,8 @@ int fail(const QString& message) {
 }
 
 // Why the registry could not be changed: a file that does not parse (named with its line), or
-// what stands in the way of writing it. Empty when neither shows.
-QString registryObstacle(ravelin::common::RegistryScope scope) {
+// what stands in the way of writing it. Nothing when neither shows.
+std::optional<QString> registryObstacle(ravelin::common::RegistryScope scope) {
     const ravelin::common::Registry registry(scope);
     if (!registry.readable()) {
         return registry.problem() + QStringLiteral("; the registry was left as it was");
@@ -87,11 +88,12 @@ int main(int argc, char* argv[]) {
     }
     const HRESULT hr = function();
     if (ravelin::objectmodel::FAILED(hr)) {
-        const QString obstacle = registryObstacle(ravelin::common::requestedRegistryScope());
+        const std::optional<QString> obstacle =
+            registryObstacle(ravelin::common::requestedRegistryScope());
         return fail(QStringLiteral("%1 in %2 failed with error code 0x%3%4")
                         .arg(entryPoint, path)
                         .arg(static_cast<std::uint32_t>(hr), 8, 16, QLatin1Char('0'))
-                        .arg(obstacle.isEmpty() ? QString() : QStringLiteral(": ") + obstacle));
+                        .arg(obstacle ? QStringLiteral(": ") + *obstacle : QString()));
     }
     std::printf("%s in %s succeeded%s.\n", entryPoint, qPrintable(path),
                 system ? " for every user" : "");

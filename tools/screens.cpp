@@ -55,16 +55,17 @@ private:
 bool walk(QWidget& window, Camera& camera, const wizard::ButtonTab& tab, const QString& name,
           bool everyPage, const std::vector<wizard::driver::Answer>& answers) {
     bool ok = wizard::driver::selectTab(window, static_cast<int>(tab.tab));
-    const std::string problem = wizard::driver::walk(window, tab, answers, [&](int page) {
+    const common::Result<void> walked = wizard::driver::walk(window, tab, answers, [&](int page) {
         if (everyPage || page == tab.resultPage) {
             // Pages as the window numbers them: the Setup page is page 1.
             ok = camera.shoot(QStringLiteral("%1-page-%2").arg(name).arg(page + 1)) && ok;
         }
     });
-    if (!problem.empty()) {
-        std::fprintf(stderr, "ravelin-screens: %s: %s\n", qPrintable(name), problem.c_str());
+    if (!walked) {
+        std::fprintf(stderr, "ravelin-screens: %s: %s\n", qPrintable(name),
+                     qPrintable(walked.error()));
     }
-    return problem.empty() && ok;
+    return walked && ok;
 }
 
 // Calls `f.template operator()<Type>()` for every button type in tab-strip order.

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QStringList>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -106,8 +107,8 @@ bool give(QWidget& window, const Answer& answer) {
     return answer.text ? type(window, answer.control, *answer.text) : click(window, answer.control);
 }
 
-std::string walk(QWidget& window, const ButtonTab& tab, const std::vector<Answer>& answers,
-                 const std::function<void(int page)>& onPage) {
+common::Result<void> walk(QWidget& window, const ButtonTab& tab, const std::vector<Answer>& answers,
+                          const std::function<void(int page)>& onPage) {
     std::vector<const Answer*> waiting;
     waiting.reserve(answers.size());
     for (const Answer& answer : answers) {
@@ -121,7 +122,9 @@ std::string walk(QWidget& window, const ButtonTab& tab, const std::vector<Answer
                 continue;
             }
             if (!give(window, **it)) {
-                return "cannot answer " + (*it)->control + " on page " + std::to_string(page);
+                return common::Failure{QStringLiteral("cannot answer %1 on page %2")
+                                           .arg(QString::fromStdString((*it)->control))
+                                           .arg(page)};
             }
             it = waiting.erase(it);
         }
@@ -129,14 +132,17 @@ std::string walk(QWidget& window, const ButtonTab& tab, const std::vector<Answer
             onPage(page);
         }
         if (page < tab.resultPage && !click(window, "btnNext" + std::string(tab.suffix))) {
-            return "cannot press Next on page " + std::to_string(page);
+            return common::Failure{QStringLiteral("cannot press Next on page %1").arg(page)};
         }
     }
-    std::string problem;
-    for (const Answer* answer : waiting) {
-        problem += (problem.empty() ? "" : ", ") + answer->control;
+    if (waiting.empty()) {
+        return {};
     }
-    return problem.empty() ? problem : "no page shows " + problem;
+    QStringList unshown;
+    for (const Answer* answer : waiting) {
+        unshown.append(QString::fromStdString(answer->control));
+    }
+    return common::Failure{QStringLiteral("no page shows ") + unshown.join(QStringLiteral(", "))};
 }
 
 } // namespace ravelin::wizard::driver

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "buttons/buttontypes.h"
+#include "common/result.h"
 #include "wizard/tabs.h"
 
 #include <QString>
@@ -68,9 +69,9 @@ bool give(QWidget& window, const Answer& answer);
 
 // Walks the button type of `tab`, whose first page the window shows, to its result page: on
 // each page it gives those of `answers` whose controls the page shows, calls `onPage` with the
-// page number (1 for the first page) and presses Next. Returns what went wrong, in words, or
-// the empty text when every answer was given and every page reached.
-std::string walk(QWidget& window, const ButtonTab& tab, const std::vector<Answer>& answers,
-                 const std::function<void(int page)>& onPage = {});
+// page number (1 for the first page) and presses Next. Fails, saying what went wrong, when an
+// answer could not be given or a page not reached.
+common::Result<void> walk(QWidget& window, const ButtonTab& tab, const std::vector<Answer>& answers,
+                          const std::function<void(int page)>& onPage = {});
 
 } // namespace ravelin::wizard::driver

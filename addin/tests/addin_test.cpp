@@ -60,10 +60,10 @@ protected:
         EXPECT_TRUE(driver::type(wizard, "txtEmail", kAccount));
         EXPECT_TRUE(driver::selectTab(wizard, static_cast<int>(wizard::Tab::BuyNow)));
         const auto& tab = wizard::tabOf<buttons::BuyNow>();
-        EXPECT_EQ(driver::walk(wizard, tab,
-                               driver::answersFor<buttons::BuyNow>(
-                                   buttons::workedExample<buttons::BuyNow>())),
-                  "");
+        const common::Result<void> walked = driver::walk(
+            wizard, tab,
+            driver::answersFor<buttons::BuyNow>(buttons::workedExample<buttons::BuyNow>()));
+        EXPECT_TRUE(walked) << walked.error().toStdString();
         return wizard;
     }
 

@@ -284,7 +284,9 @@ TYPED_TEST(WorkedExample, ShowsOnlyItsWarningsAndInsertsWithoutAsking) {
     const ButtonTab& tab = tabOf<Type>();
     this->selectTab(tab.tab);
     const typename Type::Answers answers = buttons::workedExample<Type>();
-    ASSERT_EQ(driver::walk(*this->window, tab, driver::answersFor<Type>(answers)), "");
+    const common::Result<void> walked =
+        driver::walk(*this->window, tab, driver::answersFor<Type>(answers));
+    ASSERT_TRUE(walked) << walked.error().toStdString();
     const buttons::Findings findings = Type::kCheck(answers, kAccount.toStdString());
     ASSERT_FALSE(buttons::hasErrors(findings));
     for (const buttons::Finding& f : findings) {

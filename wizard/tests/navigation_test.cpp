@@ -95,9 +95,9 @@ TEST_P(Walk, TheResultPageShowsTheWritersSummaryAndHtmlForTheAnswersTyped) {
     const ButtonTab& tab = *buttonTab(static_cast<int>(c.tab));
     openWithAccount();
     selectTab(c.tab);
-    EXPECT_EQ(driver::walk(*window, tab, c.answers,
-                           [&](int page) { EXPECT_EQ(window->pageNumber(), page); }),
-              "");
+    const common::Result<void> walked = driver::walk(
+        *window, tab, c.answers, [&](int page) { EXPECT_EQ(window->pageNumber(), page); });
+    EXPECT_TRUE(walked) << walked.error().toStdString();
 
     const buttons::Button expected = c.expected();
     EXPECT_TRUE(shown(tab.htmlBox));
