@@ -10,23 +10,7 @@
 
 namespace ravelin::wizard {
 
-namespace {
-
-PassphraseHandler& handler() {
-    static PassphraseHandler installed;
-    return installed;
-}
-
-} // namespace
-
-void setPassphraseHandler(PassphraseHandler replacement) {
-    handler() = std::move(replacement);
-}
-
 std::optional<QString> askPassphrase(const QString& keyFile, QWidget* parent) {
-    if (handler()) {
-        return handler()(keyFile);
-    }
     QDialog dialog(parent);
     Ui::FrmPassphrase ui;
     ui.setupUi(&dialog);

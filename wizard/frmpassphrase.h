@@ -6,7 +6,6 @@
 #pragma once
 
 #include <QString>
-#include <functional>
 #include <optional>
 
 class QWidget;
@@ -15,10 +14,5 @@ namespace ravelin::wizard {
 
 // The passphrase typed for the key in `keyFile`, or nothing when the seller cancelled.
 std::optional<QString> askPassphrase(const QString& keyFile, QWidget* parent);
-
-// Replaces the dialog for tests: the handler receives the key file and answers as the seller
-// would. An empty handler restores the dialog.
-using PassphraseHandler = std::function<std::optional<QString>(const QString& keyFile)>;
-void setPassphraseHandler(PassphraseHandler handler);
 
 } // namespace ravelin::wizard

@@ -5,18 +5,20 @@
 // dialog, the passphrase asked once a session, what the result pages show, and what is stored.
 #include "buttons/tests/expected.h"
 #include "crypto/tests/testkeys.h"
-#include "wizard/frmpassphrase.h"
 #include "wizard/frmprotect.h"
 #include "wizard/protection.h"
 #include "wizard/tests/windowtest.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QDirIterator>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 #include <filesystem>
 #include <functional>
 
@@ -43,12 +45,55 @@ std::string postedLines(const std::string& html) {
     return lines;
 }
 
+// What the seller types when the wizard asks for the key's passphrase: given the dialog's
+// question, the passphrase, or nothing to cancel.
+using PassphraseAnswer = std::function<std::optional<QString>(const QString& question)>;
+
+// Answers the passphrase dialog whenever the wizard shows it, as the seller would.
+class PassphraseTyper {
+public:
+    explicit PassphraseTyper(PassphraseAnswer answer) : answer_(std::move(answer)) {
+        timer_.callOnTimeout([this] { answerShownDialog(); });
+        timer_.start(5);
+    }
+
+private:
+    void answerShownDialog() {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* dialog = qobject_cast<QDialog*>(widget);
+            if (dialog == nullptr || dialog->objectName() != QStringLiteral("frmPassphrase") ||
+                !dialog->isVisible()) {
+                continue;
+            }
+            const QString question =
+                dialog->findChild<QLabel*>(QStringLiteral("lblPassphrase"))->text();
+            const std::optional<QString> passphrase =
+                answer_ ? answer_(question) : std::optional<QString>();
+            if (!answer_) {
+                ADD_FAILURE() << "asked for a passphrase: " << question.toStdString();
+            }
+            if (passphrase) {
+                dialog->findChild<QLineEdit*>(QStringLiteral("txtPassphrase"))
+                    ->setText(*passphrase);
+                dialog->accept();
+            } else {
+                dialog->reject();
+            }
+        }
+    }
+
+    PassphraseAnswer answer_;
+    QTimer timer_;
+};
+
 class ProtectionTest : public WindowTest {
 protected:
     void TearDown() override {
-        setPassphraseHandler({});
+        typer_.reset();
         WindowTest::TearDown();
     }
+
+    void answerPassphrases(PassphraseAnswer answer) { typer_.emplace(std::move(answer)); }
 
     Protection protection(const crypto::KeyFiles& files) const {
         return {.encrypt = true,
@@ -114,6 +159,9 @@ protected:
     }
 
     TestKeys keys;
+
+private:
+    std::optional<PassphraseTyper> typer_;
 };
 
 TEST_F(ProtectionTest, EveryResultPageShowsTheEncryptedForm) {
@@ -154,7 +202,7 @@ TEST_F(ProtectionTest, UnusableKeyFilesLeaveTheResultEmptyAndSayWhy) {
     struct Case {
         const char* what;
         std::function<crypto::KeyFiles(TestKeys&)> files;
-        std::function<std::optional<QString>(const QString&)> passphrase;
+        PassphraseAnswer passphrase;
         QString message;
     };
     const auto with = [](auto change) {
@@ -199,7 +247,7 @@ TEST_F(ProtectionTest, UnusableKeyFilesLeaveTheResultEmptyAndSayWhy) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         messages.clear();
-        setPassphraseHandler(c.passphrase);
+        answerPassphrases(c.passphrase);
         openWithAccount();
         choose(protection(c.files(keys)));
         walkToResult(Tab::BuyNow);
@@ -218,8 +266,8 @@ TEST_F(ProtectionTest, AsksThePassphraseOnceAWindowAndNeverStoresIt) {
     files.privateKey = keys.writeKey("locked.key", Who::Seller, kPassphrase.toStdString());
     std::vector<QString> asked;
     std::vector<QString> answers = {"wrong", kPassphrase, kPassphrase};
-    setPassphraseHandler([&](const QString& keyFile) {
-        asked.push_back(keyFile);
+    answerPassphrases([&](const QString& question) {
+        asked.push_back(question);
         return std::optional<QString>(answers.at(asked.size() - 1));
     });
 
@@ -231,8 +279,10 @@ TEST_F(ProtectionTest, AsksThePassphraseOnceAWindowAndNeverStoresIt) {
     walkToResult(Tab::ViewCart);
     walkToResult(Tab::Donate);
     walkToResult(Tab::AddToCart);
-    EXPECT_EQ(asked, (std::vector<QString>{QString::fromStdString(files.privateKey),
-                                           QString::fromStdString(files.privateKey)}));
+    const QString question =
+        QStringLiteral("The private key in %1 is protected by a passphrase. Passphrase:")
+            .arg(QString::fromStdString(files.privateKey));
+    EXPECT_EQ(asked, (std::vector<QString>{question, question}));
     EXPECT_EQ(fieldNames(text("txtHTMLATC")), (std::vector<std::string>{"cmd", "encrypted"}));
     EXPECT_EQ(messages.size(), 1U);
 
