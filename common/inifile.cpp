@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/inifile.h"
 
+#include "common/bytes.h"
 #include "common/escapes.h"
 #include "common/files.h"
 #include "common/utf8.h"
@@ -34,16 +35,8 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-QByteArray trimmedBlanks(QByteArray text) {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isBlank(text[begin])) {
-        ++begin;
-    }
-    while (end > begin && isBlank(text[end - 1])) {
-        --end;
-    }
-    return text.sliced(begin, end - begin);
+QByteArray trimmedBlanks(QByteArrayView text) {
+    return trimmed(text, isBlank);
 }
 
 int hexValue(QChar c) {

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/charset.h"
 
+#include "common/bytes.h"
 #include "common/utf8.h"
 #include "editor/markup.h"
 
@@ -49,15 +50,7 @@ QByteArray lowered(QByteArrayView text) {
 }
 
 QByteArray trimmed(QByteArrayView text) {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isSpace(text[begin])) {
-        ++begin;
-    }
-    while (end > begin && isSpace(text[end - 1])) {
-        --end;
-    }
-    return text.sliced(begin, end - begin).toByteArray();
+    return common::trimmed(text, isSpace);
 }
 
 struct Attribute {
