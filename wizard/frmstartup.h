@@ -46,8 +46,6 @@ public:
 
     // The editor the window pastes into.
     objectmodel::Application* editor() const { return editor_; }
-    // The seller's payment-account address the buttons are written for.
-    const QString& accountAddress() const { return account_; }
     // The "bn" value of every button, e.g. "KORVANEX.301".
     const std::string& buildCode() const { return buildCode_; }
     // The page number of the selected button type, 1 for its first panel; 0 until a tab is

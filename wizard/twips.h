@@ -37,8 +37,4 @@ inline QRect toPixels(const TwipsRect& r) {
     return {pixels(r.left), pixels(r.top), pixels(r.width), pixels(r.height)};
 }
 
-inline TwipsRect toTwips(const QRect& r) {
-    return {twips(r.x()), twips(r.y()), twips(r.width()), twips(r.height())};
-}
-
 } // namespace ravelin::wizard

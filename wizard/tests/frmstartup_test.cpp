@@ -59,7 +59,7 @@ TEST_F(FrmStartupTest, LoadingSetsTheCaptionsTheBuildCodeAndTheStoredAddress) {
     EXPECT_EQ(named<QLabel>("lblTitle")->text(), kProduct);
     EXPECT_EQ(named<QLabel>("Label26")->text(), QStringLiteral("for Microsoft FrontPage"));
     EXPECT_EQ(window->buildCode(), version::kBuildCode);
-    EXPECT_EQ(window->accountAddress(), QStringLiteral("shop@example.com"));
+    EXPECT_EQ(window->writerContext().account, "shop@example.com");
     EXPECT_EQ(window->pageNumber(), 0);
     EXPECT_EQ(text("txtEmail"), "") << "the address box is filled by Start, not by the load";
     EXPECT_TRUE(window->testAttribute(Qt::WA_DeleteOnClose));
@@ -118,7 +118,7 @@ protected:
 TEST_P(UnreadableSettings, ReadAsNoStoredAddress) {
     spoil();
     open();
-    EXPECT_EQ(window->accountAddress(), QString());
+    EXPECT_EQ(window->writerContext().account, "");
 }
 
 TEST_P(UnreadableSettings, LeaveTheWindowWorkingWhenTheAddressCannotBeStored) {
@@ -129,7 +129,7 @@ TEST_P(UnreadableSettings, LeaveTheWindowWorkingWhenTheAddressCannotBeStored) {
     EXPECT_TRUE(messages.empty());
     EXPECT_TRUE(shown("fmBN_1"));
     EXPECT_EQ(window->pageNumber(), 1);
-    EXPECT_EQ(window->accountAddress(), kAccount);
+    EXPECT_EQ(window->writerContext().account, kAccount.toStdString());
     for (int page = 1; page < 5; ++page) {
         ASSERT_TRUE(driver::click(*window, "btnNextBN"));
     }
@@ -230,7 +230,7 @@ TEST_P(AddressCheck, LetsOnlyANonEmptyAddressThroughAndStoresItAsTyped) {
 
     EXPECT_EQ(named<QTabWidget>("TabStrip1")->currentIndex() + 1, static_cast<int>(tab))
         << "the clicked tab stays selected";
-    EXPECT_EQ(window->accountAddress(), address.typed);
+    EXPECT_EQ(window->writerContext().account, address.typed.toStdString());
     if (address.passes) {
         EXPECT_TRUE(messages.empty());
         EXPECT_EQ(storedAccount(), address.typed);
@@ -320,7 +320,7 @@ TEST_F(FrmStartupTest, AnAddressTypedOnceIsUsedByEveryButtonAndReadAgainByTheNex
 
     window.reset();
     open();
-    EXPECT_EQ(window->accountAddress(), QStringLiteral("first@example.com"));
+    EXPECT_EQ(window->writerContext().account, "first@example.com");
 }
 
 // Where the window's elements lie, in twips, each relative to its parent.

@@ -673,7 +673,7 @@ protected:
         }
         o.page = window->pageNumber();
         o.focus = focusName();
-        o.account = window->accountAddress().toStdString();
+        o.account = window->writerContext().account;
         QWidget* label = named("lblEmail");
         o.emailLabel = label->palette().color(label->foregroundRole());
         return o;

@@ -14,6 +14,7 @@
 #include "wizard/mstartup.h"
 #include "wizard/tabs.h"
 #include "wizard/tests/printers.h"
+#include "wizard/twips.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -29,6 +30,11 @@
 namespace ravelin::wizard::testing {
 
 inline const QString kAccount = QStringLiteral("seller@example.com");
+
+// A widget's geometry as the window's layout gives it, in twips.
+inline TwipsRect toTwips(const QRect& r) {
+    return {twips(r.x()), twips(r.y()), twips(r.width()), twips(r.height())};
+}
 
 using Message = common::Message;
 
