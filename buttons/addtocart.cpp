@@ -13,9 +13,8 @@
 namespace ravelin::buttons {
 
 Button writeAddToCart(const AddToCartAnswers& a, const Context& context) {
-    Button button;
+    Form form;
     Summary summary(context.account);
-    Form& form = button.form;
 
     form.describe("Item Name: ", a.txtItemNameATC);
     form.describe("Item Number: ", a.txtItemIDATC);
@@ -50,8 +49,7 @@ Button writeAddToCart(const AddToCartAnswers& a, const Context& context) {
     chooseImage(form, summary, a.optImageButtonATC, AddToCart::kPictures, context.endpoints.images,
                 a.txtButtonURLATC);
 
-    finishButton(button, std::move(summary), context);
-    return button;
+    return finishButton(std::move(form), std::move(summary), context);
 }
 
 } // namespace ravelin::buttons

@@ -13,9 +13,8 @@
 namespace ravelin::buttons {
 
 Button writeBuyNow(const BuyNowAnswers& a, const Context& context) {
-    Button button;
+    Form form;
     Summary summary(context.account);
-    Form& form = button.form;
 
     form.describe("Item Name: ", a.txtItemNameBN);
     form.describe("Item Number: ", a.txtItemIDBN);
@@ -59,8 +58,7 @@ Button writeBuyNow(const BuyNowAnswers& a, const Context& context) {
     chooseImage(form, summary, a.optBN, BuyNow::kPictures, context.endpoints.images,
                 a.txtButtonURLBN);
 
-    finishButton(button, std::move(summary), context);
-    return button;
+    return finishButton(std::move(form), std::move(summary), context);
 }
 
 } // namespace ravelin::buttons

@@ -14,9 +14,8 @@
 namespace ravelin::buttons {
 
 Button writeDonate(const DonateAnswers& a, const Context& context) {
-    Button button;
+    Form form;
     Summary summary(context.account);
-    Form& form = button.form;
 
     writeOpeningFields(form, context, "_xclick");
 
@@ -46,8 +45,7 @@ Button writeDonate(const DonateAnswers& a, const Context& context) {
     chooseImage(form, summary, a.optDON, Donate::kPictures, context.endpoints.images,
                 a.txtButtonURLDON);
 
-    finishButton(button, std::move(summary), context);
-    return button;
+    return finishButton(std::move(form), std::move(summary), context);
 }
 
 } // namespace ravelin::buttons

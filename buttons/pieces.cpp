@@ -20,7 +20,6 @@ constexpr std::array<std::string_view, kCurrencyCaptions.size()> kCurrencyCodes 
 void writeOpeningFields(
     Form& form, const Context& context, std::string_view command,
     std::initializer_list<std::pair<std::string_view, std::string_view>> beforeBusiness) {
-    // The form refers to the context's texts until finishButton has it keep copies.
     form.openingField("bn", context.buildCode);
     form.openingField("cmd", command);
     for (const auto& [name, value] : beforeBusiness) {
@@ -59,21 +58,23 @@ void chooseImage(Form& form, Summary& summary, OptionIndex selected,
     const auto index = static_cast<std::size_t>(*selected);
     if (index == imageNames.size()) {
         summary.add("Custom Button: ", customAddress);
-        form.image(customAddress);
+        form.image(std::string(customAddress));
     } else if (index < imageNames.size()) {
-        form.image(folder, imageNames[index]);
+        form.image(std::string(folder).append(imageNames[index]));
     }
 }
 
-void finishButton(Button& button, Summary&& summary, const Context& context) {
+Button finishButton(Form form, Summary summary, const Context& context) {
+    Button button;
     if (context.endpoints.isSandbox) {
         button.summary = "Sandbox: Yes\r\n\r\n" + summary.text();
     } else {
         button.summary = std::move(summary).text();
     }
-    // The answers the form holds views of may go before the button.
-    button.html = button.form.renderAndKeepTexts(context.endpoints.webscr);
     button.action = context.endpoints.webscr;
+    button.html = form.render(button.action);
+    button.form = std::move(form);
+    return button;
 }
 
 } // namespace ravelin::buttons

@@ -1,9 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// The pieces every writer shares: the opening fields, the currency code and the image choice.
-// The form holds views of the context's and the answers' texts until finishButton, so both
-// must outlive it.
+// The pieces every writer shares: the opening fields, the currency code, the image choice and
+// the finished button.
 #pragma once
 
 #include "buttons/answers.h"
@@ -41,9 +40,8 @@ void chooseImage(Form& form, Summary& summary, OptionIndex selected,
                  std::span<const std::string_view> imageNames, std::string_view folder,
                  std::string_view customAddress);
 
-// Finishes a writer's button, whose form it filled in place: the summary, opened by
-// "Sandbox: Yes" for the test environment, and the HTML rendered from the form posting to the
-// context's endpoint. The form then keeps its own copies of its texts.
-void finishButton(Button& button, Summary&& summary, const Context& context);
+// The finished button: the summary, opened by "Sandbox: Yes" for the test environment, and
+// the HTML rendered from the form posting to the context's endpoint.
+Button finishButton(Form form, Summary summary, const Context& context);
 
 } // namespace ravelin::buttons

@@ -14,9 +14,8 @@
 namespace ravelin::buttons {
 
 Button writeSubscribe(const SubscribeAnswers& a, const Context& context) {
-    Button button;
+    Form form;
     Summary summary(context.account);
-    Form& form = button.form;
 
     form.describe("Subscription Name: ", a.txtItemNameSUB);
     form.describe("Reference Number: ", a.txtItemIDSUB);
@@ -71,8 +70,7 @@ Button writeSubscribe(const SubscribeAnswers& a, const Context& context) {
     chooseImage(form, summary, a.optSUB, Subscribe::kPictures, context.endpoints.subscriptionImages,
                 a.txtButtonURLSUB);
 
-    finishButton(button, std::move(summary), context);
-    return button;
+    return finishButton(std::move(form), std::move(summary), context);
 }
 
 } // namespace ravelin::buttons
