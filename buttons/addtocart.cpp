@@ -5,7 +5,6 @@
 #include "buttons/buttontypes.h"
 #include "buttons/money.h"
 #include "buttons/pieces.h"
-#include "buttons/text.h"
 #include "buttons/writers.h"
 
 #include <utility>
@@ -34,14 +33,14 @@ Button writeAddToCart(const AddToCartAnswers& a, const Context& context) {
     summary.add("Currency: ", a.cmbCurrencyATC);
     form.field("currency_code", currency);
 
-    if (a.optNoteATC == 0) {
+    if (writesNote(a)) {
         summary.add("Customer Note: Yes, ", a.txtNoteATC);
         form.field("cn", a.txtNoteATC);
     }
     form.field("no_shipping", "0");
     form.field("undefined_quantity", "0");
 
-    if (isNotEmpty(a.txtLogoATC)) {
+    if (writesLogo(a)) {
         summary.add("Company Logo: ", a.txtLogoATC);
         form.field("image_url", a.txtLogoATC);
     }

@@ -6,7 +6,6 @@
 #include "buttons/buttontypes.h"
 #include "buttons/money.h"
 #include "buttons/pieces.h"
-#include "buttons/text.h"
 #include "buttons/writers.h"
 
 #include <utility>
@@ -32,12 +31,11 @@ Button writeDonate(const DonateAnswers& a, const Context& context) {
     summary.add("Currency: ", a.cmbCurrencyDON);
     form.field("currency_code", currency);
 
-    if (a.optNoteDON == 0) {
+    if (writesNote(a)) {
         summary.add("Donator Note: Yes, ", a.txtNoteDON);
         form.field("cn", a.txtNoteDON);
     }
-    // The logo box takes the seven-character test here, so an empty box is written.
-    if (isNotSevenCharacters(a.txtLogoATC)) {
+    if (writesLogo(a)) {
         summary.add("Company Logo: ", a.txtLogoATC);
         form.field("image_url", a.txtLogoATC);
     }

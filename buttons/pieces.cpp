@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "buttons/pieces.h"
 
-#include "buttons/text.h"
-
 #include <array>
 #include <string>
 #include <utility>
@@ -37,13 +35,24 @@ std::string_view currencyCode(std::string_view caption) {
     return {};
 }
 
+PictureChoice pictureChoice(OptionIndex selected, std::size_t standardPictures) {
+    if (!selected || *selected < 0) {
+        return PictureChoice::None;
+    }
+    const auto index = static_cast<std::size_t>(*selected);
+    if (index < standardPictures) {
+        return PictureChoice::Standard;
+    }
+    return index == standardPictures ? PictureChoice::Custom : PictureChoice::None;
+}
+
 void writeReturnAddresses(Form& form, Summary& summary, std::string_view returnAddress,
                           std::string_view cancelAddress) {
-    if (isNotSevenCharacters(returnAddress)) {
+    if (writesAddress(returnAddress)) {
         summary.add("Return URL: ", returnAddress);
         form.field("return", returnAddress);
     }
-    if (isNotSevenCharacters(cancelAddress)) {
+    if (writesAddress(cancelAddress)) {
         summary.add("Cancel URL: ", cancelAddress);
         form.field("cancel_return", cancelAddress);
     }
@@ -52,15 +61,16 @@ void writeReturnAddresses(Form& form, Summary& summary, std::string_view returnA
 void chooseImage(Form& form, Summary& summary, OptionIndex selected,
                  std::span<const std::string_view> imageNames, std::string_view folder,
                  std::string_view customAddress) {
-    if (!selected || *selected < 0) {
-        return;
-    }
-    const auto index = static_cast<std::size_t>(*selected);
-    if (index == imageNames.size()) {
+    switch (pictureChoice(selected, imageNames.size())) {
+    case PictureChoice::Standard:
+        form.image(std::string(folder).append(imageNames[static_cast<std::size_t>(*selected)]));
+        break;
+    case PictureChoice::Custom:
         summary.add("Custom Button: ", customAddress);
         form.image(std::string(customAddress));
-    } else if (index < imageNames.size()) {
-        form.image(std::string(folder).append(imageNames[index]));
+        break;
+    case PictureChoice::None:
+        break;
     }
 }
 

@@ -40,26 +40,25 @@ Button writeSubscribe(const SubscribeAnswers& a, const Context& context) {
     form.field("t3", firstCharacter(a.cmbTermSUB));
 
     // Recurrence: until cancelled, or a fixed number of payments.
-    if (a.optRecurSUB == 0) {
+    if (recurs(a)) {
         summary.add("Recurring: Yes");
         form.field("src", "1");
-    } else if (a.optRecurSUB == 1) {
-        summary.add("Recurring: Yes");
-        summary.add("Stop After: ", a.cmbStopSUB);
-        form.field("src", "1");
-        form.field("srt", a.cmbStopSUB);
+        if (stopsAfter(a)) {
+            summary.add("Stop After: ", a.cmbStopSUB);
+            form.field("srt", a.cmbStopSUB);
+        }
     }
     summary.add("Retry on Failed: Yes");
     form.field("sra", "1");
 
-    if (isNotSevenCharacters(a.txtLogoBN)) {
+    if (writesLogo(a)) {
         summary.add("Company Logo: ", a.txtLogoBN);
         form.field("image_url", a.txtLogoBN);
     }
     writeReturnAddresses(form, summary, a.txtWebSiteSuccessBN, a.txtCancelBN);
 
     // The trial period or set-up fee; its price is written as typed.
-    if (isNotEmpty(a.txtPrice2SUB)) {
+    if (writesTrial(a)) {
         summary.add("Trail or Setup Price: $", a.txtPrice2SUB);
         summary.add("Billing Cycle: ", a.cmbNumber2SUB);
         summary.add("Billing Term: ", a.cmbTerm2SUB);
