@@ -5,7 +5,6 @@
 #include "buttons/buttontypes.h"
 #include "buttons/money.h"
 #include "buttons/pieces.h"
-#include "buttons/text.h"
 #include "buttons/writers.h"
 
 #include <utility>
@@ -13,9 +12,8 @@
 namespace ravelin::buttons {
 
 Button writeAddToCart(const AddToCartAnswers& a, const Context& context) {
-    Button button;
+    Form form;
     Summary summary(context.account);
-    Form& form = button.form;
 
     form.describe("Item Name: ", a.txtItemNameATC);
     form.describe("Item Number: ", a.txtItemIDATC);
@@ -35,14 +33,14 @@ Button writeAddToCart(const AddToCartAnswers& a, const Context& context) {
     summary.add("Currency: ", a.cmbCurrencyATC);
     form.field("currency_code", currency);
 
-    if (a.optNoteATC == 0) {
+    if (writesNote(a)) {
         summary.add("Customer Note: Yes, ", a.txtNoteATC);
         form.field("cn", a.txtNoteATC);
     }
     form.field("no_shipping", "0");
     form.field("undefined_quantity", "0");
 
-    if (isNotEmpty(a.txtLogoATC)) {
+    if (writesLogo(a)) {
         summary.add("Company Logo: ", a.txtLogoATC);
         form.field("image_url", a.txtLogoATC);
     }
@@ -50,8 +48,7 @@ Button writeAddToCart(const AddToCartAnswers& a, const Context& context) {
     chooseImage(form, summary, a.optImageButtonATC, AddToCart::kPictures, context.endpoints.images,
                 a.txtButtonURLATC);
 
-    finishButton(button, std::move(summary), context);
-    return button;
+    return finishButton(std::move(form), std::move(summary), context);
 }
 
 } // namespace ravelin::buttons

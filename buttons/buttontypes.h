@@ -20,6 +20,7 @@
 #include <cstddef>
 #include <string_view>
 #include <tuple>
+#include <type_traits>
 
 namespace ravelin::buttons {
 
@@ -195,6 +196,28 @@ template <typename Type> constexpr const auto& pictureAddressKey() {
     return Type::kKeys[1];
 }
 
+// The control name of an answer, from its type's key table: keyName(&BuyNowAnswers::txtLogoBN)
+// is "txtLogoBN". Worked out while compiling, so an answer that no key reads does not compile.
+template <typename Answers, typename Value>
+consteval std::string_view keyName(Value Answers::*member) {
+    std::string_view name;
+    forEachButtonType([&]<typename Type>() {
+        if constexpr (std::is_same_v<typename Type::Answers, Answers>) {
+            for (const auto& key : Type::kKeys) {
+                if constexpr (std::is_same_v<Value, OptionIndex>) {
+                    name = key.option == member ? key.name : name;
+                } else {
+                    name = key.text == member ? key.name : name;
+                }
+            }
+        }
+    });
+    if (name.empty()) {
+        throw "no answer key reads this member";
+    }
+    return name;
+}
+
 // Every description keeps to the shape the wizard and ravelin-button rely on.
 static_assert([] {
     bool ok = true;
@@ -204,6 +227,26 @@ static_assert([] {
              pictureAddressKey<Type>().text != nullptr && !Type::kName.empty() &&
              !Type::kSuffix.empty();
     });
+    return ok;
+}());
+
+namespace detail {
+
+// Whether keyName finds each key of `Type` again by its member: no answer is read by two keys.
+template <typename Type> consteval bool eachAnswerHasOneKey() {
+    for (const auto& key : Type::kKeys) {
+        if ((key.text != nullptr ? keyName(key.text) : keyName(key.option)) != key.name) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace detail
+
+static_assert([] {
+    bool ok = true;
+    forEachButtonType([&]<typename Type>() { ok = ok && detail::eachAnswerHasOneKey<Type>(); });
     return ok;
 }());
 

@@ -5,7 +5,6 @@
 #include "buttons/buttontypes.h"
 #include "buttons/money.h"
 #include "buttons/pieces.h"
-#include "buttons/text.h"
 #include "buttons/writers.h"
 
 #include <utility>
@@ -13,9 +12,8 @@
 namespace ravelin::buttons {
 
 Button writeBuyNow(const BuyNowAnswers& a, const Context& context) {
-    Button button;
+    Form form;
     Summary summary(context.account);
-    Form& form = button.form;
 
     form.describe("Item Name: ", a.txtItemNameBN);
     form.describe("Item Number: ", a.txtItemIDBN);
@@ -35,23 +33,23 @@ Button writeBuyNow(const BuyNowAnswers& a, const Context& context) {
     summary.add("Currency: ", a.cmbCurrencyBN);
     form.field("currency_code", currency);
 
-    if (a.optExtraBN == 0) {
+    if (letsBuyerChooseQuantity(a)) {
         summary.add("Customer Note: Yes");
         form.field("undefined_quantity", "1");
     }
-    if (isNotEmpty(a.txtLogoBN)) {
+    if (writesLogo(a)) {
         summary.add("Company Logo: ", a.txtLogoBN);
         form.field("image_url", a.txtLogoBN);
     }
-    if (isNotEmpty(a.txtBaseShippingBN)) {
+    if (writesShippingAmount(a.txtBaseShippingBN)) {
         summary.add("Base Shipping: ", a.txtBaseShippingBN);
         form.field("shipping", a.txtBaseShippingBN);
     }
-    if (isNotEmpty(a.txtExtraShippingBN)) {
+    if (writesShippingAmount(a.txtExtraShippingBN)) {
         summary.add("Extra Shipping: ", a.txtExtraShippingBN);
         form.field("shipping2", a.txtExtraShippingBN);
     }
-    if (isNotEmpty(a.txtHandlingBN)) {
+    if (writesShippingAmount(a.txtHandlingBN)) {
         summary.add("Handling: ", a.txtHandlingBN);
         form.field("handling", a.txtHandlingBN);
     }
@@ -59,8 +57,7 @@ Button writeBuyNow(const BuyNowAnswers& a, const Context& context) {
     chooseImage(form, summary, a.optBN, BuyNow::kPictures, context.endpoints.images,
                 a.txtButtonURLBN);
 
-    finishButton(button, std::move(summary), context);
-    return button;
+    return finishButton(std::move(form), std::move(summary), context);
 }
 
 } // namespace ravelin::buttons

@@ -40,6 +40,16 @@ private:
     Findings& findings_;
 };
 
+// A text box or combo box: its control name, from its type's key table, and its text.
+struct Box {
+    std::string_view control;
+    std::string_view text;
+};
+
+template <auto Member, typename Answers> Box box(const Answers& answers) {
+    return {keyName(Member), answers.*Member};
+}
+
 std::string join(std::initializer_list<std::string_view> parts) {
     std::string text;
     for (std::string_view part : parts) {
@@ -124,48 +134,45 @@ void checkAccount(Report& report, std::string_view account) {
 
 // An item name or number. `shownOnPage`: the writer also puts it on the page as a
 // description line, as markup.
-void checkName(Report& report, std::string_view control, std::string_view noun,
-               std::string_view text, bool shownOnPage) {
-    if (hasQuote(text)) {
-        report.error(control, quoteSentence(noun));
-    } else if (utf16Length(text) > kMaxNameLength) {
-        report.error(control, join({"The ", noun, " can be at most 127 characters long."}));
-    } else if (shownOnPage && text.find('<') != std::string_view::npos) {
-        report.warning(control, join({"The ", noun,
-                                      " contains <, which your page will read as the start of "
-                                      "HTML markup."}));
+void checkName(Report& report, Box box, std::string_view noun, bool shownOnPage) {
+    if (hasQuote(box.text)) {
+        report.error(box.control, quoteSentence(noun));
+    } else if (utf16Length(box.text) > kMaxNameLength) {
+        report.error(box.control, join({"The ", noun, " can be at most 127 characters long."}));
+    } else if (shownOnPage && box.text.find('<') != std::string_view::npos) {
+        report.warning(box.control, join({"The ", noun,
+                                          " contains <, which your page will read as the start of "
+                                          "HTML markup."}));
     }
 }
 
-void checkCurrency(Report& report, std::string_view control, std::string_view caption) {
-    if (currencyCode(caption).empty()) {
-        report.error(control, "The currency must be one from the list; any other text sends no "
-                              "currency, and the payment service charges US dollars.");
+void checkCurrency(Report& report, Box box) {
+    if (currencyCode(box.text).empty()) {
+        report.error(box.control, "The currency must be one from the list; any other text sends no "
+                                  "currency, and the payment service charges US dollars.");
     }
 }
 
-// The note label, written as the `cn` field while the note option "Yes" is chosen.
-void checkNote(Report& report, std::string_view control, OptionIndex noteOption,
-               std::string_view text) {
-    if (noteOption != 0) {
+// The note label, when the writer writes it as the `cn` field.
+void checkNote(Report& report, Box box, bool written) {
+    if (!written) {
         return;
     }
-    if (hasQuote(text)) {
-        report.error(control, quoteSentence("note label"));
-    } else if (utf16Length(text) > kMaxNoteLength) {
-        report.error(control, "The note label can be at most 40 characters long.");
-    } else if (text == kNoteSample) {
-        report.warning(control, "The note label still reads \"(optional instructions)\"; type "
-                                "the words the buyer should see above the note.");
+    if (hasQuote(box.text)) {
+        report.error(box.control, quoteSentence("note label"));
+    } else if (utf16Length(box.text) > kMaxNoteLength) {
+        report.error(box.control, "The note label can be at most 40 characters long.");
+    } else if (box.text == kNoteSample) {
+        report.warning(box.control, "The note label still reads \"(optional instructions)\"; type "
+                                    "the words the buyer should see above the note.");
     }
 }
 
 // ---- Amounts ------------------------------------------------------------------------------
 
-// An amount box. `formatted`: the writer passes it through the money format, otherwise it is
-// written as typed. `aboveZero`: the payment service refuses zero.
+// What an amount box holds. `formatted`: the writer passes it through the money format,
+// otherwise it is written as typed. `aboveZero`: the payment service refuses zero.
 struct Amount {
-    std::string_view control;
     std::string_view noun;
     bool formatted;
     bool aboveZero;
@@ -237,23 +244,30 @@ bool isZero(std::string_view written) {
 }
 
 // A non-empty amount, as the writer writes it for `currency` (a currency code, or empty).
-void checkAmount(Report& report, const Amount& amount, std::string_view typed,
-                 std::string_view currency) {
+void checkAmount(Report& report, Box box, const Amount& amount, std::string_view currency) {
     const bool yen = isYen(currency);
     const std::string written =
-        amount.formatted ? formatAmount(typed, currency) : std::string(typed);
+        amount.formatted ? formatAmount(box.text, currency) : std::string(box.text);
     if (std::optional<std::string> problem = amountProblem(written, amount.noun, yen)) {
-        report.error(amount.control, std::move(*problem));
+        report.error(box.control, std::move(*problem));
         return;
     }
     if (amount.aboveZero && isZero(written)) {
-        report.error(amount.control, join({"The ", amount.noun, " must be more than zero."}));
+        report.error(box.control, join({"The ", amount.noun, " must be more than zero."}));
         return;
     }
-    if (amount.formatted && isRounded(typed, yen)) {
-        report.warning(amount.control,
+    if (amount.formatted && isRounded(box.text, yen)) {
+        report.warning(box.control,
                        join({"The ", amount.noun, " has more decimals than the currency has;",
                              " the button asks for ", written, "."}));
+    }
+}
+
+// A Buy Now shipping or handling box, checked as written (as typed) when the writer writes it.
+void checkShippingAmount(Report& report, Box box, std::string_view noun,
+                         std::string_view currency) {
+    if (writesShippingAmount(box.text)) {
+        checkAmount(report, box, {noun, false, false}, currency);
     }
 }
 
@@ -292,8 +306,9 @@ std::optional<std::string_view> hostOf(std::string_view authority) {
 
 // A non-empty address the writer puts into the button. `secure`: the picture is shown on
 // pages that are served over https://, so an http:// address is worth a warning.
-void checkAddress(Report& report, std::string_view control, std::string_view noun,
-                  std::string_view address, bool secure) {
+void checkAddress(Report& report, Box box, std::string_view noun, bool secure) {
+    const std::string_view control = box.control;
+    const std::string_view address = box.text;
     if (hasBlank(address)) {
         report.error(control, join({"The ", noun, " must not contain blanks."}));
         return;
@@ -338,36 +353,26 @@ void checkAddress(Report& report, std::string_view control, std::string_view nou
     }
 }
 
-// A box under the seven-character test: an address of exactly seven characters is left out of
-// the button (it is taken for the untouched "http://"); an empty one is written empty.
-void checkSevenCharacterAddress(Report& report, std::string_view control, std::string_view noun,
-                                std::string_view address, bool secure) {
-    if (!isNotSevenCharacters(address)) {
-        if (address != kUnsetAddress) {
-            report.warning(control, join({"The ", noun,
+// An address box the writer may leave out, as `written` says. A box left out while it holds
+// something is under the seven-character test: worth a word unless it is the untouched
+// "http://".
+void checkOptionalAddress(Report& report, Box box, std::string_view noun, bool written,
+                          bool secure) {
+    if (written) {
+        if (!box.text.empty()) {
+            checkAddress(report, box, noun, secure);
+        }
+    } else if (!box.text.empty() && box.text != kUnsetAddress) {
+        report.warning(box.control, join({"The ", noun,
                                           " is left out of the button: an address of exactly "
                                           "seven characters is taken for the unchanged "
                                           "\"http://\"."}));
-        }
-        return;
-    }
-    if (!address.empty()) {
-        checkAddress(report, control, noun, address, secure);
     }
 }
 
-// A logo box under the not-empty test: written whenever it holds something.
-void checkLogo(Report& report, std::string_view control, std::string_view address) {
-    if (isNotEmpty(address)) {
-        checkAddress(report, control, "logo address", address, true);
-    }
-}
-
-void checkReturnAddresses(Report& report, std::string_view returnControl,
-                          std::string_view returnAddress, std::string_view cancelControl,
-                          std::string_view cancelAddress) {
-    checkSevenCharacterAddress(report, returnControl, "return address", returnAddress, false);
-    checkSevenCharacterAddress(report, cancelControl, "cancel address", cancelAddress, false);
+void checkReturnAddresses(Report& report, Box returnBox, Box cancelBox) {
+    checkOptionalAddress(report, returnBox, "return address", writesAddress(returnBox.text), false);
+    checkOptionalAddress(report, cancelBox, "cancel address", writesAddress(cancelBox.text), false);
 }
 
 // The button picture of a type: one of its standard pictures, or the seller's own at the
@@ -375,22 +380,22 @@ void checkReturnAddresses(Report& report, std::string_view returnControl,
 template <typename Type> void checkPicture(Report& report, const typename Type::Answers& answers) {
     const auto& option = pictureKey<Type>();
     const auto& addressBox = pictureAddressKey<Type>();
-    const OptionIndex selected = answers.*option.option;
-    const std::size_t standard = Type::kPictures.size();
-    if (!selected || *selected < 0 || static_cast<std::size_t>(*selected) > standard) {
+    switch (pictureChoice(answers.*option.option, Type::kPictures.size())) {
+    case PictureChoice::None:
         report.error(option.name,
                      "No button picture is chosen, so the button has nothing to click.");
         return;
+    case PictureChoice::Standard:
+        return;
+    case PictureChoice::Custom:
+        break;
     }
-    if (static_cast<std::size_t>(*selected) < standard) {
+    const Box address{addressBox.name, answers.*addressBox.text};
+    if (address.text.empty()) {
+        report.error(address.control, "No address is given for your own button picture.");
         return;
     }
-    const std::string& address = answers.*addressBox.text;
-    if (address.empty()) {
-        report.error(addressBox.name, "No address is given for your own button picture.");
-        return;
-    }
-    checkAddress(report, addressBox.name, "button picture address", address, true);
+    checkAddress(report, address, "button picture address", true);
 }
 
 // ---- Subscription periods -----------------------------------------------------------------
@@ -427,92 +432,86 @@ std::optional<int> wholeNumber(std::string_view text) {
 
 // A billing or trial period: its length (the `p` field) and its unit (the first character of
 // the unit box, the `t` field).
-void checkPeriod(Report& report, std::string_view noun, std::string_view numberControl,
-                 std::string_view number, std::string_view unitControl,
-                 std::string_view unitCaption) {
-    const auto unit = std::ranges::find(kUnits, firstCharacter(unitCaption), &Unit::code);
-    const std::optional<int> length = wholeNumber(number);
+void checkPeriod(Report& report, std::string_view noun, Box number, Box unitBox) {
+    const auto unit = std::ranges::find(kUnits, firstCharacter(unitBox.text), &Unit::code);
+    const std::optional<int> length = wholeNumber(number.text);
     if (!length) {
-        report.error(numberControl, join({"The ", noun, " must be a whole number, such as 1."}));
+        report.error(number.control, join({"The ", noun, " must be a whole number, such as 1."}));
     } else if (unit != kUnits.end() && (*length < 1 || *length > unit->most)) {
-        report.error(numberControl, join({"A ", noun, " in ", unit->plural, " can be from 1 to ",
-                                          std::to_string(unit->most), "."}));
+        report.error(number.control, join({"A ", noun, " in ", unit->plural, " can be from 1 to ",
+                                           std::to_string(unit->most), "."}));
     }
     if (unit == kUnits.end()) {
-        report.error(unitControl, join({"The ", noun,
-                                        " must be counted in days, weeks, months or years, as "
-                                        "in the list."}));
+        report.error(unitBox.control, join({"The ", noun,
+                                            " must be counted in days, weeks, months or years, as "
+                                            "in the list."}));
     }
 }
 
 } // namespace
 
 Findings checkBuyNow(const BuyNowAnswers& a, std::string_view account) {
+    using A = BuyNowAnswers;
     Findings findings;
     Report report(findings);
     checkAccount(report, account);
     checkPicture<BuyNow>(report, a);
 
-    if (a.txtItemNameBN.empty()) {
-        report.warning("txtItemNameBN",
+    const Box name = box<&A::txtItemNameBN>(a);
+    if (name.text.empty()) {
+        report.warning(name.control,
                        "With no item name, the buyer is asked to type what they are paying for.");
     }
-    checkName(report, "txtItemNameBN", "item name", a.txtItemNameBN, true);
-    checkName(report, "txtItemIDBN", "item number", a.txtItemIDBN, true);
+    checkName(report, name, "item name", true);
+    checkName(report, box<&A::txtItemIDBN>(a), "item number", true);
 
     const std::string_view currency = currencyCode(a.cmbCurrencyBN);
-    if (a.txtPriceBN.empty()) {
-        report.warning("txtPriceBN", "With no price, the buyer is asked to type the amount.");
+    const Box price = box<&A::txtPriceBN>(a);
+    if (price.text.empty()) {
+        report.warning(price.control, "With no price, the buyer is asked to type the amount.");
     } else {
-        checkAmount(report, {"txtPriceBN", "price", true, true}, a.txtPriceBN, currency);
+        checkAmount(report, price, {"price", true, true}, currency);
     }
-    checkCurrency(report, "cmbCurrencyBN", a.cmbCurrencyBN);
+    checkCurrency(report, box<&A::cmbCurrencyBN>(a));
 
-    if (isNotEmpty(a.txtBaseShippingBN)) {
-        checkAmount(report, {"txtBaseShippingBN", "base shipping", false, false},
-                    a.txtBaseShippingBN, currency);
+    checkShippingAmount(report, box<&A::txtBaseShippingBN>(a), "base shipping", currency);
+    const Box extraShipping = box<&A::txtExtraShippingBN>(a);
+    checkShippingAmount(report, extraShipping, "extra shipping", currency);
+    if (writesShippingAmount(extraShipping.text) && !letsBuyerChooseQuantity(a)) {
+        report.warning(extraShipping.control,
+                       "Extra shipping is never charged, because the buyer cannot buy more than "
+                       "one of this item.");
     }
-    if (isNotEmpty(a.txtExtraShippingBN)) {
-        checkAmount(report, {"txtExtraShippingBN", "extra shipping", false, false},
-                    a.txtExtraShippingBN, currency);
-        if (a.optExtraBN != 0) {
-            report.warning("txtExtraShippingBN",
-                           "Extra shipping is never charged, because the buyer cannot buy more "
-                           "than one of this item.");
-        }
-    }
-    if (isNotEmpty(a.txtHandlingBN)) {
-        checkAmount(report, {"txtHandlingBN", "handling", false, false}, a.txtHandlingBN, currency);
-    }
-    checkLogo(report, "txtLogoBN", a.txtLogoBN);
-    checkReturnAddresses(report, "txtWebSiteSuccessBN", a.txtWebSiteSuccessBN, "txtCancelBN",
-                         a.txtCancelBN);
+    checkShippingAmount(report, box<&A::txtHandlingBN>(a), "handling", currency);
+    checkOptionalAddress(report, box<&A::txtLogoBN>(a), "logo address", writesLogo(a), true);
+    checkReturnAddresses(report, box<&A::txtWebSiteSuccessBN>(a), box<&A::txtCancelBN>(a));
     return findings;
 }
 
 Findings checkAddToCart(const AddToCartAnswers& a, std::string_view account) {
+    using A = AddToCartAnswers;
     Findings findings;
     Report report(findings);
     checkAccount(report, account);
     checkPicture<AddToCart>(report, a);
 
-    if (a.txtItemNameATC.empty()) {
-        report.warning("txtItemNameATC", "With no item name, the cart shows the item unnamed.");
+    const Box name = box<&A::txtItemNameATC>(a);
+    if (name.text.empty()) {
+        report.warning(name.control, "With no item name, the cart shows the item unnamed.");
     }
-    checkName(report, "txtItemNameATC", "item name", a.txtItemNameATC, true);
-    checkName(report, "txtItemIDATC", "item number", a.txtItemIDATC, true);
+    checkName(report, name, "item name", true);
+    checkName(report, box<&A::txtItemIDATC>(a), "item number", true);
 
-    const std::string_view currency = currencyCode(a.cmbCurrencyATC);
-    if (a.txtPriceATC.empty()) {
-        report.error("txtPriceATC", "No price is given; an item in the cart needs one.");
+    const Box price = box<&A::txtPriceATC>(a);
+    if (price.text.empty()) {
+        report.error(price.control, "No price is given; an item in the cart needs one.");
     } else {
-        checkAmount(report, {"txtPriceATC", "price", true, true}, a.txtPriceATC, currency);
+        checkAmount(report, price, {"price", true, true}, currencyCode(a.cmbCurrencyATC));
     }
-    checkCurrency(report, "cmbCurrencyATC", a.cmbCurrencyATC);
-    checkNote(report, "txtNoteATC", a.optNoteATC, a.txtNoteATC);
-    checkLogo(report, "txtLogoATC", a.txtLogoATC);
-    checkReturnAddresses(report, "txtWebSiteSuccessATC", a.txtWebSiteSuccessATC, "txtCancelATC",
-                         a.txtCancelATC);
+    checkCurrency(report, box<&A::cmbCurrencyATC>(a));
+    checkNote(report, box<&A::txtNoteATC>(a), writesNote(a));
+    checkOptionalAddress(report, box<&A::txtLogoATC>(a), "logo address", writesLogo(a), true);
+    checkReturnAddresses(report, box<&A::txtWebSiteSuccessATC>(a), box<&A::txtCancelATC>(a));
     return findings;
 }
 
@@ -525,72 +524,71 @@ Findings checkViewCart(const ViewCartAnswers& a, std::string_view account) {
 }
 
 Findings checkDonate(const DonateAnswers& a, std::string_view account) {
+    using A = DonateAnswers;
     Findings findings;
     Report report(findings);
     checkAccount(report, account);
     checkPicture<Donate>(report, a);
 
-    checkName(report, "txtItemNameDON", "donation name", a.txtItemNameDON, false);
-    checkName(report, "txtItemIDDON", "donation number", a.txtItemIDDON, false);
+    checkName(report, box<&A::txtItemNameDON>(a), "donation name", false);
+    checkName(report, box<&A::txtItemIDDON>(a), "donation number", false);
     // An empty amount is written empty: the donor types the amount.
     if (isNotEmpty(a.txtPriceDON)) {
-        checkAmount(report, {"txtPriceDON", "donation amount", true, true}, a.txtPriceDON,
+        checkAmount(report, box<&A::txtPriceDON>(a), {"donation amount", true, true},
                     currencyCode(a.cmbCurrencyDON));
     }
-    checkCurrency(report, "cmbCurrencyDON", a.cmbCurrencyDON);
-    checkNote(report, "txtNoteDON", a.optNoteDON, a.txtNoteDON);
-    checkSevenCharacterAddress(report, "txtLogoATC", "logo address", a.txtLogoATC, true);
-    checkReturnAddresses(report, "txtWebSiteSuccessATC", a.txtWebSiteSuccessATC, "txtCancelATC",
-                         a.txtCancelATC);
+    checkCurrency(report, box<&A::cmbCurrencyDON>(a));
+    checkNote(report, box<&A::txtNoteDON>(a), writesNote(a));
+    checkOptionalAddress(report, box<&A::txtLogoATC>(a), "logo address", writesLogo(a), true);
+    checkReturnAddresses(report, box<&A::txtWebSiteSuccessATC>(a), box<&A::txtCancelATC>(a));
     return findings;
 }
 
 Findings checkSubscribe(const SubscribeAnswers& a, std::string_view account) {
+    using A = SubscribeAnswers;
     Findings findings;
     Report report(findings);
     checkAccount(report, account);
     checkPicture<Subscribe>(report, a);
 
-    if (a.txtItemNameSUB.empty()) {
-        report.warning("txtItemNameSUB", "With no subscription name, the subscriber is asked to "
-                                         "type what they are paying for.");
+    const Box name = box<&A::txtItemNameSUB>(a);
+    if (name.text.empty()) {
+        report.warning(name.control, "With no subscription name, the subscriber is asked to "
+                                     "type what they are paying for.");
     }
-    checkName(report, "txtItemNameSUB", "subscription name", a.txtItemNameSUB, true);
-    checkName(report, "txtItemIDSUB", "reference number", a.txtItemIDSUB, true);
+    checkName(report, name, "subscription name", true);
+    checkName(report, box<&A::txtItemIDSUB>(a), "reference number", true);
 
     const std::string_view currency = currencyCode(a.cmbCurrencySUB);
-    checkCurrency(report, "cmbCurrencySUB", a.cmbCurrencySUB);
+    checkCurrency(report, box<&A::cmbCurrencySUB>(a));
 
     // The regular plan.
-    if (a.txtPriceSUB.empty()) {
-        report.error("txtPriceSUB", "No subscription price is given.");
+    const Box price = box<&A::txtPriceSUB>(a);
+    if (price.text.empty()) {
+        report.error(price.control, "No subscription price is given.");
     } else {
-        checkAmount(report, {"txtPriceSUB", "subscription price", true, true}, a.txtPriceSUB,
-                    currency);
+        checkAmount(report, price, {"subscription price", true, true}, currency);
     }
-    checkPeriod(report, "billing cycle", "cmbNumberSUB", a.cmbNumberSUB, "cmbTermSUB",
-                a.cmbTermSUB);
-    if (a.optRecurSUB == 1) {
+    checkPeriod(report, "billing cycle", box<&A::cmbNumberSUB>(a), box<&A::cmbTermSUB>(a));
+    if (stopsAfter(a)) {
         const std::optional<int> payments = wholeNumber(a.cmbStopSUB);
         if (!payments || *payments < 2 || *payments > 52) {
-            report.error("cmbStopSUB", "With \"Stop charging after\", the number of payments "
-                                       "must be a whole number from 2 to 52.");
+            report.error(keyName(&A::cmbStopSUB),
+                         "With \"Stop charging after\", the number of payments must be a whole "
+                         "number from 2 to 52.");
         }
-    } else if (a.optRecurSUB != 0) {
-        report.warning("optRecurSUB", "Neither way of charging is chosen, so the subscriber is "
-                                      "charged only once.");
+    } else if (!recurs(a)) {
+        report.warning(keyName(&A::optRecurSUB), "Neither way of charging is chosen, so the "
+                                                 "subscriber is charged only once.");
     }
 
-    // The trial period or set-up fee, written only with a trial price; the price as typed.
-    if (isNotEmpty(a.txtPrice2SUB)) {
-        checkAmount(report, {"txtPrice2SUB", "trial price", false, false}, a.txtPrice2SUB,
-                    currency);
-        checkPeriod(report, "trial period", "cmbNumber2SUB", a.cmbNumber2SUB, "cmbTerm2SUB",
-                    a.cmbTerm2SUB);
+    // The trial period or set-up fee; its price as typed.
+    if (writesTrial(a)) {
+        checkAmount(report, box<&A::txtPrice2SUB>(a), {"trial price", false, false}, currency);
+        checkPeriod(report, "trial period", box<&A::cmbNumber2SUB>(a), box<&A::cmbTerm2SUB>(a));
     }
-    checkSevenCharacterAddress(report, "txtLogoBN", "logo address", a.txtLogoBN, true);
-    checkReturnAddresses(report, "txtWebSiteSuccessBN", a.txtWebSiteSuccessBN, "txtCancelBN",
-                         a.txtCancelBN);
+    checkOptionalAddress(report, box<&A::txtLogoBN>(a), "logo address", writesLogo(a), true);
+    checkReturnAddresses(report, box<&A::txtWebSiteSuccessBN>(a), box<&A::txtCancelBN>(a));
     return findings;
 }
 

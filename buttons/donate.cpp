@@ -6,7 +6,6 @@
 #include "buttons/buttontypes.h"
 #include "buttons/money.h"
 #include "buttons/pieces.h"
-#include "buttons/text.h"
 #include "buttons/writers.h"
 
 #include <utility>
@@ -14,9 +13,8 @@
 namespace ravelin::buttons {
 
 Button writeDonate(const DonateAnswers& a, const Context& context) {
-    Button button;
+    Form form;
     Summary summary(context.account);
-    Form& form = button.form;
 
     writeOpeningFields(form, context, "_xclick");
 
@@ -33,12 +31,11 @@ Button writeDonate(const DonateAnswers& a, const Context& context) {
     summary.add("Currency: ", a.cmbCurrencyDON);
     form.field("currency_code", currency);
 
-    if (a.optNoteDON == 0) {
+    if (writesNote(a)) {
         summary.add("Donator Note: Yes, ", a.txtNoteDON);
         form.field("cn", a.txtNoteDON);
     }
-    // The logo box takes the seven-character test here, so an empty box is written.
-    if (isNotSevenCharacters(a.txtLogoATC)) {
+    if (writesLogo(a)) {
         summary.add("Company Logo: ", a.txtLogoATC);
         form.field("image_url", a.txtLogoATC);
     }
@@ -46,8 +43,7 @@ Button writeDonate(const DonateAnswers& a, const Context& context) {
     chooseImage(form, summary, a.optDON, Donate::kPictures, context.endpoints.images,
                 a.txtButtonURLDON);
 
-    finishButton(button, std::move(summary), context);
-    return button;
+    return finishButton(std::move(form), std::move(summary), context);
 }
 
 } // namespace ravelin::buttons

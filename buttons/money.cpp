@@ -111,16 +111,8 @@ std::string format(std::string_view price, std::size_t places, std::string_view 
 
 } // namespace
 
-std::string formatMoney(std::string_view price) {
-    return format(price, 2, "");
-}
-
-std::string formatWholeMoney(std::string_view price) {
-    return format(price, 0, "0");
-}
-
 std::string formatAmount(std::string_view price, std::string_view currencyCode) {
-    return currencyCode == "JPY" ? formatWholeMoney(price) : formatMoney(price);
+    return currencyCode == "JPY" ? format(price, 0, "0") : format(price, 2, "");
 }
 
 } // namespace ravelin::buttons

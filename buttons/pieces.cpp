@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "buttons/pieces.h"
 
-#include "buttons/text.h"
-
 #include <array>
 #include <string>
 #include <utility>
@@ -20,7 +18,6 @@ constexpr std::array<std::string_view, kCurrencyCaptions.size()> kCurrencyCodes 
 void writeOpeningFields(
     Form& form, const Context& context, std::string_view command,
     std::initializer_list<std::pair<std::string_view, std::string_view>> beforeBusiness) {
-    // The form refers to the context's texts until finishButton has it keep copies.
     form.openingField("bn", context.buildCode);
     form.openingField("cmd", command);
     for (const auto& [name, value] : beforeBusiness) {
@@ -38,13 +35,24 @@ std::string_view currencyCode(std::string_view caption) {
     return {};
 }
 
+PictureChoice pictureChoice(OptionIndex selected, std::size_t standardPictures) {
+    if (!selected || *selected < 0) {
+        return PictureChoice::None;
+    }
+    const auto index = static_cast<std::size_t>(*selected);
+    if (index < standardPictures) {
+        return PictureChoice::Standard;
+    }
+    return index == standardPictures ? PictureChoice::Custom : PictureChoice::None;
+}
+
 void writeReturnAddresses(Form& form, Summary& summary, std::string_view returnAddress,
                           std::string_view cancelAddress) {
-    if (isNotSevenCharacters(returnAddress)) {
+    if (writesAddress(returnAddress)) {
         summary.add("Return URL: ", returnAddress);
         form.field("return", returnAddress);
     }
-    if (isNotSevenCharacters(cancelAddress)) {
+    if (writesAddress(cancelAddress)) {
         summary.add("Cancel URL: ", cancelAddress);
         form.field("cancel_return", cancelAddress);
     }
@@ -53,27 +61,30 @@ void writeReturnAddresses(Form& form, Summary& summary, std::string_view returnA
 void chooseImage(Form& form, Summary& summary, OptionIndex selected,
                  std::span<const std::string_view> imageNames, std::string_view folder,
                  std::string_view customAddress) {
-    if (!selected || *selected < 0) {
-        return;
-    }
-    const auto index = static_cast<std::size_t>(*selected);
-    if (index == imageNames.size()) {
+    switch (pictureChoice(selected, imageNames.size())) {
+    case PictureChoice::Standard:
+        form.image(std::string(folder).append(imageNames[static_cast<std::size_t>(*selected)]));
+        break;
+    case PictureChoice::Custom:
         summary.add("Custom Button: ", customAddress);
-        form.image(customAddress);
-    } else if (index < imageNames.size()) {
-        form.image(folder, imageNames[index]);
+        form.image(std::string(customAddress));
+        break;
+    case PictureChoice::None:
+        break;
     }
 }
 
-void finishButton(Button& button, Summary&& summary, const Context& context) {
+Button finishButton(Form form, Summary summary, const Context& context) {
+    Button button;
     if (context.endpoints.isSandbox) {
         button.summary = "Sandbox: Yes\r\n\r\n" + summary.text();
     } else {
         button.summary = std::move(summary).text();
     }
-    // The answers the form holds views of may go before the button.
-    button.html = button.form.renderAndKeepTexts(context.endpoints.webscr);
     button.action = context.endpoints.webscr;
+    button.html = form.render(button.action);
+    button.form = std::move(form);
+    return button;
 }
 
 } // namespace ravelin::buttons

@@ -14,9 +14,8 @@
 namespace ravelin::buttons {
 
 Button writeSubscribe(const SubscribeAnswers& a, const Context& context) {
-    Button button;
+    Form form;
     Summary summary(context.account);
-    Form& form = button.form;
 
     form.describe("Subscription Name: ", a.txtItemNameSUB);
     form.describe("Reference Number: ", a.txtItemIDSUB);
@@ -41,26 +40,25 @@ Button writeSubscribe(const SubscribeAnswers& a, const Context& context) {
     form.field("t3", firstCharacter(a.cmbTermSUB));
 
     // Recurrence: until cancelled, or a fixed number of payments.
-    if (a.optRecurSUB == 0) {
+    if (recurs(a)) {
         summary.add("Recurring: Yes");
         form.field("src", "1");
-    } else if (a.optRecurSUB == 1) {
-        summary.add("Recurring: Yes");
-        summary.add("Stop After: ", a.cmbStopSUB);
-        form.field("src", "1");
-        form.field("srt", a.cmbStopSUB);
+        if (stopsAfter(a)) {
+            summary.add("Stop After: ", a.cmbStopSUB);
+            form.field("srt", a.cmbStopSUB);
+        }
     }
     summary.add("Retry on Failed: Yes");
     form.field("sra", "1");
 
-    if (isNotSevenCharacters(a.txtLogoBN)) {
+    if (writesLogo(a)) {
         summary.add("Company Logo: ", a.txtLogoBN);
         form.field("image_url", a.txtLogoBN);
     }
     writeReturnAddresses(form, summary, a.txtWebSiteSuccessBN, a.txtCancelBN);
 
     // The trial period or set-up fee; its price is written as typed.
-    if (isNotEmpty(a.txtPrice2SUB)) {
+    if (writesTrial(a)) {
         summary.add("Trail or Setup Price: $", a.txtPrice2SUB);
         summary.add("Billing Cycle: ", a.cmbNumber2SUB);
         summary.add("Billing Term: ", a.cmbTerm2SUB);
@@ -71,8 +69,7 @@ Button writeSubscribe(const SubscribeAnswers& a, const Context& context) {
     chooseImage(form, summary, a.optSUB, Subscribe::kPictures, context.endpoints.subscriptionImages,
                 a.txtButtonURLSUB);
 
-    finishButton(button, std::move(summary), context);
-    return button;
+    return finishButton(std::move(form), std::move(summary), context);
 }
 
 } // namespace ravelin::buttons

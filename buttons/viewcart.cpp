@@ -11,9 +11,8 @@
 namespace ravelin::buttons {
 
 Button writeViewCart(const ViewCartAnswers& a, const Context& context) {
-    Button button;
+    Form form;
     Summary summary(context.account);
-    Form& form = button.form;
 
     writeOpeningFields(form, context, "_cart");
     form.openingField("display", "1", true);
@@ -21,8 +20,7 @@ Button writeViewCart(const ViewCartAnswers& a, const Context& context) {
     chooseImage(form, summary, a.optVC, ViewCart::kPictures, context.endpoints.images,
                 a.txtButtonURLVC);
 
-    finishButton(button, std::move(summary), context);
-    return button;
+    return finishButton(std::move(form), std::move(summary), context);
 }
 
 } // namespace ravelin::buttons

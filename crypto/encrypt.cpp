@@ -128,7 +128,7 @@ EncryptedButton encryptButton(const buttons::Button& plain, const SellerKeys& ke
     }
 
     buttons::Button button;
-    button.form = plain.form.withHiddenFields(posted);
+    button.form = plain.form.withHiddenFields(std::move(posted));
     button.action = plain.action;
     button.html = button.form.render(button.action);
     button.summary = plain.summary;

@@ -15,8 +15,8 @@ using namespace ravelin;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string price(reinterpret_cast<const char*>(data), size);
-    const std::string money = buttons::formatMoney(price);
-    const std::string whole = buttons::formatWholeMoney(price);
+    const std::string money = buttons::formatAmount(price, "USD");
+    const std::string whole = buttons::formatAmount(price, "JPY");
 
     const std::optional<std::string> cents = fuzz::referenceRounding(price, 2);
     const std::optional<std::string> units = fuzz::referenceRounding(price, 0);
@@ -33,7 +33,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::require(money == price && whole == price, "a text that is no number stays as typed",
                       price);
     }
-    fuzz::require(buttons::formatAmount(price, "JPY") == whole, "yen are whole");
     fuzz::require(buttons::formatAmount(price, "EUR") == money, "euros have cents");
     return 0;
 }

@@ -12,7 +12,7 @@ struct Case {
     std::string_view written;
 };
 
-TEST(FormatMoney, WritesNumbersWithTwoDecimalsAndNoLeadingZero) {
+TEST(FormatAmount, WritesNumbersWithTwoDecimalsAndNoLeadingZero) {
     const Case cases[] = {
         {"10", "10.00"},       {"0.5", ".50"},  {"1234.5", "1234.50"}, {"25", "25.00"},
         {"12.5", "12.50"},     {"0", ".00"},    {"0.00", ".00"},       {"5.", "5.00"},
@@ -21,11 +21,11 @@ TEST(FormatMoney, WritesNumbersWithTwoDecimalsAndNoLeadingZero) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.price);
-        EXPECT_EQ(formatMoney(c.price), c.written);
+        EXPECT_EQ(formatAmount(c.price, "USD"), c.written);
     }
 }
 
-TEST(FormatMoney, RoundsTheDigitsAsTypedHalfAwayFromZero) {
+TEST(FormatAmount, RoundsTheDigitsAsTypedHalfAwayFromZero) {
     const Case cases[] = {
         {"2.675", "2.68"}, // 2.67499999... in binary floating point
         {"1.005", "1.01"},
@@ -44,21 +44,21 @@ TEST(FormatMoney, RoundsTheDigitsAsTypedHalfAwayFromZero) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.price);
-        EXPECT_EQ(formatMoney(c.price), c.written);
+        EXPECT_EQ(formatAmount(c.price, "USD"), c.written);
     }
 }
 
-TEST(FormatMoney, WritesTextThatIsNotANumberAsTyped) {
+TEST(FormatAmount, WritesTextThatIsNotANumberAsTyped) {
     const std::string_view cases[] = {
         "", "12,50", "abc", "$5", "1e3", ".", "-", "+", "1.2.3", "1 000", "--1", " ", "5$", "0x10",
     };
     for (std::string_view price : cases) {
         SCOPED_TRACE(price);
-        EXPECT_EQ(formatMoney(price), price);
+        EXPECT_EQ(formatAmount(price, "USD"), price);
     }
 }
 
-TEST(FormatWholeMoney, RoundsToAWholeNumberWithoutSeparator) {
+TEST(FormatAmount, RoundsYenToAWholeNumberWithoutSeparator) {
     const Case cases[] = {
         {"1000", "1000"}, {"1000.5", "1001"}, {"0.4", "0"},   {"0.5", "1"},       {"0", "0"},
         {"-0.4", "0"},    {"-2.5", "-3"},     {"007", "7"},   {"99.5", "100"},    {"12.", "12"},
@@ -66,7 +66,7 @@ TEST(FormatWholeMoney, RoundsToAWholeNumberWithoutSeparator) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.price);
-        EXPECT_EQ(formatWholeMoney(c.price), c.written);
+        EXPECT_EQ(formatAmount(c.price, "JPY"), c.written);
     }
 }
 

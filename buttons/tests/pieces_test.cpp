@@ -32,7 +32,7 @@ TEST(CurrencyCode, MatchesTheFiveCaptionsExactly) {
 
 TEST(OpeningFields, PutExtraFieldsBetweenCommandAndTheSpacedBusinessField) {
     Form form;
-    const Context context{"ACCOUNT", "BUILD", {}}; // the form refers to it until rendered
+    const Context context{"ACCOUNT", "BUILD", {}};
     writeOpeningFields(form, context, "_cart", {{"add", "1"}});
     const auto lines = testing::splitLines(form.render("E"));
     EXPECT_EQ(lines, (std::vector<std::string>{
