@@ -277,10 +277,11 @@ int run(int argc, char** argv) {
 
     QJsonObject answers;
     if (arguments.answersFile) {
-        if (std::string problem = cli::readAnswersFile(*arguments.answersFile, answers);
-            !problem.empty()) {
-            return fail({std::move(problem)});
+        common::Result<QJsonObject> read = cli::readAnswersFile(*arguments.answersFile);
+        if (!read) {
+            return fail({read.error().toStdString()});
         }
+        answers = std::move(*read);
     }
 
     std::optional<BadInput> problem;
@@ -289,8 +290,9 @@ int run(int argc, char** argv) {
     buttons::withButtonType(arguments.type, [&]<typename Type>() {
         typename Type::Answers typed;
         std::optional<std::string> email;
-        if (std::string error = cli::applyAnswers<Type>(answers, typed, email); !error.empty()) {
-            problem = BadInput{std::move(error)};
+        if (const common::Result<void> applied = cli::applyAnswers<Type>(answers, typed, email);
+            !applied) {
+            problem = BadInput{applied.error().toStdString()};
             return;
         }
         buttons::Context context;
