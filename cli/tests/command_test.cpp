@@ -185,6 +185,9 @@ TEST_F(Command, RefusesBadInputWithOneLineAndStatusTwo) {
          R"("optBN" is 9, outside its options 0 to 8)"},
         {{"buy-now", "--answers", "-"}, R"({"optBN": -1})", R"("optBN" is -1, outside)"},
         {{"buy-now", "--json"}, "", "--json goes with --check"},
+        {{"buy-now", "--summary=yes"}, "", R"(unknown option "--summary=yes")"},
+        // The first argument refused is told, though Qt's parser tells of the last.
+        {{"buy-now", "--summary=yes", "--answers"}, "", R"(unknown option "--summary=yes")"},
         // Qt's reader would take "\x" as "x".
         {{"buy-now", "--answers", "-"},
          R"({"txtButtonURLBN": "C:\xampp"})",
