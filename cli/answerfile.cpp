@@ -101,8 +101,10 @@ QString decoded(std::string_view token) {
 // What Qt's reader lets through without a word and an answers file may not hold: a key given
 // twice in one object (Qt keeps the last), an escape JSON does not have, nesting deeper than
 // kMaxAnswersDepth (Qt allows 1024) and, in a key or a text, what cannot be typed (Qt keeps
-// NUL, ESC and half a surrogate pair). `json` is an object Qt has read, so its strings and
-// brackets are well formed. Walked in the order of the text, the first problem is told.
+// NUL, ESC and half a surrogate pair); RefusesAnswersThatCannotBeTypedNamingTheKey and the
+// "C:\xampp" of RefusesBadInputWithOneLineAndStatusTwo fail without it. `json` is an object
+// Qt has read, so its strings and brackets are well formed. Walked in the order of the text,
+// the first problem is told.
 common::Result<void> checkStrictly(std::string_view json) {
     std::vector<std::set<QString>> open; // the keys met in each array and object open here
     QString answer;                      // the answer key whose value is being read
@@ -185,8 +187,9 @@ common::Result<QJsonObject> parseAnswers(const QByteArray& json, const std::stri
 common::Result<QJsonObject> readAnswersFile(const std::string& name) {
     const bool standardInput = name == "-";
     const std::string source = standardInput ? "standard input" : jsonQuoted(name);
-    // Opened to wait, as a reader of answers should: a pipe such as --answers <(...) is read
-    // as it comes, and a device without end is cut off past the cap.
+    // Not common::readFileCapped, which refuses what is not a regular file: a pipe such as
+    // --answers <(...) is read as it comes (ReadsAnswersFromAPipeNamedAsAFile), and a device
+    // without end is cut off past the cap (InputWithoutEndIsCutOffQuicklyWithOneLine).
     const int fd = standardInput ? STDIN_FILENO : ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         return failure("cannot read answers from " + source + ": " + std::strerror(errno));

@@ -117,8 +117,9 @@ std::string bytes(const QString& argument) {
 }
 
 // Qt's parser tells what it refused in words of its own, and not always the first thing (after
-// "--summary=x --answers" it tells of the missing value). The arguments are walked again as it
-// walks them, to tell of the first in this program's words.
+// "--summary=x --answers" it tells of the missing value), so the arguments are walked again as
+// it walks them, to tell of the first in this program's words, as the tests of bad input and
+// of echoed text expect.
 common::Failure refusal(const QStringList& arguments) {
     for (qsizetype i = 1; i < arguments.size() && arguments[i] != "--"; ++i) {
         const QString& argument = arguments[i];

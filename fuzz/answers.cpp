@@ -42,7 +42,7 @@ void requireTypable(const QJsonValue& value, std::size_t depth) {
         fuzz::require(depth <= cli::kMaxAnswersDepth, "an accepted answer is not nested too deep");
     }
     if (value.isArray()) {
-        for (const QJsonValue& item : value.toArray()) {
+        for (const QJsonValue item : value.toArray()) {
             requireTypable(item, depth + 1);
         }
     } else if (value.isObject()) {
