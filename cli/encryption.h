@@ -6,10 +6,10 @@
 #pragma once
 
 #include "buttons/writers.h"
+#include "common/result.h"
 
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace ravelin::cli {
@@ -26,17 +26,13 @@ struct EncryptOptions {
     std::optional<std::string> passphraseFile;
 };
 
-// What is wrong with the options as given, before any file is read: --encrypt without all
-// four of its options, or one of them without --encrypt.
-std::optional<std::string> encryptOptionsProblem(const EncryptOptions& options);
-
-// True for an argument that tries to give the passphrase itself on the command line.
-bool isPassphraseArgument(std::string_view argument);
+// Checks the options as given, before any file is read: fails for --encrypt without all four
+// of its options, or for one of them without --encrypt.
+common::Result<void> checkEncryptOptions(const EncryptOptions& options);
 
 struct Encryption {
-    std::optional<buttons::Button> button; // the encrypted button, or nothing on failure
-    std::string problem;                   // why not, in one line
-    std::vector<std::string> warnings;     // one line each; the button is still written
+    common::Result<buttons::Button> button; // the encrypted button, or why not in one line
+    std::vector<std::string> warnings;      // one line each; told even when it failed
 };
 
 // Encrypts `plain` with the files the options name. The passphrase is read from the options'

@@ -8,6 +8,8 @@
 #include "common/settings.h"
 #include "ravelin/version.h"
 
+#include <QCommandLineParser>
+#include <QStringList>
 #include <QtGlobal>
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +17,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 namespace {
@@ -29,7 +32,8 @@ constexpr int kOutputFailed = 1;
 constexpr int kBadInput = 2;
 constexpr int kAnswerErrors = 3; // with --strict or --check: the payment service would refuse it
 
-struct Arguments {
+// What the command line asks for; the encryption's options are among it.
+struct Options : cli::EncryptOptions {
     bool help = false;
     bool version = false;
     std::string type;
@@ -37,25 +41,56 @@ struct Arguments {
     std::optional<std::string> account;
     bool summary = false;
     bool sandbox = false;
-    cli::EncryptOptions encryption;
     bool strict = false; // errors in the answers: write nothing, exit 3
     bool check = false;  // write only the findings
     bool json = false;   // the findings as a JSON array
 };
 
-// A problem with the input, told to the user in one line.
-struct BadInput {
-    std::string message;
+// An option: its name, the name of its value ("" for a switch), the field it sets and its
+// line in the help.
+struct Option {
+    QString name;
+    QString valueName;
+    std::variant<bool Options::*, std::optional<std::string> Options::*> field;
+    QString description;
+
+    // -h is the short form of --help, as in most programs.
+    QStringList names() const {
+        return name == "help" ? QStringList{"h", name} : QStringList{name};
+    }
 };
 
-int fail(const BadInput& problem) {
-    std::fprintf(stderr, "%s: %s\n", kProgram.data(), problem.message.c_str());
-    return kBadInput;
-}
-
-bool write(std::string_view text) {
-    return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
-           std::fflush(stdout) == 0;
+const std::vector<Option>& options() {
+    static const std::vector<Option> options = {
+        {"help", "", &Options::help, "show this help and exit"},
+        {"version", "", &Options::version, "show the release and exit"},
+        {"answers", "FILE", &Options::answersFile,
+         QString("the answers, a JSON object of at most %1 MiB; - reads standard input")
+             .arg(cli::kMaxAnswersSize / cli::kMiB)},
+        {"account", "ADDRESS", &Options::account,
+         "the PayPal account e-mail address; without it the answer \"txtEmail\", else the "
+         "address the wizard last stored, else none"},
+        {"summary", "", &Options::summary, "write the plain-language summary, not the HTML"},
+        {"sandbox", "", &Options::sandbox, "post to the PayPal sandbox"},
+        {"strict", "", &Options::strict, "write nothing when the answers have errors"},
+        {"check", "", &Options::check, "write only the findings, one a line, not the button"},
+        {"json", "", &Options::json,
+         "with --check: the findings as a JSON array of objects with \"severity\", \"control\" "
+         "and \"message\""},
+        {"encrypt", "", &Options::encrypt,
+         "write the button encrypted, so that buyers cannot change it (see the README for the "
+         "files); needs the four below"},
+        {"cert-id", "ID", &Options::certificateId,
+         "the certificate ID PayPal gave your certificate"},
+        {"key", "FILE", &Options::key, "your private key (PEM)"},
+        {"cert", "FILE", &Options::certificate, "your certificate (PEM), as uploaded to PayPal"},
+        {"service-cert", "FILE", &Options::serviceCertificate, "PayPal's certificate (PEM)"},
+        {"key-passphrase-file", "FILE", &Options::passphraseFile,
+         QString("the key's passphrase, on the first line of FILE; without it the passphrase in "
+                 "%1; never give it as an argument")
+             .arg(cli::kPassphraseVariable)},
+    };
+    return options;
 }
 
 std::string typeNames() {
@@ -67,167 +102,144 @@ std::string typeNames() {
     return names;
 }
 
-std::optional<BadInput> parseArguments(const std::vector<std::string_view>& args,
-                                       Arguments& parsed) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string_view arg = args[i];
-        // An option that takes a value: "--name VALUE" or "--name=VALUE".
-        const auto valueOf = [&](std::string_view name,
-                                 std::optional<std::string>& value) -> std::optional<BadInput> {
-            if (arg == name) {
-                if (i + 1 == args.size()) {
-                    return BadInput{std::string(name) + " needs a value"};
-                }
-                value = std::string(args[++i]);
-            } else {
-                value = std::string(arg.substr(name.size() + 1));
-            }
-            if (value->empty() && name == "--answers") {
-                return BadInput{"--answers needs a value: a file name, or - for standard input"};
-            }
-            return std::nullopt;
-        };
-        const auto isOption = [&](std::string_view name) {
-            return arg == name ||
-                   (arg.starts_with(name) && arg.size() > name.size() && arg[name.size()] == '=');
-        };
-        if (arg == "--help" || arg == "-h") {
-            parsed.help = true;
-        } else if (arg == "--version") {
-            parsed.version = true;
-        } else if (arg == "--summary") {
-            parsed.summary = true;
-        } else if (arg == "--sandbox") {
-            parsed.sandbox = true;
-        } else if (arg == "--strict") {
-            parsed.strict = true;
-        } else if (arg == "--check") {
-            parsed.check = true;
-        } else if (arg == "--json") {
-            parsed.json = true;
-        } else if (isOption("--answers")) {
-            if (auto problem = valueOf("--answers", parsed.answersFile)) {
-                return problem;
-            }
-        } else if (isOption("--account")) {
-            if (auto problem = valueOf("--account", parsed.account)) {
-                return problem;
-            }
-        } else if (arg == "--encrypt") {
-            parsed.encryption.encrypt = true;
-        } else if (isOption("--cert-id")) {
-            if (auto problem = valueOf("--cert-id", parsed.encryption.certificateId)) {
-                return problem;
-            }
-        } else if (isOption("--key")) {
-            if (auto problem = valueOf("--key", parsed.encryption.key)) {
-                return problem;
-            }
-        } else if (isOption("--cert")) {
-            if (auto problem = valueOf("--cert", parsed.encryption.certificate)) {
-                return problem;
-            }
-        } else if (isOption("--service-cert")) {
-            if (auto problem = valueOf("--service-cert", parsed.encryption.serviceCertificate)) {
-                return problem;
-            }
-        } else if (isOption("--key-passphrase-file")) {
-            if (auto problem = valueOf("--key-passphrase-file", parsed.encryption.passphraseFile)) {
-                return problem;
-            }
-        } else if (cli::isPassphraseArgument(arg)) {
+void describeOptions(QCommandLineParser& parser) {
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const Option& option : options()) {
+        parser.addOption(QCommandLineOption(option.names(), option.description, option.valueName));
+    }
+    parser.addPositionalArgument("TYPE", QString::fromStdString(typeNames()));
+}
+
+// An argument as it was given. The arguments are bytes, not always UTF-8: carried through Qt's
+// parser as Latin-1, one character a byte, they come back unchanged.
+std::string bytes(const QString& argument) {
+    return argument.toLatin1().toStdString();
+}
+
+// Qt's parser tells what it refused in words of its own, and not always the first thing (after
+// "--summary=x --answers" it tells of the missing value), so the arguments are walked again as
+// it walks them, to tell of the first in this program's words, as the tests of bad input and
+// of echoed text expect.
+common::Failure refusal(const QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size() && arguments[i] != "--"; ++i) {
+        const QString& argument = arguments[i];
+        if (argument.size() < 2 || !argument.startsWith('-')) {
+            continue;
+        }
+        const QString name = argument.sliced(argument.startsWith("--") ? 2 : 1).section('=', 0, 0);
+        const bool valueGiven = argument.contains('=');
+        const auto option = std::ranges::find_if(
+            options(), [&](const Option& known) { return known.names().contains(name); });
+        if (QStringList{"key-passphrase", "passphrase", "pass"}.contains(name)) {
             // Never echoed: it may hold the passphrase.
-            return BadInput{std::string("a passphrase is never given as an argument; put it in ") +
-                            cli::kPassphraseVariable +
-                            " or in a file named by "
-                            "--key-passphrase-file"};
-        } else if (arg.starts_with("-") && arg != "-") {
-            return BadInput{"unknown option " + cli::jsonQuoted(arg) + "; see --help"};
-        } else if (parsed.type.empty()) {
-            parsed.type = arg;
-        } else {
-            return BadInput{"unexpected argument " + cli::jsonQuoted(arg) + "; see --help"};
+            return cli::failure(std::string("a passphrase is never given as an argument; put it "
+                                            "in ") +
+                                cli::kPassphraseVariable +
+                                " or in a file named by --key-passphrase-file");
+        }
+        if (option == options().end() || (option->valueName.isEmpty() && valueGiven)) {
+            return cli::failure("unknown option " + cli::jsonQuoted(bytes(argument)) +
+                                "; see --help");
+        }
+        if (!option->valueName.isEmpty() && !valueGiven && ++i == arguments.size()) {
+            return cli::failure("--" + bytes(name) + " needs a value");
         }
     }
-    if (parsed.json && !parsed.check) {
-        return BadInput{"--json goes with --check"};
+    return cli::failure("the arguments cannot be read; see --help"); // Qt refuses nothing else
+}
+
+common::Result<Options> parseOptions(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromLatin1(argv[i]));
     }
-    return std::nullopt;
+    QCommandLineParser parser;
+    describeOptions(parser);
+    if (!parser.parse(arguments)) {
+        return refusal(arguments);
+    }
+    Options parsed;
+    for (const Option& option : options()) {
+        if (const auto* flag = std::get_if<bool Options::*>(&option.field)) {
+            parsed.*(*flag) = parser.isSet(option.name);
+        } else if (parser.isSet(option.name)) {
+            parsed.*std::get<1>(option.field) = bytes(parser.value(option.name));
+        }
+    }
+    const QStringList types = parser.positionalArguments();
+    if (types.size() > 1) {
+        return cli::failure("unexpected argument " + cli::jsonQuoted(bytes(types[1])) +
+                            "; see --help");
+    }
+    parsed.type = bytes(types.value(0));
+    if (parsed.answersFile && parsed.answersFile->empty()) {
+        return cli::failure("--answers needs a value: a file name, or - for standard input");
+    }
+    if (parsed.json && !parsed.check) {
+        return cli::failure("--json goes with --check");
+    }
+    return parsed;
 }
 
 std::string helpText() {
-    std::string text = "Usage: ravelin-button TYPE [--answers FILE] [--account ADDRESS] "
-                       "[--summary] [--sandbox] [--strict]\n"
-                       "                     [--encrypt --cert-id ID --key FILE --cert FILE "
-                       "--service-cert FILE]\n"
-                       "       ravelin-button TYPE --check [--json] [--answers FILE] "
-                       "[--account ADDRESS]\n"
-                       "       ravelin-button --help | --version\n"
-                       "\n"
-                       "Writes the HTML of one PayPal payment button to standard output, as the "
-                       "Ravelin Website\nPayments wizard does.\n"
-                       "\n"
-                       "  TYPE               ";
-    text += typeNames();
-    text += "\n"
-            "  --answers FILE     a JSON object of answers, at most " +
-            std::to_string(cli::kMaxAnswersSize / cli::kMiB) +
-            " MiB; - reads standard input\n"
-            "  --account ADDRESS  the PayPal account e-mail address\n"
-            "  --summary          write the plain-language summary instead of the HTML\n"
-            "  --sandbox          post to the PayPal sandbox\n"
-            "  --strict           write nothing when the answers have errors\n"
-            "  --check            write only the findings, one a line, instead of the button\n"
-            "  --json             with --check: the findings as a JSON array of objects with\n"
-            "                     \"severity\", \"control\" and \"message\"\n"
-            "\n"
-            "Encrypted buttons, which buyers cannot change (see the README for the files):\n"
-            "  --encrypt                    write the button encrypted; needs the four below\n"
-            "  --cert-id ID                 the certificate ID PayPal gave your certificate\n"
-            "  --key FILE                   your private key (PEM)\n"
-            "  --cert FILE                  your certificate (PEM), as uploaded to PayPal\n"
-            "  --service-cert FILE          PayPal's public certificate (PEM)\n"
-            "  --key-passphrase-file FILE   the key's passphrase, on the first line of FILE\n"
-            "A key with a passphrase is read with --key-passphrase-file, else with the "
-            "passphrase in\nthe environment variable RAVELIN_KEY_PASSPHRASE; never give it as "
-            "an argument.\n"
-            "\n"
-            "Answer keys are the wizard's control names. A text box or combo box takes a "
-            "string, an\noption group the index of its selected option (null for none). Keys "
-            "left out keep the\nwizard's defaults. Each key is given once; texts hold no "
-            "control characters but\ntab, CR and LF.\n"
-            "\n"
-            "The account address is --account, else the answer \"txtEmail\", else the address "
-            "the wizard\nlast stored, else empty.\n"
-            "\n"
-            "The answers are checked against what PayPal accepts. Each finding goes to standard "
-            "error\nas \"ravelin-button: error: CONTROL: sentence\" (PayPal would refuse or "
-            "misread the\nbutton) or \"ravelin-button: warning: CONTROL: sentence\" (it works, "
-            "but is probably not\nwhat you meant); the button is still written.\n";
+    QCommandLineParser parser;
+    describeOptions(parser);
+    // Qt's usage line names one form and the path the program was started by; ours names all.
+    const QString generated = parser.helpText();
+    std::string text =
+        R"(Usage: ravelin-button TYPE [--answers FILE] [--account ADDRESS] [--summary] [--sandbox]
+                      [--strict] [--encrypt --cert-id ID --key FILE --cert FILE
+                      --service-cert FILE [--key-passphrase-file FILE]]
+       ravelin-button TYPE --check [--json] [--answers FILE] [--account ADDRESS]
+       ravelin-button --help | --version
+
+Writes the HTML of one PayPal payment button to standard output, as the Ravelin Website
+Payments wizard does.
+)" + generated.sliced(generated.indexOf('\n') + 1).toStdString() +
+        R"(
+Answer keys are the wizard's control names. A text box or combo box takes a string, an
+option group the index of its selected option (null for none). Keys left out keep the
+wizard's defaults. Each key is given once; texts hold no control characters but tab, CR
+and LF.
+
+The answers are checked against what PayPal accepts. Each finding goes to standard error
+as "ravelin-button: error: CONTROL: sentence" (PayPal would refuse or misread the button)
+or "ravelin-button: warning: CONTROL: sentence" (it works, but is probably not what you
+meant); the button is still written.
+)";
     buttons::forEachButtonType([&]<typename Type>() {
-        text += "\n  ";
-        text += Type::kName;
-        text += " (";
-        text += Type::kTitle;
-        text += ")\n";
+        text += "\n  " + std::string(Type::kName) + " (" + std::string(Type::kTitle) + ")\n";
         text += cli::describeKeys<Type>();
     });
-    text += "\n"
-            "Exit status: 0 when the button was written (with --check: when the answers have no "
-            "errors),\n1 when it could not be written out, 2 for bad input (the problem is "
-            "told on standard\nerror), 3 with --strict or --check when the answers have "
-            "errors.\n";
-    return text;
+    return text + R"(
+Exit status: 0 when the button was written (with --check: when the answers have no errors),
+1 when it could not be written out, 2 for bad input (the problem is told on standard error),
+3 with --strict or --check when the answers have errors.
+)";
+}
+
+int fail(const QString& problem) {
+    std::fprintf(stderr, "%s: %s\n", kProgram.data(), problem.toStdString().c_str());
+    return kBadInput;
+}
+
+bool write(std::string_view text) {
+    return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
+           std::fflush(stdout) == 0;
+}
+
+int writeOut(std::string_view text) {
+    if (write(text)) {
+        return kWritten;
+    }
+    std::fprintf(stderr, "%s: cannot write to standard output\n", kProgram.data());
+    return kOutputFailed;
 }
 
 // One finding as a line: "error: txtPriceBN: The price must be ...".
 std::string findingLine(const buttons::Finding& finding) {
-    std::string line(buttons::severityName(finding.severity));
-    line += ": ";
-    line += finding.control;
-    line += ": ";
-    line += finding.message;
-    return line;
+    return std::string(buttons::severityName(finding.severity)) + ": " +
+           std::string(finding.control) + ": " + finding.message;
 }
 
 // The findings as a JSON array, one object a line.
@@ -250,102 +262,101 @@ std::string storedAccount() {
         .toStdString();
 }
 
-int run(int argc, char** argv) {
-    const std::vector<std::string_view> args(argv + 1, argv + argc);
-    Arguments arguments;
-    if (auto problem = parseArguments(args, arguments)) {
-        return fail(*problem);
-    }
-    if (arguments.help) {
-        return write(helpText()) ? kWritten : kOutputFailed;
-    }
-    if (arguments.version) {
-        return write(std::string(version::kRelease) + "\n") ? kWritten : kOutputFailed;
-    }
-    if (arguments.type.empty()) {
-        return fail({"no button type given; expected one of " + typeNames()});
-    }
-
-    if (auto problem = cli::encryptOptionsProblem(arguments.encryption)) {
-        return fail({std::move(*problem)});
-    }
-
-    if (!buttons::withButtonType(arguments.type, []<typename>() {})) {
-        return fail({"unknown button type " + cli::jsonQuoted(arguments.type) +
-                     "; expected one of " + typeNames()});
-    }
-
-    QJsonObject answers;
-    if (arguments.answersFile) {
-        if (std::string problem = cli::readAnswersFile(*arguments.answersFile, answers);
-            !problem.empty()) {
-            return fail({std::move(problem)});
-        }
-    }
-
-    std::optional<BadInput> problem;
+// The button the answers make, and what the checker says of them.
+struct Written {
     buttons::Button button;
     buttons::Findings findings;
-    buttons::withButtonType(arguments.type, [&]<typename Type>() {
-        typename Type::Answers typed;
-        std::optional<std::string> email;
-        if (std::string error = cli::applyAnswers<Type>(answers, typed, email); !error.empty()) {
-            problem = BadInput{std::move(error)};
-            return;
-        }
-        buttons::Context context;
-        context.account = arguments.account ? *arguments.account : email ? *email : storedAccount();
-        context.buildCode = version::kBuildCode;
-        if (arguments.sandbox) {
-            context.endpoints = buttons::Endpoints::sandbox();
-        }
-        findings = Type::kCheck(typed, context.account);
-        if (!arguments.check) {
-            button = Type::kWrite(typed, context);
-        }
-    });
-    if (problem) {
-        return fail(*problem);
+};
+
+template <typename Type>
+common::Result<Written> writeType(const Options& options, const QJsonObject& answers) {
+    typename Type::Answers typed;
+    std::optional<std::string> email;
+    if (const common::Result<void> applied = cli::applyAnswers<Type>(answers, typed, email);
+        !applied) {
+        return common::Failure{applied.error()};
     }
+    buttons::Context context;
+    context.account = options.account ? *options.account : email ? *email : storedAccount();
+    context.buildCode = version::kBuildCode;
+    if (options.sandbox) {
+        context.endpoints = buttons::Endpoints::sandbox();
+    }
+    Written written{{}, Type::kCheck(typed, context.account)};
+    if (!options.check) {
+        written.button = Type::kWrite(typed, context);
+    }
+    return written;
+}
+
+// Reads the answers and writes the button of the type the options name.
+common::Result<Written> writeButton(const Options& options) {
+    if (options.type.empty()) {
+        return cli::failure("no button type given; expected one of " + typeNames());
+    }
+    if (const common::Result<void> encryption = cli::checkEncryptOptions(options); !encryption) {
+        return common::Failure{encryption.error()};
+    }
+    if (!buttons::withButtonType(options.type, []<typename>() {})) {
+        return cli::failure("unknown button type " + cli::jsonQuoted(options.type) +
+                            "; expected one of " + typeNames());
+    }
+    QJsonObject answers;
+    if (options.answersFile) {
+        common::Result<QJsonObject> read = cli::readAnswersFile(*options.answersFile);
+        if (!read) {
+            return common::Failure{read.error()};
+        }
+        answers = std::move(*read);
+    }
+    common::Result<Written> written = common::Failure{};
+    buttons::withButtonType(options.type,
+                            [&]<typename Type>() { written = writeType<Type>(options, answers); });
+    return written;
+}
+
+int run(int argc, char** argv) {
+    const common::Result<Options> options = parseOptions(argc, argv);
+    if (!options) {
+        return fail(options.error());
+    }
+    if (options->help || options->version) {
+        const std::string text = options->help ? helpText() : std::string(version::kRelease) + "\n";
+        return write(text) ? kWritten : kOutputFailed;
+    }
+    common::Result<Written> written = writeButton(*options);
+    if (!written) {
+        return fail(written.error());
+    }
+    const buttons::Findings& findings = written->findings;
     const int checked = buttons::hasErrors(findings) ? kAnswerErrors : kWritten;
-    if (arguments.check) {
-        std::string out;
-        if (arguments.json) {
-            out = findingsJson(findings);
-        } else {
-            for (const buttons::Finding& finding : findings) {
-                out += findingLine(finding) + "\n";
-            }
+    if (options->check) {
+        std::string lines;
+        for (const buttons::Finding& finding : findings) {
+            lines += findingLine(finding) + "\n";
         }
-        if (!write(out)) {
-            std::fprintf(stderr, "%s: cannot write to standard output\n", kProgram.data());
-            return kOutputFailed;
-        }
-        return checked;
+        const int status = writeOut(options->json ? findingsJson(findings) : lines);
+        return status == kWritten ? checked : status;
     }
     // Bad input comes first, in one line: the encryption's files are read before any finding.
-    if (arguments.encryption.encrypt) {
+    if (options->encrypt) {
         cli::Encryption encrypted =
-            cli::encrypt(button, arguments.encryption, std::getenv(cli::kPassphraseVariable));
+            cli::encrypt(written->button, *options, std::getenv(cli::kPassphraseVariable));
         for (const std::string& warning : encrypted.warnings) {
             std::fprintf(stderr, "%s: warning: %s\n", kProgram.data(), warning.c_str());
         }
         if (!encrypted.button) {
-            return fail({std::move(encrypted.problem)});
+            return fail(encrypted.button.error());
         }
-        button = std::move(*encrypted.button);
+        written->button = std::move(*encrypted.button);
     }
     for (const buttons::Finding& finding : findings) {
         std::fprintf(stderr, "%s: %s\n", kProgram.data(), findingLine(finding).c_str());
     }
-    if (arguments.strict && checked != kWritten) {
+    if (options->strict && checked != kWritten) {
         return checked;
     }
-    if (!write(arguments.summary ? button.summary : button.html)) {
-        std::fprintf(stderr, "%s: cannot write to standard output\n", kProgram.data());
-        return kOutputFailed;
-    }
-    return kWritten;
+    return writeOut(options->summary ? written->button.summary : written->button.html);
 }
 
 } // namespace

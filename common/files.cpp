@@ -92,34 +92,37 @@ Result<std::optional<QByteArray>> readFileCapped(const QString& path, qint64 lim
     if (status.st_size > limit) {
         return tooLarge();
     }
+    Result<QByteArray> bytes = readCapped(fd.get(), limit);
+    if (!bytes) {
+        return Failure{QStringLiteral("cannot read %1: %2").arg(shown(path), bytes.error())};
+    }
+    if (bytes->size() > limit) {
+        return tooLarge(); // it grew while being read
+    }
+    return std::optional<QByteArray>(std::move(*bytes));
+}
+
+Result<QByteArray> readCapped(int fd, qint64 limit) {
     QByteArray bytes;
-    bytes.resize(static_cast<qsizetype>(status.st_size) + 1);
     qsizetype used = 0;
-    for (;;) {
+    while (used <= limit) {
         if (used == bytes.size()) {
-            if (used > limit) {
-                return tooLarge(); // it grew while being read
-            }
             bytes.resize(std::min<qint64>(limit + 1, used * 2 + 4096));
         }
-        const ssize_t got = ::read(fd.get(), bytes.data() + used, bytes.size() - used);
+        const ssize_t got = ::read(fd, bytes.data() + used, bytes.size() - used);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
         if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return Failure{
-                QStringLiteral("cannot read %1: %2").arg(shown(path), systemError(errno))};
+            return Failure{systemError(errno)};
         }
         if (got == 0) {
             break;
         }
         used += got;
-        if (used > limit) {
-            return tooLarge();
-        }
     }
     bytes.truncate(used);
-    return std::optional<QByteArray>(std::move(bytes));
+    return bytes;
 }
 
 Result<void> makeFolder(const QString& folder) {

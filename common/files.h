@@ -24,6 +24,12 @@ QString configHome();
 // fail with the reason, a sentence naming the file.
 Result<std::optional<QByteArray>> readFileCapped(const QString& path, qint64 limit);
 
+// Reads the open descriptor `fd` to its end, waiting for a pipe or a device as long as it
+// takes, but stops one byte past `limit`: an input larger than the limit comes back with
+// limit + 1 bytes. A failed read fails with the system's reason alone, for the caller to
+// name what was read.
+Result<QByteArray> readCapped(int fd, qint64 limit);
+
 // Replaces the file at `path` with `bytes`: they go to a new file in the same folder, which is
 // synced to the disk and then renamed over the old one, and the folder is synced after the
 // rename. The folder must exist (makeFolder). On failure the old file is left as it was and

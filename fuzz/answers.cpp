@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// ravelin-button's answers reader on any bytes. What it accepts is an object whose texts can
-// all be typed (no control character but tab, CR and LF, no half of a surrogate pair) and
-// whose keys each came once: written out again and read back, it is the same object. The
-// accepted answers then go through every type's key table and writer.
+// ravelin-button's answers reader on any bytes. What it accepts is an object whose keys and
+// texts can all be typed (no control character but tab, CR and LF, no half of a surrogate
+// pair), nested no deeper than it allows: written out again and read back, it is the same
+// object. The accepted answers then go through every type's key table and writer.
 #include "buttons/buttontypes.h"
 #include "cli/answerfile.h"
 #include "fuzz/support.h"
@@ -13,7 +13,6 @@
 #include <QJsonDocument>
 #include <cstddef>
 #include <cstdint>
-#include <string_view>
 
 using namespace ravelin;
 
@@ -34,18 +33,23 @@ bool typable(const QString& text) {
     return true;
 }
 
-void requireTypable(const QJsonValue& value) {
+// Requires every key and text in `value`, `depth` levels down, to be typable and no array or
+// object in it to lie deeper than the reader allows.
+void requireTypable(const QJsonValue& value, std::size_t depth) {
     if (value.isString()) {
         fuzz::require(typable(value.toString()), "an accepted text can be typed");
-    } else if (value.isArray()) {
-        for (const QJsonValue& item : value.toArray()) {
-            requireTypable(item);
+    } else if (value.isArray() || value.isObject()) {
+        fuzz::require(depth <= cli::kMaxAnswersDepth, "an accepted answer is not nested too deep");
+    }
+    if (value.isArray()) {
+        for (const QJsonValue item : value.toArray()) {
+            requireTypable(item, depth + 1);
         }
     } else if (value.isObject()) {
         const QJsonObject object = value.toObject();
         for (auto it = object.begin(); it != object.end(); ++it) {
             fuzz::require(typable(it.key()), "an accepted key can be typed");
-            requireTypable(it.value());
+            requireTypable(it.value(), depth + 1);
         }
     }
 }
@@ -53,25 +57,22 @@ void requireTypable(const QJsonValue& value) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string_view json(reinterpret_cast<const char*>(data), size);
-    (void)cli::checkAnswersText(json);
-
-    QJsonObject object;
-    if (!cli::parseAnswers(json, "the input", object).empty()) {
+    const QByteArray json(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const common::Result<QJsonObject> object = cli::parseAnswers(json, "the input");
+    if (!object) {
         return 0;
     }
-    requireTypable(object);
-    const QByteArray again = QJsonDocument(object).toJson(QJsonDocument::Compact);
-    QJsonObject reread;
-    fuzz::require(cli::parseAnswers(again.toStdString(), "the output", reread).empty(),
-                  "accepted answers written out are accepted again", again.toStdString());
-    fuzz::require(reread == object, "and read back the same", again.toStdString());
-    // Keys each came once: the text holds no more keys at the top than the object has.
+    requireTypable(*object, 1);
+    const QByteArray again = QJsonDocument(*object).toJson(QJsonDocument::Compact);
+    const common::Result<QJsonObject> reread = cli::parseAnswers(again, "the output");
+    fuzz::require(reread.has_value(), "accepted answers written out are accepted again",
+                  again.toStdString());
+    fuzz::require(*reread == *object, "and read back the same", again.toStdString());
 
     buttons::forEachButtonType([&]<typename Type>() {
         typename Type::Answers answers;
         std::optional<std::string> email;
-        if (cli::applyAnswers<Type>(object, answers, email).empty()) {
+        if (cli::applyAnswers<Type>(*object, answers, email)) {
             buttons::Context context;
             context.account = email.value_or("seller@example.com");
             (void)Type::kWrite(answers, context);

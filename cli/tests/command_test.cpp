@@ -55,6 +55,22 @@ TEST_F(Command, ReadsAnswersFromStandardInputForADash) {
               buttons::testing::exampleButton<buttons::ViewCart>("ACCOUNT", kBuild).html);
 }
 
+TEST_F(Command, ReadsAnswersFromAPipeNamedAsAFile) {
+    QProcess shell;
+    shell.setProcessEnvironment([&] {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_CONFIG_HOME", config_.path());
+        return environment;
+    }());
+    shell.start("bash",
+                {"-c", QStringLiteral(RAVELIN_BUTTON_PATH) +
+                           " view-cart --account ACCOUNT --answers <(echo '{\"optVC\": 1}')"});
+    ASSERT_TRUE(shell.waitForFinished());
+    EXPECT_EQ(shell.exitCode(), 0) << shell.readAllStandardError().toStdString();
+    EXPECT_EQ(shell.readAllStandardOutput().toStdString(),
+              buttons::testing::exampleButton<buttons::ViewCart>("ACCOUNT", kBuild).html);
+}
+
 TEST_F(Command, WithoutAnswersWritesTheWizardDefaults) {
     const Outcome result = run({"add-to-cart", "--account", "ACCOUNT"});
     EXPECT_EQ(result.exitCode, 0);
@@ -169,6 +185,17 @@ TEST_F(Command, RefusesBadInputWithOneLineAndStatusTwo) {
          R"("optBN" is 9, outside its options 0 to 8)"},
         {{"buy-now", "--answers", "-"}, R"({"optBN": -1})", R"("optBN" is -1, outside)"},
         {{"buy-now", "--json"}, "", "--json goes with --check"},
+        {{"buy-now", "--summary=yes"}, "", R"(unknown option "--summary=yes")"},
+        // The first argument refused is told, though Qt's parser tells of the last.
+        {{"buy-now", "--summary=yes", "--answers"}, "", R"(unknown option "--summary=yes")"},
+        // Qt's reader would take "\x" as "x".
+        {{"buy-now", "--answers", "-"},
+         R"({"txtButtonURLBN": "C:\xampp"})",
+         "the answers in standard input cannot be used: not valid JSON at offset 23"},
+        // Thirty-two levels of nesting are read, and refused only as no string.
+        {{"buy-now", "--answers", "-"},
+         R"({"txtItemNameBN": )" + std::string(31, '[') + std::string(31, ']') + "}",
+         R"("txtItemNameBN" must be a string)"},
         {{"view-cart", "--answers", "-"},
          R"({"optVC": 4})",
          R"("optVC" is 4, outside its options 0 to 3)"},
@@ -403,9 +430,19 @@ TEST_F(Command, RefusesAnswersThatCannotBeTypedNamingTheKey) {
         {"ControlCharacterInAKey", R"({"txtItem\u001bNameBN": "x"})",
          R"(answer key "txtItem\u001BNameBN" holds a control character)"},
         {"NotUtf8", "{\"txtItemNameBN\": \"caf\xe9\"}", "not"},
+        {"DuplicateKeyWrittenWithAnEscape",
+         R"({"txtItemNameBN": "first", "\u0074xtItemNameBN": "x"})",
+         R"(answer key "txtItemNameBN" is given twice)"},
+        {"DuplicateKeyInANestedObject", R"({"txtItemNameBN": [{"a": 1, "a": 2}]})",
+         R"(answer key "txtItemNameBN" holds an object with the key "a" given twice)"},
+        {"ControlCharacterInANestedText", R"({"txtItemNameBN": [{"a": "\u0001"}]})",
+         R"(answer "txtItemNameBN" holds a control character (U+0001))"},
         {"NestedTooDeep",
          R"({"txtItemNameBN": )" + std::string(40, '[') + std::string(40, ']') + "}",
          "nested deeper than 32"},
+        {"NestedOneLevelTooDeep",
+         R"({"txtItemNameBN": )" + std::string(32, '[') + std::string(32, ']') + "}",
+         R"(nested deeper than 32 levels in the answer "txtItemNameBN")"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
