@@ -80,10 +80,6 @@ void replaceText(QPlainTextEdit& editor, qsizetype start, qsizetype end, const Q
 
 PageDocument::PageDocument(QPlainTextEdit* editor) : editor_(editor) {}
 
-QString PageDocument::text() const {
-    return editorText(liveEditor(editor_));
-}
-
 std::unique_ptr<objectmodel::IHTMLRange> PageDocument::createRange() {
     QPlainTextEdit& editor = liveEditor(editor_);
     const QTextCursor cursor = editor.textCursor();

@@ -25,9 +25,6 @@ public:
     // an end of the selection lies inside markup.
     std::unique_ptr<objectmodel::IHTMLRange> createRange() override;
 
-    // The page's source with "\n" between lines, indexed as the editor's positions.
-    QString text() const;
-
 private:
     QPointer<QPlainTextEdit> editor_;
 };
