@@ -82,24 +82,25 @@ Markup readTag(QStringView text, qsizetype begin, qsizetype i, Markup::Kind kind
     return tag;
 }
 
-// A comment from its "<!--": it ends at the first "-->", which may share the dashes of its
-// start ("<!-->" is a whole comment), or at a "--!>" before that.
+// A comment from its "<!--": it ends at the first ">" after "--", which may be the dashes of
+// its start ("<!-->" is a whole comment), or after a "--!" of its own.
 Markup readComment(QStringView text, qsizetype begin) {
-    const qsizetype close = text.indexOf(u"-->", begin + 2);
-    const qsizetype end = close < 0 ? text.size() : close + 3;
-    const qsizetype bang = text.sliced(begin, end - begin).indexOf(u"--!>", 4);
-    if (bang >= 0) {
-        return {Markup::Kind::Comment, begin, begin + bang + 4, true, {}};
+    for (qsizetype at = begin + 4; (at = text.indexOf(u'>', at)) >= 0; ++at) {
+        if (text.sliced(begin + 2, at - begin - 2).endsWith(u"--") ||
+            text.sliced(begin + 4, at - begin - 4).endsWith(u"--!")) {
+            return {Markup::Kind::Comment, begin, at + 1, true, {}};
+        }
     }
-    return {Markup::Kind::Comment, begin, end, close >= 0, {}};
+    return {Markup::Kind::Comment, begin, text.size(), false, {}};
 }
 
 // Where the end tag of raw text of the element `name` begins, from `from` on: "</", the name
 // in any case, then a space, "/", ">" or the text's end. The text's length when none follows.
 qsizetype rawTextEnd(QStringView text, qsizetype from, QStringView name) {
-    for (qsizetype at = from; (at = text.indexOf(u"</", at)) >= 0; at += 2) {
+    for (qsizetype at = from; (at = text.indexOf(u'<', at)) >= 0; ++at) {
         const qsizetype after = at + 2 + name.size();
-        if (after <= text.size() && isNamed(text.sliced(at + 2, name.size()), name) &&
+        if (after <= text.size() && text[at + 1] == u'/' &&
+            isNamed(text.sliced(at + 2, name.size()), name) &&
             (after == text.size() || isSpace(text[after]) || text[after] == u'/' ||
              text[after] == u'>')) {
             return at;
@@ -121,19 +122,19 @@ bool MarkupReader::next(Markup* found) {
     for (; (at_ = text_.indexOf(u'<', at_)) >= 0; ++at_) {
         const QStringView rest = text_.sliced(at_);
         const QChar second = rest.size() > 1 ? rest[1] : QChar();
-        if (rest.startsWith(u"<!--")) {
+        if (isAsciiLetter(second)) {
+            *found = readTag(text_, at_, at_ + 1, Markup::Kind::StartTag);
+            if (found->terminated) {
+                rawText_ = namedIn(found->name, kRawTextElements);
+            }
+        } else if (second == u'/' && rest.size() > 2 && isAsciiLetter(rest[2])) {
+            *found = readTag(text_, at_, at_ + 2, Markup::Kind::EndTag);
+        } else if (rest.startsWith(u"<!--")) {
             *found = readComment(text_, at_);
         } else if (second == u'!' || second == u'?') {
             const qsizetype close = text_.indexOf(u'>', at_ + 2);
             *found = {
                 Markup::Kind::Comment, at_, close < 0 ? text_.size() : close + 1, close >= 0, {}};
-        } else if (second == u'/' && rest.size() > 2 && isAsciiLetter(rest[2])) {
-            *found = readTag(text_, at_, at_ + 2, Markup::Kind::EndTag);
-        } else if (isAsciiLetter(second)) {
-            *found = readTag(text_, at_, at_ + 1, Markup::Kind::StartTag);
-            if (found->terminated) {
-                rawText_ = namedIn(found->name, kRawTextElements);
-            }
         } else {
             continue; // a "<" in text
         }
