@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // The page editor on made-up pages of ten and fifty million characters: opening one, pasting
-// a button at the middle, pasting over a selection across tags, and saving, each beside its
-// baseline measured in the same run:
+// a button at the middle and near the end, pasting over a selection across tags, and saving, each
+// beside its baseline measured in the same run:
 //   open   - the same text put into a plain text box with no colours and no file reading, and
 //            into a bare text document with no window at all;
 //   paste  - Qt's own insertion of the same text at the same place, alone and after taking the
@@ -286,6 +286,23 @@ void BM_PasteAtMiddle_Baseline_TakeTextAndQtInsert(benchmark::State& state) {
     timePastes(state, *editor, middle, middle, takeTextAndQtInsert);
 }
 
+// The last item of the page: the decision reads all of the page before it.
+qsizetype lastItemOf(PageEditor& editor) {
+    return editor.page().text.lastIndexOf(u"<div");
+}
+
+void BM_PasteAtEnd(benchmark::State& state) {
+    auto editor = openEditor(static_cast<int>(state.range(0)));
+    const qsizetype last = lastItemOf(*editor);
+    timePastes(state, *editor, last, last, [&](QPlainTextEdit&) { pasteHtml(*editor); });
+}
+
+void BM_PasteAtEnd_Baseline_TakeTextAndQtInsert(benchmark::State& state) {
+    auto editor = openEditor(static_cast<int>(state.range(0)));
+    const qsizetype last = lastItemOf(*editor);
+    timePastes(state, *editor, last, last, takeTextAndQtInsert);
+}
+
 void BM_PasteOverTags(benchmark::State& state) {
     auto editor = openEditor(static_cast<int>(state.range(0)));
     const auto [anchor, position] = acrossTags(editor->page().text);
@@ -349,6 +366,8 @@ BENCHMARK(BM_Open_Baseline_BareDocument)->Apply(pages)->Iterations(3);
 BENCHMARK(BM_PasteAtMiddle)->Apply(pastes);
 BENCHMARK(BM_PasteAtMiddle_Baseline_QtInsert)->Apply(pastes);
 BENCHMARK(BM_PasteAtMiddle_Baseline_TakeTextAndQtInsert)->Apply(pastes);
+BENCHMARK(BM_PasteAtEnd)->Apply(pastes);
+BENCHMARK(BM_PasteAtEnd_Baseline_TakeTextAndQtInsert)->Apply(pastes);
 BENCHMARK(BM_PasteOverTags)->Apply(pastes);
 BENCHMARK(BM_PasteOverTags_Baseline_QtInsert)->Apply(pastes);
 BENCHMARK(BM_PasteOverTags_Baseline_TakeTextAndQtInsert)->Apply(pastes);
