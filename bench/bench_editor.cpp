@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // The page editor on made-up pages of ten and fifty million characters: opening one, pasting
-// a button at the middle, pasting over a selection across tags, and saving, each beside its
-// baseline measured in the same run:
+// a button at the middle and near the end, pasting over a selection across tags, and saving, each
+// beside its baseline measured in the same run:
 //   open   - the same text put into a plain text box with no colours and no file reading, and
 //            into a bare text document with no window at all;
-//   paste  - Qt's own insertion of the same text at the same place;
+//   paste  - Qt's own insertion of the same text at the same place, alone and after taking the
+//            page's text out of the document: the least a range decision that reads the page
+//            before the caret can take;
 //   save   - the text taken out of the box and written to a file as it is.
 // A paste or an open counts until the event loop is idle again for the first time (the
 // paint, and the first slice of colouring), which is how long the window stays frozen.
@@ -256,6 +258,11 @@ void qtInsert(QPlainTextEdit& box) {
     box.textCursor().insertText(kButton);
 }
 
+void takeTextAndQtInsert(QPlainTextEdit& box) {
+    benchmark::DoNotOptimize(box.document()->toRawText());
+    qtInsert(box);
+}
+
 qsizetype middleOf(PageEditor& editor) {
     const QString text = editor.page().text;
     return text.indexOf(u"<div", text.size() / 2);
@@ -273,6 +280,29 @@ void BM_PasteAtMiddle_Baseline_QtInsert(benchmark::State& state) {
     timePastes(state, *editor, middle, middle, qtInsert);
 }
 
+void BM_PasteAtMiddle_Baseline_TakeTextAndQtInsert(benchmark::State& state) {
+    auto editor = openEditor(static_cast<int>(state.range(0)));
+    const qsizetype middle = middleOf(*editor);
+    timePastes(state, *editor, middle, middle, takeTextAndQtInsert);
+}
+
+// The last item of the page: the decision reads all of the page before it.
+qsizetype lastItemOf(PageEditor& editor) {
+    return editor.page().text.lastIndexOf(u"<div");
+}
+
+void BM_PasteAtEnd(benchmark::State& state) {
+    auto editor = openEditor(static_cast<int>(state.range(0)));
+    const qsizetype last = lastItemOf(*editor);
+    timePastes(state, *editor, last, last, [&](QPlainTextEdit&) { pasteHtml(*editor); });
+}
+
+void BM_PasteAtEnd_Baseline_TakeTextAndQtInsert(benchmark::State& state) {
+    auto editor = openEditor(static_cast<int>(state.range(0)));
+    const qsizetype last = lastItemOf(*editor);
+    timePastes(state, *editor, last, last, takeTextAndQtInsert);
+}
+
 void BM_PasteOverTags(benchmark::State& state) {
     auto editor = openEditor(static_cast<int>(state.range(0)));
     const auto [anchor, position] = acrossTags(editor->page().text);
@@ -283,6 +313,12 @@ void BM_PasteOverTags_Baseline_QtInsert(benchmark::State& state) {
     auto editor = openEditor(static_cast<int>(state.range(0)));
     const auto [anchor, position] = acrossTags(editor->page().text);
     timePastes(state, *editor, anchor, position, qtInsert);
+}
+
+void BM_PasteOverTags_Baseline_TakeTextAndQtInsert(benchmark::State& state) {
+    auto editor = openEditor(static_cast<int>(state.range(0)));
+    const auto [anchor, position] = acrossTags(editor->page().text);
+    timePastes(state, *editor, anchor, position, takeTextAndQtInsert);
 }
 
 void BM_Save(benchmark::State& state) {
@@ -329,8 +365,12 @@ BENCHMARK(BM_Open_Baseline_PlainBox)->Apply(pages)->Iterations(3);
 BENCHMARK(BM_Open_Baseline_BareDocument)->Apply(pages)->Iterations(3);
 BENCHMARK(BM_PasteAtMiddle)->Apply(pastes);
 BENCHMARK(BM_PasteAtMiddle_Baseline_QtInsert)->Apply(pastes);
+BENCHMARK(BM_PasteAtMiddle_Baseline_TakeTextAndQtInsert)->Apply(pastes);
+BENCHMARK(BM_PasteAtEnd)->Apply(pastes);
+BENCHMARK(BM_PasteAtEnd_Baseline_TakeTextAndQtInsert)->Apply(pastes);
 BENCHMARK(BM_PasteOverTags)->Apply(pastes);
 BENCHMARK(BM_PasteOverTags_Baseline_QtInsert)->Apply(pastes);
+BENCHMARK(BM_PasteOverTags_Baseline_TakeTextAndQtInsert)->Apply(pastes);
 BENCHMARK(BM_Save)->Apply(pages)->Iterations(3);
 BENCHMARK(BM_Save_Baseline_WriteText)->Apply(pages)->Iterations(3);
 

@@ -327,18 +327,16 @@ std::optional<qsizetype> unreferencedCharacter(QStringView text, Charset charset
     if (charset == Charset::Utf8) {
         return std::nullopt;
     }
-    const QList<MarkupSpan> spans = scanMarkup(text);
-    for (qsizetype k = 0; k < spans.size(); ++k) {
-        const MarkupSpan& span = spans[k];
-        std::optional<qsizetype> found;
-        if (span.tagName.isEmpty()) { // a comment, declaration or processing instruction
-            found = firstUnheld(span.begin, span.end);
-        } else if (!span.endTag && (span.tagName == QLatin1String("script") ||
-                                    span.tagName == QLatin1String("style"))) {
-            found = firstUnheld(span.end, k + 1 < spans.size() ? spans[k + 1].begin : text.size());
-        }
-        if (found) {
-            return found;
+    MarkupReader reader(text);
+    Markup piece;
+    while (reader.next(&piece)) {
+        const bool unread = piece.kind == Markup::Kind::Comment ||
+                            (piece.kind == Markup::Kind::RawText &&
+                             (piece.name == u"script" || piece.name == u"style"));
+        if (unread) {
+            if (const std::optional<qsizetype> found = firstUnheld(piece.begin, piece.end)) {
+                return found;
+            }
         }
     }
     return std::nullopt;

@@ -13,66 +13,15 @@ bool isAsciiLetter(QChar c) {
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
 }
 
+// HTML's white space, and the line break of Qt's text documents, whose text the page editor
+// hands over as it is.
 bool isSpace(QChar c) {
-    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f';
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f' ||
+           c == QChar::ParagraphSeparator;
 }
 
-// Index after the first `needle` at or after `from`, or the text's length when there is none.
-qsizetype endAfter(QStringView text, qsizetype from, QStringView needle, bool* found) {
-    const qsizetype at = text.indexOf(needle, from);
-    *found = at >= 0;
-    return at >= 0 ? at + needle.size() : text.size();
-}
-
-// One piece of markup as the scanner finds it; its name is a view into the text.
-struct Span {
-    qsizetype begin = 0;
-    qsizetype end = 0;
-    bool terminated = true;
-    QStringView name; // the element name as written, for start and end tags
-    bool endTag = false;
-};
-
-// Scans a start or end tag whose name starts at `i`; quoted attribute values may hold ">".
-Span scanTag(QStringView text, qsizetype begin, qsizetype i, bool endTag) {
-    Span span;
-    span.begin = begin;
-    span.endTag = endTag;
-    const qsizetype nameStart = i;
-    while (i < text.size() && !isSpace(text[i]) && text[i] != u'/' && text[i] != u'>') {
-        ++i;
-    }
-    span.name = text.sliced(nameStart, i - nameStart);
-    bool afterEquals = false;
-    while (i < text.size()) {
-        const QChar c = text[i];
-        if (c == u'>') {
-            span.end = i + 1;
-            return span;
-        }
-        if (afterEquals && (c == u'"' || c == u'\'')) {
-            const qsizetype close = text.indexOf(c, i + 1);
-            if (close < 0) {
-                break;
-            }
-            i = close + 1;
-            afterEquals = false;
-            continue;
-        }
-        if (c == u'=') {
-            afterEquals = true;
-        } else if (!isSpace(c)) {
-            afterEquals = false;
-        }
-        ++i;
-    }
-    span.end = text.size();
-    span.terminated = false;
-    return span;
-}
-
-// Whether an element name as written is `lowerName`. Only ASCII letters differ in case: no
-// other character becomes an ASCII letter of these names when made lower-case.
+// Whether an element name as written is `lowerName`. Only ASCII letters differ in case, as in
+// browsers: Qt's case folding would take "\u017Fcript" for "script".
 bool isNamed(QStringView name, QStringView lowerName) {
     if (name.size() != lowerName.size()) {
         return false;
@@ -89,233 +38,155 @@ bool isNamed(QStringView name, QStringView lowerName) {
     return true;
 }
 
-struct RawTextElement {
-    QStringView name;
-    QStringView closing; // the start of its end tag
-};
-
-constexpr std::array<RawTextElement, 4> kRawTextElements = {{
-    {u"script", u"</script"},
-    {u"style", u"</style"},
-    {u"textarea", u"</textarea"},
-    {u"title", u"</title"},
-}};
+constexpr std::array<QStringView, 4> kRawTextElements = {u"script", u"style", u"textarea",
+                                                         u"title"};
 
 constexpr std::array<QStringView, 8> kControlElements = {
     u"img", u"input", u"button", u"select", u"textarea", u"object", u"embed", u"iframe"};
 
-// The start of the end tag that closes the raw text after a start tag named `name`, or
-// nothing when the element's content is markup.
-QStringView rawTextClosing(QStringView name) {
-    for (const RawTextElement& element : kRawTextElements) {
-        if (isNamed(name, element.name)) {
-            return element.closing;
+// The one of `lowerNames` that a name as written is, or nothing.
+QStringView namedIn(QStringView name, const auto& lowerNames) {
+    const auto* named = std::find_if(lowerNames.begin(), lowerNames.end(),
+                                     [name](QStringView lower) { return isNamed(name, lower); });
+    return named != lowerNames.end() ? *named : QStringView();
+}
+
+// A start or end tag whose name starts at `i`; quoted attribute values may hold ">".
+Markup readTag(QStringView text, qsizetype begin, qsizetype i, Markup::Kind kind) {
+    Markup tag{kind, begin, text.size(), false, {}};
+    const qsizetype nameStart = i;
+    while (i < text.size() && !isSpace(text[i]) && text[i] != u'/' && text[i] != u'>') {
+        ++i;
+    }
+    tag.name = text.sliced(nameStart, i - nameStart);
+    bool afterEquals = false;
+    for (; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'>') {
+            tag.end = i + 1;
+            tag.terminated = true;
+            break;
+        }
+        if (afterEquals && (c == u'"' || c == u'\'')) {
+            i = text.indexOf(c, i + 1);
+            if (i < 0) {
+                break;
+            }
+            afterEquals = false;
+        } else if (c == u'=') {
+            afterEquals = true;
+        } else if (!isSpace(c)) {
+            afterEquals = false;
         }
     }
-    return {};
+    return tag;
 }
 
-bool isControlName(QStringView name) {
-    return std::any_of(kControlElements.begin(), kControlElements.end(),
-                       [name](QStringView control) { return isNamed(name, control); });
+// A comment from its "<!--": it ends at the first ">" after "--", which may be the dashes of
+// its start ("<!-->" is a whole comment), or after a "--!" of its own.
+Markup readComment(QStringView text, qsizetype begin) {
+    for (qsizetype at = begin + 4; (at = text.indexOf(u'>', at)) >= 0; ++at) {
+        if (text.sliced(begin + 2, at - begin - 2).endsWith(u"--") ||
+            text.sliced(begin + 4, at - begin - 4).endsWith(u"--!")) {
+            return {Markup::Kind::Comment, begin, at + 1, true, {}};
+        }
+    }
+    return {Markup::Kind::Comment, begin, text.size(), false, {}};
 }
 
-// Index of the end tag that begins with `closing` and ends a raw text starting at `from`.
-qsizetype rawTextEnd(QStringView text, qsizetype from, QStringView closing) {
-    qsizetype at = from;
-    while ((at = text.indexOf(closing, at, Qt::CaseInsensitive)) >= 0) {
-        const qsizetype after = at + closing.size();
-        if (after >= text.size() || isSpace(text[after]) || text[after] == u'/' ||
-            text[after] == u'>') {
+// Where the end tag of raw text of the element `name` begins, from `from` on: "</", the name
+// in any case, then a space, "/", ">" or the text's end. The text's length when none follows.
+qsizetype rawTextEnd(QStringView text, qsizetype from, QStringView name) {
+    for (qsizetype at = from; (at = text.indexOf(u'<', at)) >= 0; ++at) {
+        const qsizetype after = at + 2 + name.size();
+        if (after <= text.size() && text[at + 1] == u'/' &&
+            isNamed(text.sliced(at + 2, name.size()), name) &&
+            (after == text.size() || isSpace(text[after]) || text[after] == u'/' ||
+             text[after] == u'>')) {
             return at;
         }
-        at = after;
     }
     return text.size();
 }
 
-// Walks the markup of a text in order, starting where the text is outside markup.
-class Scanner {
-public:
-    explicit Scanner(QStringView text) : text_(text) {}
-
-    // The next piece of markup; false at the end of the text.
-    bool next(Span* found) {
-        while ((i_ = text_.indexOf(u'<', i_)) >= 0) {
-            const qsizetype begin = i_;
-            const QChar next = begin + 1 < text_.size() ? text_[begin + 1] : QChar();
-            Span span;
-            span.begin = begin;
-            if (text_.sliced(begin).startsWith(u"<!--")) {
-                span.end = endAfter(text_, begin + 4, u"-->", &span.terminated);
-            } else if (next == u'!' || next == u'?') {
-                span.end = endAfter(text_, begin + 2, u">", &span.terminated);
-            } else if (next == u'/' && begin + 2 < text_.size() &&
-                       isAsciiLetter(text_[begin + 2])) {
-                span = scanTag(text_, begin, begin + 2, true);
-            } else if (isAsciiLetter(next)) {
-                span = scanTag(text_, begin, begin + 1, false);
-            } else {
-                i_ = begin + 1; // a "<" in text
-                continue;
-            }
-            i_ = span.end;
-            if (!span.endTag) {
-                if (const QStringView closing = rawTextClosing(span.name); !closing.isEmpty()) {
-                    i_ = rawTextEnd(text_, i_, closing);
-                }
-            }
-            *found = span;
-            return true;
-        }
-        i_ = text_.size();
-        return false;
-    }
-
-private:
-    QStringView text_;
-    qsizetype i_ = 0;
-};
-
-// The longest look past a position that the scanner needs to read markup before it as it
-// would with the whole text: "</textarea" and the character after it.
-constexpr qsizetype kLookAhead = 16;
-
-// A selection up to this long is read in one piece with the text around it.
-constexpr qsizetype kJoinedSelection = 4096;
-
-// Where reading for a position starts: the nearest "<" at or before `from`, or the start.
-qsizetype restartAt(TextSource& source, qsizetype from) {
-    qsizetype piece = 4096;
-    qsizetype to = from + 1;
-    while (to > 0) {
-        const qsizetype begin = std::max<qsizetype>(0, to - piece);
-        const qsizetype at = source.read(begin, to).lastIndexOf(u'<');
-        if (at >= 0) {
-            return begin + at;
-        }
-        to = begin;
-        piece *= 2;
-    }
-    return 0;
-}
-
-// What the markup around `from` and `to` (from <= to) is, read from a restart point before
-// `from` to a little past `to`.
-struct Around {
-    bool fromInside = false; // `from` lies inside a piece of markup
-    bool toInside = false;
-    // The piece of markup that begins at `from`, if any.
-    bool tagAtFrom = false;
-    bool controlAtFrom = false;
-    qsizetype endAtFrom = 0;
-    bool terminatedAtFrom = true;
-};
-
-// Whether a span read at `offset` that begins before `position` reaches past it.
-bool covers(const Span& span, qsizetype offset, qsizetype position) {
-    return offset + span.end > position || !span.terminated;
-}
-
-Around readAround(TextSource& source, qsizetype from, qsizetype to) {
-    const qsizetype restart =
-        from > kRangeLookBehind ? restartAt(source, from - kRangeLookBehind) : 0;
-    const QStringView text = source.read(restart, std::min(source.size(), to + kLookAhead));
-    Scanner scanner(text);
-    Around around;
-    Span span;
-    while (scanner.next(&span)) {
-        const qsizetype begin = restart + span.begin;
-        if (begin < from) {
-            around.fromInside = covers(span, restart, from);
-        } else if (begin == from) {
-            around.fromInside = false;
-            around.tagAtFrom = true;
-            around.controlAtFrom = isControlName(span.name);
-            around.endAtFrom = restart + span.end;
-            around.terminatedAtFrom = span.terminated;
-        }
-        if (begin >= to) {
-            break;
-        }
-        around.toInside = covers(span, restart, to);
-    }
-    return around;
-}
-
-// The end of the piece of markup that begins at `from`, read up to a little past `until`.
-qsizetype endOfMarkupAt(TextSource& source, qsizetype from, qsizetype until) {
-    const qsizetype stop = std::min(source.size(), until + kLookAhead);
-    Scanner scanner(source.read(from, stop));
-    Span span;
-    return scanner.next(&span) ? from + span.end : stop;
-}
-
-// A string as a text source: pieces are views into it.
-class StringSource : public TextSource {
-public:
-    explicit StringSource(QStringView text) : text_(text) {}
-    qsizetype size() const override { return text_.size(); }
-    QStringView read(qsizetype from, qsizetype to) override {
-        return text_.sliced(from, to - from);
-    }
-
-private:
-    QStringView text_;
-};
-
 } // namespace
 
-QList<MarkupSpan> scanMarkup(QStringView text) {
-    QList<MarkupSpan> spans;
-    Scanner scanner(text);
-    Span span;
-    while (scanner.next(&span)) {
-        spans.append(MarkupSpan{span.begin, span.end, span.terminated,
-                                span.name.toString().toLower(), span.endTag});
+bool MarkupReader::next(Markup* found) {
+    if (!rawText_.isEmpty()) {
+        const qsizetype end = rawTextEnd(text_, at_, rawText_);
+        *found = {Markup::Kind::RawText, at_, end, end < text_.size(), rawText_};
+        rawText_ = {};
+        at_ = end;
+        return true;
     }
-    return spans;
-}
-
-bool isControlElement(QStringView tagName) {
-    return std::find(kControlElements.begin(), kControlElements.end(), tagName) !=
-           kControlElements.end();
-}
-
-RangeKind classifyRange(TextSource& text, qsizetype anchor, qsizetype position) {
-    // Positions outside the text read as its nearest end; a control's tag is selected only
-    // by a selection from its "<" to just after its ">".
-    const qsizetype start = std::min(anchor, position);
-    const qsizetype end = std::max(anchor, position);
-    const qsizetype size = text.size();
-    const qsizetype from = std::clamp<qsizetype>(start, 0, size);
-    const qsizetype to = std::clamp<qsizetype>(end, 0, size);
-
-    Around around;
-    if (to - from <= kJoinedSelection) {
-        around = readAround(text, from, to);
-    } else {
-        around = readAround(text, from, from);
-        around.toInside = readAround(text, to, to).toInside;
-    }
-    if (around.fromInside || around.toInside) {
-        return RangeKind::Control;
-    }
-    if (around.tagAtFrom && around.controlAtFrom && start == from && start < end) {
-        qsizetype tagEnd = around.endAtFrom;
-        if (!around.terminatedAtFrom && tagEnd < size) {
-            tagEnd = endOfMarkupAt(text, from, to); // the tag runs on past what was read
+    for (; (at_ = text_.indexOf(u'<', at_)) >= 0; ++at_) {
+        const QStringView rest = text_.sliced(at_);
+        const QChar second = rest.size() > 1 ? rest[1] : QChar();
+        if (isAsciiLetter(second)) {
+            *found = readTag(text_, at_, at_ + 1, Markup::Kind::StartTag);
+            if (found->terminated) {
+                rawText_ = namedIn(found->name, kRawTextElements);
+            }
+        } else if (second == u'/' && rest.size() > 2 && isAsciiLetter(rest[2])) {
+            *found = readTag(text_, at_, at_ + 2, Markup::Kind::EndTag);
+        } else if (rest.startsWith(u"<!--")) {
+            *found = readComment(text_, at_);
+        } else if (second == u'!' || second == u'?') {
+            const qsizetype close = text_.indexOf(u'>', at_ + 2);
+            *found = {
+                Markup::Kind::Comment, at_, close < 0 ? text_.size() : close + 1, close >= 0, {}};
+        } else {
+            continue; // a "<" in text
         }
-        if (tagEnd == end) {
+        at_ = found->end;
+        return true;
+    }
+    at_ = text_.size();
+    return false;
+}
+
+RangeKind classifyRange(QStringView page, qsizetype anchor, qsizetype position) {
+    const qsizetype start = std::clamp<qsizetype>(std::min(anchor, position), 0, page.size());
+    const qsizetype end = std::clamp<qsizetype>(std::max(anchor, position), 0, page.size());
+    // Positions inside a tag or comment lie after its "<" and before its ">"; raw text holds
+    // the positions from the end of its start tag to the "<" of its end tag.
+    const auto holds = [](const Markup& piece, qsizetype at) {
+        if (piece.kind == Markup::Kind::RawText) {
+            return piece.begin <= at && at <= piece.end;
+        }
+        return piece.begin < at && (at < piece.end || !piece.terminated);
+    };
+    const auto holdsAnEnd = [&](const Markup& piece) {
+        return holds(piece, start) || holds(piece, end);
+    };
+
+    MarkupReader reader(page);
+    Markup piece;
+    qsizetype formBegin = -1; // the "<" of the open form's start tag
+    bool controlTag = false;
+    while (reader.next(&piece) && piece.begin <= end) {
+        if (holdsAnEnd(piece)) {
             return RangeKind::Control;
         }
+        const bool tag = piece.kind == Markup::Kind::StartTag || piece.kind == Markup::Kind::EndTag;
+        if (tag && isNamed(piece.name, u"form")) {
+            if (piece.kind == Markup::Kind::StartTag && formBegin < 0) {
+                formBegin = piece.begin;
+            } else if (piece.kind == Markup::Kind::EndTag && formBegin >= 0) {
+                // The form from its start tag's "<" to after its end tag's ">".
+                if (holdsAnEnd({piece.kind, formBegin, piece.end, true, {}})) {
+                    return RangeKind::Control;
+                }
+                formBegin = -1;
+            }
+        }
+        controlTag = controlTag || (tag && piece.begin == start && piece.end == end &&
+                                    !namedIn(piece.name, kControlElements).isEmpty());
     }
-    return RangeKind::Text;
-}
-
-RangeKind classifyRange(QStringView text, qsizetype anchor, qsizetype position) {
-    StringSource source(text);
-    return classifyRange(source, anchor, position);
+    if (formBegin >= 0 && formBegin < end) {
+        return RangeKind::Control; // a form still open at the selection's end
+    }
+    return controlTag ? RangeKind::Control : RangeKind::Text;
 }
 
 } // namespace ravelin::editor

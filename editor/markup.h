@@ -1,57 +1,47 @@
 // SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// Where the markup of an HTML source text lies, and what kind of range a selection in it makes:
-// a text range, or a control range when the selection is a control element's tag or an end of
-// it lies inside markup (a paste there would cut a tag in two).
+// The markup of an HTML page as a browser reads it from the page's start, and what kind of
+// range a selection in the page makes: a text range, or a control range where pasted markup
+// has no place.
 #pragma once
 
-#include <QList>
-#include <QString>
 #include <QStringView>
 
 namespace ravelin::editor {
 
-// One piece of markup: a tag, comment, declaration or processing instruction.
-struct MarkupSpan {
-    qsizetype begin = 0;    // index of its "<"
-    qsizetype end = 0;      // index after its ">", or the text's length when it has none
-    bool terminated = true; // false when the text ends before its ">"
-    QString tagName;        // lower-case element name of a start or end tag, else empty
-    bool endTag = false;    // "</name ...>"
-
-    bool operator==(const MarkupSpan&) const = default;
+// One piece of markup. The content of a script, style, textarea or title element is raw text:
+// nothing in it is markup up to the element's end tag.
+struct Markup {
+    enum class Kind { StartTag, EndTag, Comment, RawText };
+    Kind kind = Kind::Comment; // Comment also for <!...> and <?...>
+    qsizetype begin = 0;       // its "<"; raw text: the end of its start tag
+    qsizetype end = 0;         // after its ">"; raw text: its end tag's "<"
+    bool terminated = true;    // false when the text ends first (`end` is then its length)
+    QStringView name;          // a tag's name as written; raw text: its element's, lower-case
 };
 
-// The markup of an HTML text in order. The content of script, style, textarea and title
-// elements is text, as browsers read it; quoted attribute values may hold ">".
-QList<MarkupSpan> scanMarkup(QStringView text);
+// Reads the markup of a text in order, from its start.
+class MarkupReader {
+public:
+    explicit MarkupReader(QStringView text) : text_(text) {}
 
-// Elements whose selected tag is a selected control rather than text.
-bool isControlElement(QStringView tagName);
+    // The next piece of markup; false at the end of the text.
+    bool next(Markup* found);
+
+private:
+    QStringView text_;
+    qsizetype at_ = 0;
+    QStringView rawText_; // the element whose raw text comes next
+};
 
 enum class RangeKind { Text, Control };
 
-// A text read a piece at a time: a page too large to copy whole for one decision.
-class TextSource {
-public:
-    virtual ~TextSource() = default;
-    virtual qsizetype size() const = 0;
-    // The characters from `from` to `to` (0 <= from <= to <= size()), lines separated by "\n".
-    // The view stays valid until the next read.
-    virtual QStringView read(qsizetype from, qsizetype to) = 0;
-};
-
-// How far before each end of a selection the range decision starts reading, at the least. It
-// reads the markup there as scanMarkup reads the whole text, unless a comment, a tag holding a
-// "<" or a script, style, textarea or title element began before that and is still open.
-inline constexpr qsizetype kRangeLookBehind = qsizetype{64} * 1024;
-
 // The kind of range a selection from `anchor` to `position` (either order; equal for a caret)
-// makes in the text. It reads the text around the ends of the selection only: from the "<"
-// nearest before kRangeLookBehind characters ahead of each end (or the text's start) to a few
-// characters past it, so its cost does not grow with the page.
-RangeKind classifyRange(TextSource& text, qsizetype anchor, qsizetype position);
-RangeKind classifyRange(QStringView text, qsizetype anchor, qsizetype position);
+// makes in a page: a control range when an end of it lies inside a tag, a comment, raw text
+// or a form, or when it is exactly a control element's tag (a picture, a button); else a text
+// range. Forms do not nest: markup pasted into one would break it and itself. The page is read
+// from its start to just past the selection; positions outside it read as its nearest end.
+RangeKind classifyRange(QStringView page, qsizetype anchor, qsizetype position);
 
 } // namespace ravelin::editor

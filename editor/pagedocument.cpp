@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/pagedocument.h"
 
+#include "editor/markup.h"
 #include "objectmodel/commandbars.h"
 
 #include <QCoreApplication>
@@ -40,7 +41,7 @@ private:
     qsizetype end_;
 };
 
-// A selected control or a selection that ends inside markup: no text range.
+// A selected control, or a selection with an end where markup has no place: no text range.
 class PageControlRange : public objectmodel::IHTMLRange {
 public:
     objectmodel::IHTMLTxtRange* asTxtRange() override { return nullptr; }
@@ -52,19 +53,6 @@ QString editorText(const QPlainTextEdit& editor) {
     QString text = editor.document()->toRawText();
     text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     return text;
-}
-
-qsizetype DocumentText::size() const {
-    return document_->characterCount() - 1; // without the end of the last line
-}
-
-QStringView DocumentText::read(qsizetype from, qsizetype to) {
-    QTextCursor cursor(document_);
-    cursor.setPosition(static_cast<int>(from));
-    cursor.setPosition(static_cast<int>(to), QTextCursor::KeepAnchor);
-    piece_ = cursor.selectedText();
-    piece_.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    return piece_;
 }
 
 void replaceText(QPlainTextEdit& editor, qsizetype start, qsizetype end, const QString& text) {
@@ -80,17 +68,14 @@ void replaceText(QPlainTextEdit& editor, qsizetype start, qsizetype end, const Q
 
 PageDocument::PageDocument(QPlainTextEdit* editor) : editor_(editor) {}
 
-QString PageDocument::text() const {
-    return editorText(liveEditor(editor_));
-}
-
 std::unique_ptr<objectmodel::IHTMLRange> PageDocument::createRange() {
     QPlainTextEdit& editor = liveEditor(editor_);
     const QTextCursor cursor = editor.textCursor();
     const qsizetype start = cursor.selectionStart();
     const qsizetype end = cursor.selectionEnd();
-    DocumentText text(editor.document());
-    if (classifyRange(text, start, end) == RangeKind::Control) {
+    // The raw text, with Qt's paragraph separators for line breaks: the decision reads them as
+    // such, and a copy with "\n" in their place would take a second pass over the page.
+    if (classifyRange(editor.document()->toRawText(), start, end) == RangeKind::Control) {
         return std::make_unique<PageControlRange>();
     }
     return std::make_unique<PageTextRange>(&editor, start, end);

@@ -5,14 +5,12 @@
 // and the ranges made from the selection.
 #pragma once
 
-#include "editor/markup.h"
 #include "objectmodel/document.h"
 
 #include <QPointer>
 #include <QString>
 
 class QPlainTextEdit;
-class QTextDocument;
 
 namespace ravelin::editor {
 
@@ -22,11 +20,8 @@ public:
 
     objectmodel::IHTMLSelectionObject* selection() override { return this; }
     // A text range for a caret or a run of text; a control range for a control's tag or when
-    // an end of the selection lies inside markup.
+    // an end of the selection lies inside markup, raw text or a form (see classifyRange).
     std::unique_ptr<objectmodel::IHTMLRange> createRange() override;
-
-    // The page's source with "\n" between lines, indexed as the editor's positions.
-    QString text() const;
 
 private:
     QPointer<QPlainTextEdit> editor_;
@@ -34,20 +29,6 @@ private:
 
 // The source text of the editor with "\n" between lines.
 QString editorText(const QPlainTextEdit& editor);
-
-// A document's text read a piece at a time, without a copy of the whole: the pieces are the
-// characters between two positions, with "\n" between lines as in editorText().
-class DocumentText : public TextSource {
-public:
-    explicit DocumentText(QTextDocument* document) : document_(document) {}
-
-    qsizetype size() const override;
-    QStringView read(qsizetype from, qsizetype to) override;
-
-private:
-    QTextDocument* document_;
-    QString piece_;
-};
 
 // Replaces the text from `start` to `end` as one undoable edit and puts the caret after the
 // new text. Its line breaks become the editor's.

@@ -288,7 +288,8 @@ void PageEditor::insertMarkup(const QString& markup) {
     if (objectmodel::IHTMLTxtRange* text = range->asTxtRange()) {
         text->pasteHTML(markup);
     } else {
-        statusBar()->showMessage(tr("Put the caret outside the tag to insert there."),
+        statusBar()->showMessage(tr("Put the caret outside tags, comments, scripts, styles, "
+                                    "text areas, titles and forms to insert there."),
                                  kStatusTimeout);
     }
 }

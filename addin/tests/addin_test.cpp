@@ -184,16 +184,35 @@ TEST_F(AddinTest, WithTextSelectedInsertHtmlReplacesIt) {
                                        QStringLiteral("</p>\n"));
 }
 
-TEST_F(AddinTest, WithAnImageTagSelectedInsertHtmlSaysUnableToGetSelectionPoint) {
+TEST_F(AddinTest, WhereAButtonHasNoPlaceInsertHtmlSaysUnableToGetSelectionPoint) {
     start();
-    const QString page = QStringLiteral("<p><img src=\"gnome.png\" alt=\"Gnome\"></p>\n");
-    setPage(page, 3, 38);
+    const QString longScript = QStringLiteral("var a = 1;\n").repeated(20'000);
+    const struct {
+        const char* what;
+        QString page;
+        qsizetype start;
+        qsizetype end;
+    } places[] = {
+        {"an image tag selected", u"<p><img src=\"gnome.png\" alt=\"Gnome\"></p>\n"_qs, 3, 38},
+        {"the caret in a script", u"<script>\nvar a = 1;\n</script>\n"_qs, 13, 13},
+        {"the caret in a script of 220,000 characters",
+         u"<p>Gnomes</p>\n<script>\n"_qs + longScript + u"</script>\n"_qs, 200'000, 200'000},
+        {"the caret in a style", u"<style>\np { margin: 0 }\n</style>\n"_qs, 9, 9},
+        {"the caret in a comment", u"<!-- old price -->\n"_qs, 8, 8},
+        {"the caret in a form", u"<form action=\"/find\">\n<input name=\"q\">\n</form>\n"_qs, 21,
+         21},
+        {"a run from text into a form", u"<p>Gnomes</p><form>\n<input>\n</form>\n"_qs, 3, 20},
+    };
     QWidget& wizard = walkBuyNow();
+    for (const auto& place : places) {
+        setPage(place.page, place.start, place.end);
 
-    const auto shown = answeringBoxes([&] { driver::click(wizard, "btnFinishBN"); });
+        const auto shown = answeringBoxes([&] { driver::click(wizard, "btnFinishBN"); });
 
-    EXPECT_EQ(shown, std::vector<QString>{QStringLiteral("Unable to get selection point")});
-    EXPECT_EQ(editor->page().text, page);
+        EXPECT_EQ(shown, std::vector<QString>{QStringLiteral("Unable to get selection point")})
+            << place.what;
+        EXPECT_EQ(editor->page().text, place.page) << place.what;
+    }
     EXPECT_EQ(wizards(), std::vector<QWidget*>{&wizard});
 }
 

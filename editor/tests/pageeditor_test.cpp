@@ -13,6 +13,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTextDocumentFragment>
 #include <gtest/gtest.h>
@@ -128,13 +129,28 @@ TEST_F(PageEditorTest, AStartPageThatDoesNotExistYetIsANewPageToBeSavedThere) {
     EXPECT_EQ(read(path), encodePage(blankPage()));
 }
 
-TEST_F(PageEditorTest, InsertCommandsGoInAtTheCaretButNeverIntoATag) {
-    const QString page = QStringLiteral("<p class=\"x\">Gnome</p>");
-    pageBox().setPlainText(page);
-    setCaret(5); // inside <p class="x">
-    action("actLineBreak")->trigger();
-    EXPECT_EQ(editor->page().text, page);
+TEST_F(PageEditorTest, InsertCommandsGoInAtTheCaretButNeverWhereMarkupHasNoPlace) {
+    const struct {
+        const char* page;
+        qsizetype caret;
+    } refused[] = {
+        {"<p class=\"x\">Gnome</p>", 5},                    // in a tag
+        {"<script>if (a < b) go();</script>", 12},          // in a script
+        {"<!-- <p>old</p> -->", 8},                         // in a comment
+        {"<form><p>Name <input name=\"q\"></p></form>", 9}, // in a form
+    };
+    for (const auto& place : refused) {
+        const QString page = QString::fromLatin1(place.page);
+        pageBox().setPlainText(page);
+        setCaret(place.caret);
+        editor->statusBar()->clearMessage();
+        action("actLineBreak")->trigger();
+        EXPECT_EQ(editor->page().text, page);
+        EXPECT_TRUE(editor->statusBar()->currentMessage().startsWith(u"Put the caret outside"))
+            << place.page;
+    }
 
+    pageBox().setPlainText(QStringLiteral("<p class=\"x\">Gnome</p>"));
     setCaret(18); // after "Gnome"
     action("actHorizontalLine")->trigger();
     EXPECT_EQ(editor->page().text, QStringLiteral("<p class=\"x\">Gnome<hr></p>"));
