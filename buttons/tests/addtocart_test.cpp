@@ -27,9 +27,8 @@ TEST(AddToCart, WithAllDefaultsWritesOnlyTheUnconditionalFields) {
                                   "amount", "currency_code", "no_shipping", "undefined_quantity"}));
     EXPECT_EQ(fieldValue(button.html, "amount"), "");
     EXPECT_EQ(fieldValue(button.html, "currency_code"), "USD");
-    EXPECT_TRUE(button.html.ends_with(
-        "<input type=\"image\" src=\"http://images.paypal.com/images/sc-but-01.gif\" border=\"0\" "
-        "name=\"submit\">\r\n</form>"));
+    EXPECT_TRUE(button.html.ends_with("<input type=\"image\" src=\"" + picture("sc-but-01.gif") +
+                                      "\" border=\"0\" name=\"submit\">\r\n</form>"));
     EXPECT_EQ(button.summary,
               summaryEntries({"PayPal Account: ACCOUNT", "Item Name/Service: ", "Item ID/Number: ",
                               "Item Price: $", "Currency: US Dollar ($)"}));

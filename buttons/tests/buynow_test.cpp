@@ -27,7 +27,7 @@ TEST(BuyNow, WithAllDefaultsWritesTheUnconditionalFieldsEmpty) {
                                         "amount", "currency_code", "undefined_quantity"}));
     EXPECT_EQ(fieldValue(button.html, "amount"), "");
     EXPECT_EQ(fieldValue(button.html, "currency_code"), "USD");
-    EXPECT_EQ(imageSource(button.html), "http://images.paypal.com/images/x-click-butcc.gif");
+    EXPECT_EQ(imageSource(button.html), picture("x-click-butcc.gif"));
     EXPECT_EQ(button.summary,
               summaryEntries({"PayPal Account: ACCOUNT", "Item Name/Service: ", "Item ID/Number: ",
                               "Item Price: $", "Currency: US Dollar ($)", "Customer Note: Yes"}));
@@ -88,7 +88,7 @@ TEST(BuyNow, WritesEveryStandardPictureFromTheStandardFolder) {
         BuyNowAnswers answers;
         answers.optBN = i;
         EXPECT_EQ(imageSource(writeBuyNow(answers, exampleContext()).html),
-                  "http://images.paypal.com/images/" + std::string(BuyNow::kPictures[i]));
+                  picture(BuyNow::kPictures[i]));
     }
 }
 

@@ -27,7 +27,7 @@ TEST(Donate, WithAllDefaultsWritesAnEmptyLogoAndNoNote) {
     EXPECT_EQ(fieldValue(button.html, "currency_code"), "USD");
     EXPECT_EQ(fieldValue(button.html, "image_url"), "");
     EXPECT_TRUE(button.html.starts_with(kFormLine));
-    EXPECT_EQ(imageSource(button.html), "http://images.paypal.com/images/x-click-but04.gif");
+    EXPECT_EQ(imageSource(button.html), picture("x-click-but04.gif"));
     EXPECT_EQ(button.summary, summaryEntries({"PayPal Account: ACCOUNT", "Donation Name/Service: ",
                                               "Donation ID/Number: ", "Donation Amount: $",
                                               "Currency: US Dollar ($)", "Company Logo: "}));

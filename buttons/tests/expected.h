@@ -79,6 +79,13 @@ inline std::vector<std::string> fieldNames(std::string_view html) {
     return names;
 }
 
+// The address of a standard picture, in the folder of `endpoints` (for Subscriptions, its own
+// folder on the endpoint's host).
+inline std::string picture(std::string_view name, const Endpoints& endpoints = {},
+                           bool subscription = false) {
+    return (subscription ? endpoints.subscriptionImages : endpoints.images) + std::string(name);
+}
+
 // The source of the image element, or nothing when the form has none.
 inline std::optional<std::string> imageSource(std::string_view html) {
     constexpr std::string_view key = R"(<input type="image" src=")";

@@ -144,13 +144,13 @@ TEST(Subscribe, TakesItsPicturesFromItsOwnFolderOnTheEndpointHost) {
     SubscribeAnswers answers;
     answers.optSUB = 3;
     EXPECT_EQ(imageSource(writeSubscribe(answers, exampleContext()).html),
-              "https://www.paypal.com/images/x-click-butcc-subscribe.gif");
+              picture("x-click-butcc-subscribe.gif", Endpoints{}, true));
     Context sandbox = exampleContext();
     sandbox.endpoints = Endpoints::sandbox();
     const Button button = writeSubscribe(answers, sandbox);
     EXPECT_EQ(imageSource(button.html),
-              "https://www.sandbox.paypal.com/images/x-click-butcc-subscribe.gif");
-    EXPECT_TRUE(contains(button.html, R"(action="https://www.sandbox.paypal.com/cgi-bin/webscr")"));
+              picture("x-click-butcc-subscribe.gif", Endpoints::sandbox(), true));
+    EXPECT_TRUE(contains(button.html, "action=\"" + Endpoints::sandbox().webscr + "\""));
 }
 
 TEST(Subscribe, WritesTheCustomImageAsTyped) {

@@ -24,8 +24,8 @@ TEST(ViewCart, PicksThePictureOrTheCustomAddress) {
         std::string_view summary;
     };
     const Case cases[] = {
-        {0, "http://images.paypal.com/images/view_cart.gif", ""},
-        {2, "http://images.paypal.com/images/view_cart_02.gif", ""},
+        {0, picture("view_cart.gif"), ""},
+        {2, picture("view_cart_02.gif"), ""},
         {3, "https://shop.example/cart.png",
          "Custom Button: https://shop.example/cart.png\r\n\r\n"},
         {std::nullopt, std::nullopt, ""},

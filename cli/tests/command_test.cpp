@@ -93,10 +93,10 @@ TEST_F(Command, TakesTheAccountFromTheOptionThenTheAnswersThenTheStoredSetting) 
 TEST_F(Command, PostsToTheSandboxWhenAsked) {
     const Outcome result = run({"subscribe", "--sandbox"});
     EXPECT_EQ(result.exitCode, 0);
-    EXPECT_TRUE(buttons::testing::contains(
-        result.out, R"(<form action="https://www.sandbox.paypal.com/cgi-bin/webscr")"));
-    EXPECT_TRUE(buttons::testing::contains(
-        result.out, R"(src="https://www.sandbox.paypal.com/images/x-click-but20.gif")"));
+    const buttons::Endpoints sandbox = buttons::Endpoints::sandbox();
+    EXPECT_TRUE(buttons::testing::contains(result.out, "<form action=\"" + sandbox.webscr + "\""));
+    EXPECT_EQ(buttons::testing::imageSource(result.out),
+              buttons::testing::picture("x-click-but20.gif", sandbox, true));
 }
 
 TEST_F(Command, PrintsTheReleaseForVersion) {

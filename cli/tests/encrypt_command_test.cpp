@@ -142,9 +142,10 @@ TEST_F(EncryptCommand, InTheSandboxPostsToTheSandboxHost) {
     const Outcome result = run(QStringList{"buy-now", "--sandbox"} + encryptArguments());
     ASSERT_EQ(result.exitCode, 0) << result.err;
     const Posted posted = parsed(result.out);
-    EXPECT_EQ(posted.action, "https://www.sandbox.paypal.com/cgi-bin/webscr");
+    const buttons::Endpoints sandbox = buttons::Endpoints::sandbox();
+    EXPECT_EQ(posted.action, sandbox.webscr);
     EXPECT_EQ(posted.images,
-              std::vector<std::string>{"http://www.sandbox.paypal.com/images/x-click-butcc.gif"});
+              std::vector<std::string>{buttons::testing::picture("x-click-butcc.gif", sandbox)});
     EXPECT_EQ(posted.names(), (std::vector<std::string>{"cmd", "encrypted"}));
 }
 

@@ -191,10 +191,9 @@ TEST_F(Encrypt, InTheSandboxPostsToTheSandboxAndSaysSo) {
     context.endpoints = buttons::Endpoints::sandbox();
     const Button plain = buttons::writeDonate(buttons::workedExample<buttons::Donate>(), context);
     const Button button = encrypted(plain);
-    EXPECT_TRUE(
-        contains(button.html, R"(<form action="https://www.sandbox.paypal.com/cgi-bin/webscr")"));
+    EXPECT_TRUE(contains(button.html, "<form action=\"" + context.endpoints.webscr + "\""));
     EXPECT_EQ(imageSource(button.html),
-              "http://www.sandbox.paypal.com/images/x-click-butcc-donate.gif");
+              buttons::testing::picture("x-click-butcc-donate.gif", context.endpoints));
     EXPECT_TRUE(button.summary.starts_with("Sandbox: Yes\r\n\r\nPayPal Account: ACCOUNT\r\n"));
     EXPECT_TRUE(button.summary.ends_with("Encrypted: Yes (certificate ID ABCD1234EFGH5)\r\n\r\n"));
 }
