@@ -21,6 +21,11 @@
 //
 // Changing a value rewrites only its own line; every other line, comments included, stays
 // byte for byte as it was.
+//
+// Not QSettings: one setValue rewrites the whole file (comments, order, CR LF and spacing lost:
+// ChangesInPlace and StoringChangesOnlyItsOwnLine), a bad line is no error and is then dropped
+// with no line number (RefusesBadFiles, DamagedSettings), a key given twice is taken silently,
+// and it writes through a dangling link.
 #pragma once
 
 #include "common/result.h"
