@@ -14,6 +14,7 @@ namespace ravelin::buttons {
 Button writeAddToCart(const AddToCartAnswers& a, const Context& context) {
     Form form;
     Summary summary(context.account);
+    const Currency* currency = findCurrency(a.cmbCurrencyATC);
 
     form.describe("Item Name: ", a.txtItemNameATC);
     form.describe("Item Number: ", a.txtItemIDATC);
@@ -26,12 +27,10 @@ Button writeAddToCart(const AddToCartAnswers& a, const Context& context) {
     summary.add("Item ID/Number: ", a.txtItemIDATC);
     form.field("item_number", a.txtItemIDATC);
 
-    const std::string_view currency = currencyCode(a.cmbCurrencyATC);
     summary.add("Item Price: $", a.txtPriceATC);
-    form.field("amount", formatAmount(a.txtPriceATC, currency));
+    form.field("amount", formatAmount(a.txtPriceATC, codeOf(currency)));
 
-    summary.add("Currency: ", a.cmbCurrencyATC);
-    form.field("currency_code", currency);
+    writeCurrency(form, summary, a.cmbCurrencyATC, currency);
 
     if (writesNote(a)) {
         summary.add("Customer Note: Yes, ", a.txtNoteATC);

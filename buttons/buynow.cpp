@@ -14,6 +14,7 @@ namespace ravelin::buttons {
 Button writeBuyNow(const BuyNowAnswers& a, const Context& context) {
     Form form;
     Summary summary(context.account);
+    const Currency* currency = findCurrency(a.cmbCurrencyBN);
 
     form.describe("Item Name: ", a.txtItemNameBN);
     form.describe("Item Number: ", a.txtItemIDBN);
@@ -26,12 +27,10 @@ Button writeBuyNow(const BuyNowAnswers& a, const Context& context) {
     summary.add("Item ID/Number: ", a.txtItemIDBN);
     form.field("item_number", a.txtItemIDBN);
 
-    const std::string_view currency = currencyCode(a.cmbCurrencyBN);
     summary.add("Item Price: $", a.txtPriceBN);
-    form.field("amount", formatAmount(a.txtPriceBN, currency));
+    form.field("amount", formatAmount(a.txtPriceBN, codeOf(currency)));
 
-    summary.add("Currency: ", a.cmbCurrencyBN);
-    form.field("currency_code", currency);
+    writeCurrency(form, summary, a.cmbCurrencyBN, currency);
 
     if (letsBuyerChooseQuantity(a)) {
         summary.add("Customer Note: Yes");

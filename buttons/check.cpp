@@ -3,6 +3,7 @@
 #include "buttons/check.h"
 
 #include "buttons/buttontypes.h"
+#include "buttons/currency.h"
 #include "buttons/money.h"
 #include "buttons/pieces.h"
 #include "buttons/text.h"
@@ -147,7 +148,7 @@ void checkName(Report& report, Box box, std::string_view noun, bool shownOnPage)
 }
 
 void checkCurrency(Report& report, Box box) {
-    if (currencyCode(box.text).empty()) {
+    if (findCurrency(box.text) == nullptr) {
         report.error(box.control, "The currency must be one from the list; any other text sends no "
                                   "currency, and the payment service charges US dollars.");
     }
@@ -178,14 +179,16 @@ struct Amount {
     bool aboveZero;
 };
 
-bool isYen(std::string_view currency) {
-    return currency == "JPY";
+// Whether the currency's amounts are whole numbers.
+bool isWhole(const Currency* currency) {
+    return currency != nullptr && currency->decimals == 0;
 }
 
-// What is wrong with an amount as written into the button, or nothing.
+// What is wrong with an amount as written into the button in `currency`, or nothing.
 std::optional<std::string> amountProblem(std::string_view written, std::string_view noun,
-                                         bool yen) {
-    const std::string_view example = yen ? "1200" : "12.50";
+                                         const Currency* currency) {
+    const bool whole = isWhole(currency);
+    const std::string_view example = whole ? "1200" : "12.50";
     if (hasBlank(written)) {
         return join({"The ", noun, " must not contain blanks."});
     }
@@ -200,12 +203,12 @@ std::optional<std::string> amountProblem(std::string_view written, std::string_v
                      ", with a point for decimals and no thousands separators."});
     }
     const std::size_t point = written.find('.');
-    const std::string_view whole = written.substr(0, point);
+    const std::string_view units = written.substr(0, point);
     const std::string_view fraction =
         point == std::string_view::npos ? std::string_view{} : written.substr(point + 1);
-    const bool digitsOnly = std::ranges::all_of(whole, isDigit) &&
+    const bool digitsOnly = std::ranges::all_of(units, isDigit) &&
                             std::ranges::all_of(fraction, isDigit) &&
-                            whole.size() + fraction.size() > 0;
+                            units.size() + fraction.size() > 0;
     if (!digitsOnly) {
         const bool exponent = written.find_first_of("eE") != std::string_view::npos &&
                               std::ranges::any_of(written, isDigit) &&
@@ -217,8 +220,9 @@ std::optional<std::string> amountProblem(std::string_view written, std::string_v
         }
         return join({"The ", noun, " must be a number such as ", example, "."});
     }
-    if (yen && point != std::string_view::npos) {
-        return join({"Japanese yen have no decimals, so the ", noun, " must be a whole number."});
+    if (whole && point != std::string_view::npos) {
+        return join(
+            {currency->plural, " have no decimals, so the ", noun, " must be a whole number."});
     }
     if (fraction.size() > 2) {
         return join({"The ", noun, " can have at most two decimals."});
@@ -228,13 +232,13 @@ std::optional<std::string> amountProblem(std::string_view written, std::string_v
 
 // True when the typed price has digits beyond the currency's decimals that are not all zeros,
 // so the money format rounds it.
-bool isRounded(std::string_view typed, bool yen) {
+bool isRounded(std::string_view typed, const Currency* currency) {
     const std::size_t point = typed.find('.');
     if (point == std::string_view::npos) {
         return false;
     }
     const std::string_view fraction = typed.substr(point + 1);
-    const std::size_t kept = yen ? 0 : 2;
+    const std::size_t kept = isWhole(currency) ? 0 : 2;
     return fraction.size() > kept &&
            std::ranges::any_of(fraction.substr(kept), [](char c) { return c >= '1' && c <= '9'; });
 }
@@ -243,12 +247,11 @@ bool isZero(std::string_view written) {
     return std::ranges::all_of(written, [](char c) { return c == '0' || c == '.'; });
 }
 
-// A non-empty amount, as the writer writes it for `currency` (a currency code, or empty).
-void checkAmount(Report& report, Box box, const Amount& amount, std::string_view currency) {
-    const bool yen = isYen(currency);
+// A non-empty amount, as the writer writes it for `currency` (nullptr for none).
+void checkAmount(Report& report, Box box, const Amount& amount, const Currency* currency) {
     const std::string written =
-        amount.formatted ? formatAmount(box.text, currency) : std::string(box.text);
-    if (std::optional<std::string> problem = amountProblem(written, amount.noun, yen)) {
+        amount.formatted ? formatAmount(box.text, codeOf(currency)) : std::string(box.text);
+    if (std::optional<std::string> problem = amountProblem(written, amount.noun, currency)) {
         report.error(box.control, std::move(*problem));
         return;
     }
@@ -256,7 +259,7 @@ void checkAmount(Report& report, Box box, const Amount& amount, std::string_view
         report.error(box.control, join({"The ", amount.noun, " must be more than zero."}));
         return;
     }
-    if (amount.formatted && isRounded(box.text, yen)) {
+    if (amount.formatted && isRounded(box.text, currency)) {
         report.warning(box.control,
                        join({"The ", amount.noun, " has more decimals than the currency has;",
                              " the button asks for ", written, "."}));
@@ -264,8 +267,7 @@ void checkAmount(Report& report, Box box, const Amount& amount, std::string_view
 }
 
 // A Buy Now shipping or handling box, checked as written (as typed) when the writer writes it.
-void checkShippingAmount(Report& report, Box box, std::string_view noun,
-                         std::string_view currency) {
+void checkShippingAmount(Report& report, Box box, std::string_view noun, const Currency* currency) {
     if (writesShippingAmount(box.text)) {
         checkAmount(report, box, {noun, false, false}, currency);
     }
@@ -465,7 +467,7 @@ Findings checkBuyNow(const BuyNowAnswers& a, std::string_view account) {
     checkName(report, name, "item name", true);
     checkName(report, box<&A::txtItemIDBN>(a), "item number", true);
 
-    const std::string_view currency = currencyCode(a.cmbCurrencyBN);
+    const Currency* currency = findCurrency(a.cmbCurrencyBN);
     const Box price = box<&A::txtPriceBN>(a);
     if (price.text.empty()) {
         report.warning(price.control, "With no price, the buyer is asked to type the amount.");
@@ -506,7 +508,7 @@ Findings checkAddToCart(const AddToCartAnswers& a, std::string_view account) {
     if (price.text.empty()) {
         report.error(price.control, "No price is given; an item in the cart needs one.");
     } else {
-        checkAmount(report, price, {"price", true, true}, currencyCode(a.cmbCurrencyATC));
+        checkAmount(report, price, {"price", true, true}, findCurrency(a.cmbCurrencyATC));
     }
     checkCurrency(report, box<&A::cmbCurrencyATC>(a));
     checkNote(report, box<&A::txtNoteATC>(a), writesNote(a));
@@ -535,7 +537,7 @@ Findings checkDonate(const DonateAnswers& a, std::string_view account) {
     // An empty amount is written empty: the donor types the amount.
     if (isNotEmpty(a.txtPriceDON)) {
         checkAmount(report, box<&A::txtPriceDON>(a), {"donation amount", true, true},
-                    currencyCode(a.cmbCurrencyDON));
+                    findCurrency(a.cmbCurrencyDON));
     }
     checkCurrency(report, box<&A::cmbCurrencyDON>(a));
     checkNote(report, box<&A::txtNoteDON>(a), writesNote(a));
@@ -559,7 +561,7 @@ Findings checkSubscribe(const SubscribeAnswers& a, std::string_view account) {
     checkName(report, name, "subscription name", true);
     checkName(report, box<&A::txtItemIDSUB>(a), "reference number", true);
 
-    const std::string_view currency = currencyCode(a.cmbCurrencySUB);
+    const Currency* currency = findCurrency(a.cmbCurrencySUB);
     checkCurrency(report, box<&A::cmbCurrencySUB>(a));
 
     // The regular plan.

@@ -15,6 +15,7 @@ namespace ravelin::buttons {
 Button writeDonate(const DonateAnswers& a, const Context& context) {
     Form form;
     Summary summary(context.account);
+    const Currency* currency = findCurrency(a.cmbCurrencyDON);
 
     writeOpeningFields(form, context, "_xclick");
 
@@ -24,12 +25,10 @@ Button writeDonate(const DonateAnswers& a, const Context& context) {
     summary.add("Donation ID/Number: ", a.txtItemIDDON);
     form.field("item_number", a.txtItemIDDON);
 
-    const std::string_view currency = currencyCode(a.cmbCurrencyDON);
     summary.add("Donation Amount: $", a.txtPriceDON);
-    form.field("amount", formatAmount(a.txtPriceDON, currency));
+    form.field("amount", formatAmount(a.txtPriceDON, codeOf(currency)));
 
-    summary.add("Currency: ", a.cmbCurrencyDON);
-    form.field("currency_code", currency);
+    writeCurrency(form, summary, a.cmbCurrencyDON, currency);
 
     if (writesNote(a)) {
         summary.add("Donator Note: Yes, ", a.txtNoteDON);

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "buttons/money.h"
 
+#include "buttons/currency.h"
+
 #include <algorithm>
 #include <optional>
 
@@ -112,7 +114,9 @@ std::string format(std::string_view price, std::size_t places, std::string_view 
 } // namespace
 
 std::string formatAmount(std::string_view price, std::string_view currencyCode) {
-    return currencyCode == "JPY" ? format(price, 0, "0") : format(price, 2, "");
+    const Currency* currency = findCurrency(currencyCode);
+    return currency != nullptr && currency->decimals == 0 ? format(price, 0, "0")
+                                                          : format(price, 2, "");
 }
 
 } // namespace ravelin::buttons

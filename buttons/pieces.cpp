@@ -2,18 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "buttons/pieces.h"
 
-#include <array>
 #include <string>
 #include <utility>
 
 namespace ravelin::buttons {
-
-namespace {
-
-constexpr std::array<std::string_view, kCurrencyCaptions.size()> kCurrencyCodes = {
-    "USD", "GBP", "EUR", "CAD", "JPY"};
-
-} // namespace
 
 void writeOpeningFields(
     Form& form, const Context& context, std::string_view command,
@@ -26,13 +18,10 @@ void writeOpeningFields(
     form.openingField("business", context.account, true);
 }
 
-std::string_view currencyCode(std::string_view caption) {
-    for (std::size_t i = 0; i < kCurrencyCaptions.size(); ++i) {
-        if (caption == kCurrencyCaptions[i]) {
-            return kCurrencyCodes[i];
-        }
-    }
-    return {};
+void writeCurrency(Form& form, Summary& summary, std::string_view text, const Currency* currency) {
+    const bool code = currency != nullptr && text == currency->code;
+    summary.add("Currency: ", code ? currency->caption : text);
+    form.field("currency_code", codeOf(currency));
 }
 
 PictureChoice pictureChoice(OptionIndex selected, std::size_t standardPictures) {

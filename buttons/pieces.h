@@ -7,6 +7,7 @@
 #pragma once
 
 #include "buttons/answers.h"
+#include "buttons/currency.h"
 #include "buttons/form.h"
 #include "buttons/summary.h"
 #include "buttons/text.h"
@@ -26,9 +27,11 @@ void writeOpeningFields(
     Form& form, const Context& context, std::string_view command,
     std::initializer_list<std::pair<std::string_view, std::string_view>> beforeBusiness = {});
 
-// The code of a currency caption, compared exactly with the captions of kCurrencyCaptions in
-// order; the empty code for any other text.
-std::string_view currencyCode(std::string_view caption);
+// The code of a currency box's currency (buttons/currency.h); the empty code for a text that is
+// no currency.
+inline std::string_view codeOf(const Currency* currency) {
+    return currency != nullptr ? currency->code : std::string_view{};
+}
 
 // ---- Which optional fields are written ----------------------------------------------------
 
@@ -92,6 +95,10 @@ enum class PictureChoice { None, Standard, Custom };
 PictureChoice pictureChoice(OptionIndex selected, std::size_t standardPictures);
 
 // ---- Writing them -------------------------------------------------------------------------
+
+// The currency answer `text`, standing for `currency`: the summary entry "Currency: " with the
+// text as typed (a bare code as its caption), and `currency_code` (empty for no currency).
+void writeCurrency(Form& form, Summary& summary, std::string_view text, const Currency* currency);
 
 // The return and cancel addresses, each when writesAddress: "Return URL: " and `return`, then
 // "Cancel URL: " and `cancel_return`.

@@ -16,6 +16,7 @@ namespace ravelin::buttons {
 Button writeSubscribe(const SubscribeAnswers& a, const Context& context) {
     Form form;
     Summary summary(context.account);
+    const Currency* currency = findCurrency(a.cmbCurrencySUB);
 
     form.describe("Subscription Name: ", a.txtItemNameSUB);
     form.describe("Reference Number: ", a.txtItemIDSUB);
@@ -27,13 +28,11 @@ Button writeSubscribe(const SubscribeAnswers& a, const Context& context) {
     summary.add("Subscription ID/Number: ", a.txtItemIDSUB);
     form.field("item_number", a.txtItemIDSUB);
 
-    const std::string_view currency = currencyCode(a.cmbCurrencySUB);
-    summary.add("Currency: ", a.cmbCurrencySUB);
-    form.field("currency_code", currency);
+    writeCurrency(form, summary, a.cmbCurrencySUB, currency);
 
     // The regular plan.
     summary.add("Subscription Price: $", a.txtPriceSUB);
-    form.field("a3", formatAmount(a.txtPriceSUB, currency));
+    form.field("a3", formatAmount(a.txtPriceSUB, codeOf(currency)));
     summary.add("Billing Cycle: ", a.cmbNumberSUB);
     form.field("p3", a.cmbNumberSUB);
     summary.add("Billing Term: ", a.cmbTermSUB);

@@ -8,7 +8,6 @@
 #include "buttons/answers.h"
 #include "buttons/form.h"
 
-#include <array>
 #include <string>
 #include <string_view>
 
@@ -55,10 +54,5 @@ Button writeSubscribe(const SubscribeAnswers& answers, const Context& context);
 // "KORVANEX." followed by the three release numbers with nothing between them:
 // buildCode(3, 0, 1) is "KORVANEX.301", buildCode(3, 10, 2) is "KORVANEX.3102".
 std::string buildCode(int major, int minor, int revision);
-
-// Captions offered by every currency box, in the order they are compared.
-inline constexpr std::array<std::string_view, 5> kCurrencyCaptions = {
-    "US Dollar ($)", "British Pound Sterling (£)", "Euro (EUR)", "Canadian Dollar (C$)",
-    "Japanese Yen (¥)"};
 
 } // namespace ravelin::buttons

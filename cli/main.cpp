@@ -3,6 +3,7 @@
 //
 // ravelin-button: writes one payment button from a file of answers, as the wizard would.
 #include "buttons/buttontypes.h"
+#include "buttons/currency.h"
 #include "cli/answerfile.h"
 #include "cli/encryption.h"
 #include "common/settings.h"
@@ -100,6 +101,15 @@ std::string typeNames() {
         names += Type::kName;
     });
     return names;
+}
+
+// The currencies, one a line: code and caption.
+std::string currencyList() {
+    std::string list;
+    for (const buttons::Currency& currency : buttons::kCurrencies) {
+        list += "  " + std::string(currency.code) + "  " + std::string(currency.caption) + "\n";
+    }
+    return list;
 }
 
 void describeOptions(QCommandLineParser& parser) {
@@ -202,6 +212,9 @@ option group the index of its selected option (null for none). Keys left out kee
 wizard's defaults. Each key is given once; texts hold no control characters but tab, CR
 and LF.
 
+A currency box takes one of these captions, or its code alone, which stands for the caption:
+)" + currencyList() +
+        R"(
 The answers are checked against what PayPal accepts. Each finding goes to standard error
 as "ravelin-button: error: CONTROL: sentence" (PayPal would refuse or misread the button)
 or "ravelin-button: warning: CONTROL: sentence" (it works, but is probably not what you

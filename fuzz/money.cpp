@@ -34,5 +34,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                       price);
     }
     fuzz::require(buttons::formatAmount(price, "EUR") == money, "euros have cents");
+    fuzz::require(buttons::formatAmount(price, "HUF") == whole, "forints have no decimals");
     return 0;
 }

@@ -10,6 +10,7 @@
 // account box, in one line.
 #include "buttons/buttontypes.h"
 #include "buttons/check.h"
+#include "buttons/currency.h"
 #include "fuzz/support.h"
 
 #include <algorithm>
@@ -53,11 +54,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             continue; // the default stays
         }
         if (key.text != nullptr) {
-            // Currency boxes mostly hold one of their captions.
+            // Currency boxes mostly hold one of their captions or codes.
             if (key.name.starts_with("cmbCurrency") && input.ConsumeBool()) {
-                answers.*(key.text) = std::string(
-                    buttons::kCurrencyCaptions[input.ConsumeIntegralInRange<std::size_t>(
-                        0, buttons::kCurrencyCaptions.size() - 1)]);
+                const buttons::Currency& currency =
+                    buttons::kCurrencies[input.ConsumeIntegralInRange<std::size_t>(
+                        0, buttons::kCurrencies.size() - 1)];
+                answers.*(key.text) =
+                    std::string(input.ConsumeBool() ? currency.caption : currency.code);
             } else {
                 answers.*(key.text) = input.ConsumeRandomLengthString(200);
             }
@@ -93,13 +96,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::optional<std::string> amount = fuzz::fieldValue(fields, amountField);
         const std::optional<std::string> currency = fuzz::fieldValue(fields, "currency_code");
         if (amount) {
-            const bool yen = currency == std::string("JPY");
-            const auto rounded = fuzz::referenceRounding(*price, yen ? 0 : 2);
+            const buttons::Currency* chosen = buttons::findCurrency(currency.value_or(""));
+            const bool whole = chosen != nullptr && chosen->decimals == 0;
+            const auto rounded = fuzz::referenceRounding(*price, whole ? 0 : 2);
             if (price->empty()) {
                 fuzz::require(amount->empty(), "an empty price gives an empty amount", html);
             } else if (rounded) {
                 fuzz::require(*amount == *rounded, "the amount is the rounded price", html);
-                fuzz::require(fuzz::hasAmountShape(*amount, yen), "the amount has its shape", html);
+                fuzz::require(fuzz::hasAmountShape(*amount, whole), "the amount has its shape",
+                              html);
             } else {
                 fuzz::require(*amount == *price, "a price that is no number is written as typed",
                               html);

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wizard/panels.h"
 
-#include "buttons/writers.h"
+#include "buttons/currency.h"
 #include "common/clicklabel.h"
 #include "common/qstr.h"
 #include "ui_fmatc_1.h"
@@ -155,8 +155,8 @@ struct ComboList {
 
 std::vector<ComboList> comboLists() {
     QStringList currencies;
-    for (std::string_view caption : buttons::kCurrencyCaptions) {
-        currencies << qstr(caption);
+    for (const buttons::Currency& currency : buttons::kCurrencies) {
+        currencies << qstr(currency.caption);
     }
     const QStringList units = {QStringLiteral("Day(s)"), QStringLiteral("Weeks(s)"),
                                QStringLiteral("Months(s)"), QStringLiteral("Years(s)")};

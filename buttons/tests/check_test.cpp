@@ -5,6 +5,7 @@
 // the one finding it expects for that control, or none; every other control keeps the findings
 // it had in the worked example.
 #include "buttons/check.h"
+#include "buttons/currency.h"
 #include "buttons/examples.h"
 #include "buttons/tests/expected.h"
 
@@ -113,12 +114,14 @@ Case buyNow(const std::string& name, std::function<void(BuyNowAnswers&)> change,
 }
 
 const std::string kYen = "Japanese Yen (\u00a5)";
+const std::string kForint = "Hungarian Forint (HUF)";
 
-// Sets the currency; in yen the example's shipping and handling become whole amounts, so that
-// only the control a case is about changes its findings.
+// Sets the currency; in a currency without decimals the example's shipping and handling become
+// whole amounts, so that only the control a case is about changes its findings.
 void setCurrency(BuyNowAnswers& a, const std::string& currency) {
     a.cmbCurrencyBN = currency;
-    if (currency == kYen) {
+    if (const Currency* chosen = findCurrency(currency);
+        chosen != nullptr && chosen->decimals == 0) {
         a.txtBaseShippingBN = "500";
         a.txtHandlingBN = "150";
     }
@@ -178,6 +181,9 @@ std::vector<Case> priceCases() {
         buyNowPrice("YenDecimalsRounded", "1200.5", warning("asks for 1201"), kYen),
         buyNowPrice("YenZeroDecimals", "1200.00", none, kYen),
         buyNowPrice("YenRoundsToZero", "0.4", error("more than zero"), kYen),
+        buyNowPrice("ForintDecimalsRounded", "1200.5", warning("asks for 1201"), kForint),
+        buyNowPrice("TaiwanDollarsByCode", "300", none, "TWD"),
+        buyNowPrice("FrancsRounded", "12.505", warning("asks for 12.51"), "Swiss Franc (CHF)"),
         makeCase<AddToCartAnswers>(
             "AddToCartPriceEmpty", &checkAddToCart, workedExample<AddToCart>(),
             [](AddToCartAnswers& a) { a.txtPriceATC = ""; }, "txtPriceATC",
@@ -238,7 +244,12 @@ std::vector<Case> typedAmountCases() {
         buyNowShipping("DecimalComma", "5,00", error("no thousands separators")),
         buyNowShipping("Words", "free", error("must be a number")),
         buyNowShipping("YenWhole", "500", none, kYen),
-        buyNowShipping("YenDecimals", "500.5", error("yen have no decimals"), kYen),
+        buyNowShipping("YenDecimals", "500.5", error("Japanese yen have no decimals"), kYen),
+        buyNowShipping("ForintDecimals", "500.5", error("Hungarian forints have no decimals"),
+                       kForint),
+        buyNowShipping("TaiwanDollarsByCodeDecimals", "500.5",
+                       error("New Taiwan dollars have no decimals"), "TWD"),
+        buyNowShipping("FrancsDecimals", "5.50", none, "CHF"),
         buyNow(
             "HandlingThreeDecimals", [](BuyNowAnswers& a) { a.txtHandlingBN = "1.555"; },
             "txtHandlingBN", error("handling can have at most two decimals")),
@@ -306,14 +317,17 @@ std::vector<Case> nameCases() {
 
 std::vector<Case> currencyCases() {
     std::vector<Case> cases;
-    for (std::string_view caption : kCurrencyCaptions) {
-        const std::string chosen(caption);
-        cases.push_back(buyNow(
-            "Currency" + chosen.substr(0, chosen.find(' ')),
-            [=](BuyNowAnswers& a) { setCurrency(a, chosen); }, "cmbCurrencyBN", none));
+    for (const Currency& currency : kCurrencies) {
+        for (const std::string_view text : {currency.caption, currency.code}) {
+            const std::string chosen(text);
+            cases.push_back(buyNow(
+                "Currency" + std::string(currency.code) + (text == currency.code ? "Code" : ""),
+                [=](BuyNowAnswers& a) { setCurrency(a, chosen); }, "cmbCurrencyBN", none));
+        }
     }
-    for (const auto& [label, text] : {std::pair{"Typed", "Dollars"}, std::pair{"Empty", ""},
-                                      std::pair{"OtherCase", "us dollar ($)"}}) {
+    for (const auto& [label, text] :
+         {std::pair{"Typed", "Dollars"}, std::pair{"Empty", ""},
+          std::pair{"OtherCase", "us dollar ($)"}, std::pair{"CodeInSmallLetters", "eur"}}) {
         const std::string typed = text;
         cases.push_back(buyNow(
             std::string("Currency") + label, [=](BuyNowAnswers& a) { a.cmbCurrencyBN = typed; },

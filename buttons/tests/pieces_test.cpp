@@ -4,13 +4,16 @@
 #include "buttons/tests/expected.h"
 
 #include <gtest/gtest.h>
+#include <set>
+#include <string>
+#include <vector>
 
 namespace ravelin::buttons {
 namespace {
 
-TEST(CurrencyCode, MatchesTheFiveCaptionsExactly) {
+TEST(Currency, IsACaptionComparedExactlyOrExactlyACode) {
     struct Case {
-        std::string_view caption;
+        std::string_view text;
         std::string_view code;
     };
     const Case cases[] = {
@@ -19,14 +22,73 @@ TEST(CurrencyCode, MatchesTheFiveCaptionsExactly) {
         {"Euro (EUR)", "EUR"},
         {"Canadian Dollar (C$)", "CAD"},
         {"Japanese Yen (¥)", "JPY"},
+        {"Swiss Franc (CHF)", "CHF"},
+        {"New Taiwan Dollar (TWD)", "TWD"},
+        {"EUR", "EUR"},
+        {"CHF", "CHF"},
         {"us dollar ($)", ""},
         {"US Dollar ($) ", ""},
-        {"USD", ""},
+        {"eur", ""},
+        {"EUR ", ""},
+        {"Euro", ""},
+        {"$", ""},
         {"", ""},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(codeOf(findCurrency(c.text)), c.code);
+    }
+}
+
+TEST(Currency, TheFiveCaptionsComeFirstInTheirOrderThenTwentyFourInAll) {
+    const std::vector<std::string_view> first = {"US Dollar ($)", "British Pound Sterling (£)",
+                                                 "Euro (EUR)", "Canadian Dollar (C$)",
+                                                 "Japanese Yen (¥)"};
+    ASSERT_EQ(kCurrencies.size(), 24U);
+    std::set<std::string_view> codes;
+    for (std::size_t i = 0; i < kCurrencies.size(); ++i) {
+        const Currency& c = kCurrencies[i];
         SCOPED_TRACE(c.caption);
-        EXPECT_EQ(currencyCode(c.caption), c.code);
+        if (i < first.size()) {
+            EXPECT_EQ(c.caption, first[i]);
+        } else {
+            // English name (CODE), shown by its code.
+            EXPECT_TRUE(c.caption.ends_with(" (" + std::string(c.code) + ")"));
+            EXPECT_TRUE(c.sign.empty());
+        }
+        EXPECT_EQ(c.code.size(), 3U);
+        EXPECT_TRUE(codes.insert(c.code).second) << "each code once";
+        EXPECT_EQ(findCurrency(c.caption), &c);
+        EXPECT_EQ(findCurrency(c.code), &c);
+        const bool whole = c.code == "JPY" || c.code == "HUF" || c.code == "TWD";
+        EXPECT_EQ(c.decimals, whole ? 0 : 2);
+    }
+}
+
+TEST(CurrencyAnswer, WritesTheCodeAndShowsTheTextOrTheCaptionOfABareCode) {
+    struct Case {
+        std::string_view text;
+        std::string_view shown;
+        std::string_view code;
+    };
+    const Case cases[] = {
+        {"Euro (EUR)", "Euro (EUR)", "EUR"},
+        {"EUR", "Euro (EUR)", "EUR"},
+        {"PLN", "Polish Zloty (PLN)", "PLN"},
+        {"Zloty", "Zloty", ""},
+        {"", "", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        Form form;
+        Summary summary("A");
+        writeCurrency(form, summary, c.text, findCurrency(c.text));
+        EXPECT_EQ(summary.text(),
+                  "PayPal Account: A\r\n\r\nCurrency: " + std::string(c.shown) + "\r\n\r\n");
+        const auto fields = form.hiddenFields();
+        ASSERT_EQ(fields.size(), 1U);
+        EXPECT_EQ(fields[0].name, "currency_code");
+        EXPECT_EQ(fields[0].value, c.code);
     }
 }
 

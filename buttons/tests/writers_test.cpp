@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "buttons/currency.h"
 #include "buttons/tests/examples.h"
 #include "buttons/tests/expected.h"
 #include "buttons/writers.h"
@@ -78,6 +79,31 @@ TEST(Writers, KeepTheFormOfTheirHtmlAfterTheAnswersAreGone) {
         button.reset();
         EXPECT_EQ(copy.form.render(copy.action), copy.html);
         EXPECT_EQ(fieldNames(copy.html).size(), copy.form.hiddenFields().size());
+    });
+}
+
+// A currency box holding a code alone writes the button of its caption, byte for byte, in every
+// type that has one.
+TEST(Writers, TakeABareCurrencyCodeAsTheCaptionItStandsFor) {
+    using namespace testing;
+    forEachButtonType([]<typename Type>() {
+        for (const auto& key : Type::kKeys) {
+            if (key.text == nullptr || !key.name.starts_with("cmbCurrency")) {
+                continue;
+            }
+            for (const Currency& currency : kCurrencies) {
+                SCOPED_TRACE(std::string(Type::kName) + " " + std::string(currency.code));
+                auto byCaption = workedExample<Type>();
+                auto byCode = byCaption;
+                byCaption.*key.text = currency.caption;
+                byCode.*key.text = currency.code;
+                const Button expected = Type::kWrite(byCaption, exampleContext());
+                const Button written = Type::kWrite(byCode, exampleContext());
+                EXPECT_EQ(written.html, expected.html);
+                EXPECT_EQ(written.summary, expected.summary);
+                EXPECT_EQ(fieldValue(written.html, "currency_code"), currency.code);
+            }
+        }
     });
 }
 

@@ -487,10 +487,31 @@ QStringList numbers(int from, int to) {
 }
 
 TEST_F(PanelForms, ComboBoxesOfferTheirFixedLists) {
-    QStringList currencies;
-    for (std::string_view caption : buttons::kCurrencyCaptions) {
-        currencies << qstr(caption);
-    }
+    // The five captions of old in their order, then PayPal's other currencies.
+    const QStringList currencies = {"US Dollar ($)",
+                                    "British Pound Sterling (\u00a3)",
+                                    "Euro (EUR)",
+                                    "Canadian Dollar (C$)",
+                                    "Japanese Yen (\u00a5)",
+                                    "Australian Dollar (AUD)",
+                                    "Brazilian Real (BRL)",
+                                    "Chinese Renminbi (CNY)",
+                                    "Czech Koruna (CZK)",
+                                    "Danish Krone (DKK)",
+                                    "Hong Kong Dollar (HKD)",
+                                    "Hungarian Forint (HUF)",
+                                    "Israeli New Shekel (ILS)",
+                                    "Malaysian Ringgit (MYR)",
+                                    "Mexican Peso (MXN)",
+                                    "New Zealand Dollar (NZD)",
+                                    "Norwegian Krone (NOK)",
+                                    "Philippine Peso (PHP)",
+                                    "Polish Zloty (PLN)",
+                                    "Singapore Dollar (SGD)",
+                                    "Swedish Krona (SEK)",
+                                    "Swiss Franc (CHF)",
+                                    "New Taiwan Dollar (TWD)",
+                                    "Thai Baht (THB)"};
     const QStringList units = {"Day(s)", "Weeks(s)", "Months(s)", "Years(s)"};
     const std::vector<std::pair<std::string, QStringList>> lists = {
         {"cmbCurrencyBN", currencies},
@@ -513,7 +534,7 @@ TEST_F(PanelForms, ComboBoxesOfferTheirFixedLists) {
         }
         EXPECT_EQ(items, expected);
     }
-    EXPECT_EQ(currencies.size(), 5);
+    EXPECT_EQ(currencies.size(), 24);
     EXPECT_EQ(numbers(2, 30).size() + 1, 30) << "the stop list has no 1";
 }
 
