@@ -18,7 +18,7 @@ Button writeAddToCart(const AddToCartAnswers& a, const Context& context) {
 
     form.describe("Item Name: ", a.txtItemNameATC);
     form.describe("Item Number: ", a.txtItemIDATC);
-    form.describe("Price: $", a.txtPriceATC);
+    form.describe("Price: ", shownPrice(currency, a.txtPriceATC));
     writeOpeningFields(form, context, "_cart", {{"add", "1"}});
 
     summary.add("Item Name/Service: ", a.txtItemNameATC);
@@ -27,7 +27,7 @@ Button writeAddToCart(const AddToCartAnswers& a, const Context& context) {
     summary.add("Item ID/Number: ", a.txtItemIDATC);
     form.field("item_number", a.txtItemIDATC);
 
-    summary.add("Item Price: $", a.txtPriceATC);
+    summary.add("Item Price: ", shownPrice(currency, a.txtPriceATC));
     form.field("amount", formatAmount(a.txtPriceATC, codeOf(currency)));
 
     writeCurrency(form, summary, a.cmbCurrencyATC, currency);

@@ -18,7 +18,7 @@ Button writeBuyNow(const BuyNowAnswers& a, const Context& context) {
 
     form.describe("Item Name: ", a.txtItemNameBN);
     form.describe("Item Number: ", a.txtItemIDBN);
-    form.describe("Price: $", a.txtPriceBN);
+    form.describe("Price: ", shownPrice(currency, a.txtPriceBN));
     writeOpeningFields(form, context, "_xclick");
 
     summary.add("Item Name/Service: ", a.txtItemNameBN);
@@ -27,7 +27,7 @@ Button writeBuyNow(const BuyNowAnswers& a, const Context& context) {
     summary.add("Item ID/Number: ", a.txtItemIDBN);
     form.field("item_number", a.txtItemIDBN);
 
-    summary.add("Item Price: $", a.txtPriceBN);
+    summary.add("Item Price: ", shownPrice(currency, a.txtPriceBN));
     form.field("amount", formatAmount(a.txtPriceBN, codeOf(currency)));
 
     writeCurrency(form, summary, a.cmbCurrencyBN, currency);

@@ -25,7 +25,7 @@ Button writeDonate(const DonateAnswers& a, const Context& context) {
     summary.add("Donation ID/Number: ", a.txtItemIDDON);
     form.field("item_number", a.txtItemIDDON);
 
-    summary.add("Donation Amount: $", a.txtPriceDON);
+    summary.add("Donation Amount: ", shownPrice(currency, a.txtPriceDON));
     form.field("amount", formatAmount(a.txtPriceDON, codeOf(currency)));
 
     writeCurrency(form, summary, a.cmbCurrencyDON, currency);

@@ -18,6 +18,16 @@ void writeOpeningFields(
     form.openingField("business", context.account, true);
 }
 
+std::string shownPrice(const Currency* currency, std::string_view price) {
+    if (currency == nullptr) {
+        return "$" + std::string(price);
+    }
+    if (!currency->sign.empty()) {
+        return std::string(currency->sign).append(price);
+    }
+    return price.empty() ? std::string() : std::string(price).append(" ").append(currency->code);
+}
+
 void writeCurrency(Form& form, Summary& summary, std::string_view text, const Currency* currency) {
     const bool code = currency != nullptr && text == currency->code;
     summary.add("Currency: ", code ? currency->caption : text);

@@ -33,6 +33,11 @@ inline std::string_view codeOf(const Currency* currency) {
     return currency != nullptr ? currency->code : std::string_view{};
 }
 
+// A typed price as the price labels show it: after the currency's sign ("€12.50"), or followed
+// by a blank and the code for a currency without one ("12.50 CHF"; an empty price stays empty);
+// after "$" for a text that is no currency, as those labels have always read.
+std::string shownPrice(const Currency* currency, std::string_view price);
+
 // ---- Which optional fields are written ----------------------------------------------------
 
 // The company logo, `image_url`: Buy Now and Add to Cart write it when their box is not empty,

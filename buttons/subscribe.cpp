@@ -31,7 +31,7 @@ Button writeSubscribe(const SubscribeAnswers& a, const Context& context) {
     writeCurrency(form, summary, a.cmbCurrencySUB, currency);
 
     // The regular plan.
-    summary.add("Subscription Price: $", a.txtPriceSUB);
+    summary.add("Subscription Price: ", shownPrice(currency, a.txtPriceSUB));
     form.field("a3", formatAmount(a.txtPriceSUB, codeOf(currency)));
     summary.add("Billing Cycle: ", a.cmbNumberSUB);
     form.field("p3", a.cmbNumberSUB);
@@ -58,7 +58,7 @@ Button writeSubscribe(const SubscribeAnswers& a, const Context& context) {
 
     // The trial period or set-up fee; its price is written as typed.
     if (writesTrial(a)) {
-        summary.add("Trail or Setup Price: $", a.txtPrice2SUB);
+        summary.add("Trail or Setup Price: ", shownPrice(currency, a.txtPrice2SUB));
         summary.add("Billing Cycle: ", a.cmbNumber2SUB);
         summary.add("Billing Term: ", a.cmbTerm2SUB);
         form.field("a1", a.txtPrice2SUB);

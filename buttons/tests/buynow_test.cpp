@@ -108,7 +108,7 @@ TEST(BuyNow, WritesAYenAmountAsAWholeNumber) {
     const Button button = writeBuyNow(answers, exampleContext());
     EXPECT_EQ(fieldValue(button.html, "amount"), "1001");
     EXPECT_EQ(fieldValue(button.html, "currency_code"), "JPY");
-    EXPECT_TRUE(contains(button.summary, "Item Price: $1000.5\r\n"));
+    EXPECT_TRUE(contains(button.summary, "Item Price: ¥1000.5\r\n"));
 }
 
 TEST(BuyNow, EscapesTheHtmlButKeepsTheSummaryAsTyped) {

@@ -42,14 +42,14 @@ template <> inline Button exampleButton<BuyNow>(std::string_view account, std::s
         Button{
             .summary =
                 summaryEntries({"PayPal Account: ACCOUNT", "Item Name/Service: Garden Gnome",
-                                "Item ID/Number: GN-7", "Item Price: $25", "Currency: Euro (EUR)",
+                                "Item ID/Number: GN-7", "Item Price: €25", "Currency: Euro (EUR)",
                                 "Customer Note: Yes", "Base Shipping: 5.00", "Handling: 1.50"}),
             .html = htmlLines({
                 "Item Name: Garden Gnome<br>",
                 "",
                 "Item Number: GN-7<br>",
                 "",
-                "Price: $25<br>",
+                "Price: €25<br>",
                 "",
                 kFormLine,
                 R"(<input type="hidden" name="bn" value="BUILD">)",
@@ -74,7 +74,7 @@ inline Button exampleButton<AddToCart>(std::string_view account, std::string_vie
     return withValues(
         Button{
             .summary = summaryEntries({"PayPal Account: ACCOUNT", "Item Name/Service: Blue Mug",
-                                       "Item ID/Number: MUG-01", "Item Price: $12.5",
+                                       "Item ID/Number: MUG-01", "Item Price: €12.5",
                                        "Currency: Euro (EUR)", "Customer Note: Yes, Gift message",
                                        "Return URL: thanks.htm"}),
             .html = htmlLines({
@@ -82,7 +82,7 @@ inline Button exampleButton<AddToCart>(std::string_view account, std::string_vie
                 "",
                 "Item Number: MUG-01<br>",
                 "",
-                "Price: $12.5<br>",
+                "Price: €12.5<br>",
                 "",
                 kFormLine,
                 R"(<input type="hidden" name="bn" value="BUILD">)",
@@ -127,7 +127,7 @@ template <> inline Button exampleButton<Donate>(std::string_view account, std::s
         Button{
             .summary =
                 summaryEntries({"PayPal Account: ACCOUNT", "Donation Name/Service: Roof Fund",
-                                "Donation ID/Number: RF-1", "Donation Amount: $",
+                                "Donation ID/Number: RF-1", "Donation Amount: £",
                                 "Currency: British Pound Sterling (£)",
                                 "Company Logo: ", "Return URL: thanks.htm"}),
             .html = htmlLines({
@@ -154,9 +154,9 @@ inline Button exampleButton<Subscribe>(std::string_view account, std::string_vie
         Button{
             .summary = summaryEntries(
                 {"PayPal Account: ACCOUNT", "Subscription Name/Service: Monthly Newsletter",
-                 "Subscription ID/Number: NL1", "Currency: Euro (EUR)", "Subscription Price: $9.5",
+                 "Subscription ID/Number: NL1", "Currency: Euro (EUR)", "Subscription Price: €9.5",
                  "Billing Cycle: 1", "Billing Term: Months(s)", "Recurring: Yes",
-                 "Retry on Failed: Yes", "Company Logo: ", "Trail or Setup Price: $0",
+                 "Retry on Failed: Yes", "Company Logo: ", "Trail or Setup Price: €0",
                  "Billing Cycle: 1", "Billing Term: Months(s)"}),
             .html = htmlLines({
                 "Subscription Name: Monthly Newsletter<br>",

@@ -65,6 +65,32 @@ TEST(Currency, TheFiveCaptionsComeFirstInTheirOrderThenTwentyFourInAll) {
     }
 }
 
+TEST(PriceLabels, ShowTheSignTheCodeOrTheDollarOfOld) {
+    struct Case {
+        std::string_view currency;
+        std::string_view price;
+        std::string_view shown;
+    };
+    const Case cases[] = {
+        {"US Dollar ($)", "12.50", "$12.50"},
+        {"British Pound Sterling (£)", "12.50", "£12.50"},
+        {"Euro (EUR)", "12.50", "€12.50"},
+        {"Canadian Dollar (C$)", "12.50", "C$12.50"},
+        {"Japanese Yen (¥)", "1200", "¥1200"},
+        {"Euro (EUR)", "", "€"},
+        {"EUR", "12,50", "€12,50"}, // a bare code, and the price as typed
+        {"Swiss Franc (CHF)", "12.50", "12.50 CHF"},
+        {"CHF", "9", "9 CHF"},
+        {"Swiss Franc (CHF)", "", ""}, // nothing typed, nothing follows the label
+        {"Francs", "12.50", "$12.50"}, // no currency: the dollar stays
+        {"", "", "$"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.currency) + " " + std::string(c.price));
+        EXPECT_EQ(shownPrice(findCurrency(c.currency), c.price), c.shown);
+    }
+}
+
 TEST(CurrencyAnswer, WritesTheCodeAndShowsTheTextOrTheCaptionOfABareCode) {
     struct Case {
         std::string_view text;

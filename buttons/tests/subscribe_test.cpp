@@ -109,7 +109,7 @@ TEST(Subscribe, WritesTheTrialPriceAsTypedAndItsUnitByFirstCharacter) {
     EXPECT_EQ(fieldValue(button.html, "a1"), "20.5");
     EXPECT_EQ(fieldValue(button.html, "p1"), "2");
     EXPECT_EQ(fieldValue(button.html, "t1"), "W");
-    EXPECT_TRUE(button.summary.ends_with("Trail or Setup Price: $20.5\r\n\r\nBilling Cycle: 2"
+    EXPECT_TRUE(button.summary.ends_with("Trail or Setup Price: €20.5\r\n\r\nBilling Cycle: 2"
                                          "\r\n\r\nBilling Term: Weeks(s)\r\n\r\n"));
 }
 

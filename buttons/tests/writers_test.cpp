@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
+#include <type_traits>
 
 namespace ravelin::buttons {
 namespace {
@@ -105,6 +106,71 @@ TEST(Writers, TakeABareCurrencyCodeAsTheCaptionItStandsFor) {
             }
         }
     });
+}
+
+// The price labels of every type with a price, for each kind of currency text.
+struct PriceLabelCase {
+    std::string_view currency;
+    std::string_view price;
+    std::string_view shown; // between the label and the end of the line or entry
+};
+
+const PriceLabelCase kPriceLabelCases[] = {
+    {"US Dollar ($)", "12.50", "$12.50"},
+    {"British Pound Sterling (£)", "7", "£7"},
+    {"Euro (EUR)", "12.50", "€12.50"},
+    {"Canadian Dollar (C$)", "3.5", "C$3.5"},
+    {"Japanese Yen (¥)", "1200", "¥1200"},
+    {"Swiss Franc (CHF)", "12.50", "12.50 CHF"},
+    {"Swiss Franc (CHF)", "", ""},
+    {"PLN", "40", "40 PLN"},
+    {"EUR", "12.50", "€12.50"},
+    {"Francs", "12.50", "$12.50"},
+    {"", "12.50", "$12.50"},
+};
+
+// Sets every text answer whose key starts with `prefix`: the currency, or the prices (the
+// Subscriptions trial price too).
+template <typename Type>
+void setAnswers(typename Type::Answers& a, std::string_view prefix, std::string_view text) {
+    for (const auto& key : Type::kKeys) {
+        if (key.text != nullptr && key.name.starts_with(prefix)) {
+            a.*key.text = text;
+        }
+    }
+}
+
+// `describe`: the label of the description line; `entries`: the labels of the summary entries,
+// each followed by the price as shown (an empty trial price writes no trial entry).
+template <typename Type>
+void expectPriceLabels(std::optional<std::string_view> describe,
+                       std::initializer_list<std::string_view> entries) {
+    using namespace testing;
+    for (const PriceLabelCase& c : kPriceLabelCases) {
+        SCOPED_TRACE(std::string(Type::kName) + " " + std::string(c.currency) + " " +
+                     std::string(c.price));
+        auto answers = workedExample<Type>();
+        setAnswers<Type>(answers, "cmbCurrency", c.currency);
+        setAnswers<Type>(answers, "txtPrice", c.price);
+        const Button button = Type::kWrite(answers, exampleContext());
+        if (describe) {
+            EXPECT_TRUE(
+                contains(button.html, std::string(*describe) + std::string(c.shown) + "<br>\r\n"));
+        }
+        for (std::string_view entry : entries) {
+            const std::string expected =
+                "\r\n" + std::string(entry) + std::string(c.shown) + "\r\n";
+            const bool trial = entry.starts_with("Trail");
+            EXPECT_EQ(contains(button.summary, expected), !(trial && c.price.empty())) << entry;
+        }
+    }
+}
+
+TEST(Writers, ShowPricesInTheSignOrTheCodeOfTheirCurrency) {
+    expectPriceLabels<BuyNow>("Price: ", {"Item Price: "});
+    expectPriceLabels<AddToCart>("Price: ", {"Item Price: "});
+    expectPriceLabels<Donate>(std::nullopt, {"Donation Amount: "});
+    expectPriceLabels<Subscribe>(std::nullopt, {"Subscription Price: ", "Trail or Setup Price: "});
 }
 
 } // namespace
