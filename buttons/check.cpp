@@ -148,9 +148,15 @@ void checkName(Report& report, Box box, std::string_view noun, bool shownOnPage)
 }
 
 void checkCurrency(Report& report, Box box) {
-    if (findCurrency(box.text) == nullptr) {
+    const Currency* currency = findCurrency(box.text);
+    if (currency == nullptr) {
         report.error(box.control, "The currency must be one from the list; any other text sends no "
                                   "currency, and the payment service charges US dollars.");
+    } else if (!currency->onlyFor.empty()) {
+        constexpr std::string_view elsewhere =
+            "; an account elsewhere gets the payment in its own currency, converted for a fee.";
+        report.warning(box.control, join({"PayPal takes ", currency->plural,
+                                          " only for accounts in ", currency->onlyFor, elsewhere}));
     }
 }
 

@@ -317,12 +317,26 @@ std::vector<Case> nameCases() {
 
 std::vector<Case> currencyCases() {
     std::vector<Case> cases;
+    // PayPal takes three only for accounts in their own country.
+    const auto expected = [](std::string_view code) -> std::optional<Expected> {
+        if (code == "BRL") {
+            return warning("Brazilian reais only for accounts in Brazil");
+        }
+        if (code == "MYR") {
+            return warning("Malaysian ringgits only for accounts in Malaysia");
+        }
+        if (code == "CNY") {
+            return warning("Chinese renminbi only for accounts in China");
+        }
+        return none;
+    };
     for (const Currency& currency : kCurrencies) {
         for (const std::string_view text : {currency.caption, currency.code}) {
             const std::string chosen(text);
             cases.push_back(buyNow(
                 "Currency" + std::string(currency.code) + (text == currency.code ? "Code" : ""),
-                [=](BuyNowAnswers& a) { setCurrency(a, chosen); }, "cmbCurrencyBN", none));
+                [=](BuyNowAnswers& a) { setCurrency(a, chosen); }, "cmbCurrencyBN",
+                expected(currency.code)));
         }
     }
     for (const auto& [label, text] :
@@ -337,6 +351,18 @@ std::vector<Case> currencyCases() {
         "SubscribeCurrencyTyped", &checkSubscribe, workedExample<Subscribe>(),
         [](SubscribeAnswers& a) { a.cmbCurrencySUB = "Euro"; }, "cmbCurrencySUB",
         error("one from the list")));
+    cases.push_back(makeCase<DonateAnswers>(
+        "DonateCurrencyAtHomeOnly", &checkDonate, workedExample<Donate>(),
+        [](DonateAnswers& a) { a.cmbCurrencyDON = "Malaysian Ringgit (MYR)"; }, "cmbCurrencyDON",
+        warning("only for accounts in Malaysia")));
+    cases.push_back(makeCase<AddToCartAnswers>(
+        "AddToCartCurrencyAtHomeOnly", &checkAddToCart, workedExample<AddToCart>(),
+        [](AddToCartAnswers& a) { a.cmbCurrencyATC = "BRL"; }, "cmbCurrencyATC",
+        warning("only for accounts in Brazil")));
+    cases.push_back(makeCase<SubscribeAnswers>(
+        "SubscribeCurrencyAtHomeOnly", &checkSubscribe, workedExample<Subscribe>(),
+        [](SubscribeAnswers& a) { a.cmbCurrencySUB = "CNY"; }, "cmbCurrencySUB",
+        warning("only for accounts in China")));
     return cases;
 }
 
