@@ -9,6 +9,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -182,6 +183,46 @@ common::Result<QJsonObject> parseAnswers(const QByteArray& json, const std::stri
                        " cannot be used: " + strict.error().toStdString());
     }
     return document.object();
+}
+
+std::optional<std::string_view> nearestName(std::string_view name,
+                                            std::span<const std::string_view> names) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    // The edit distance, one row of the table at a time.
+    const auto distance = [&](std::string_view other) {
+        std::vector<std::size_t> row(other.size() + 1);
+        for (std::size_t j = 0; j < row.size(); ++j) {
+            row[j] = j;
+        }
+        for (std::size_t i = 1; i <= name.size(); ++i) {
+            std::size_t diagonal = row[0];
+            row[0] = i;
+            for (std::size_t j = 1; j <= other.size(); ++j) {
+                const std::size_t above = row[j];
+                const std::size_t changed =
+                    diagonal + (lower(name[i - 1]) == lower(other[j - 1]) ? 0 : 1);
+                row[j] = std::min({changed, above + 1, row[j - 1] + 1});
+                diagonal = above;
+            }
+        }
+        return row.back();
+    };
+    // Of equally near names, one that goes on from what was typed.
+    const auto startsWithName = [&](std::string_view candidate) {
+        return candidate.size() >= name.size() &&
+               std::ranges::equal(candidate.substr(0, name.size()), name,
+                                  [&](char a, char b) { return lower(a) == lower(b); });
+    };
+    std::optional<std::string_view> nearest;
+    std::pair<std::size_t, bool> best{4, false}; // more edits than three are another word
+    for (std::string_view candidate : names) {
+        const std::pair<std::size_t, bool> found{distance(candidate), !startsWithName(candidate)};
+        if (found < best && found.first * 2 < name.size()) {
+            best = found;
+            nearest = candidate;
+        }
+    }
+    return nearest;
 }
 
 common::Result<QJsonObject> readAnswersFile(const std::string& name) {

@@ -20,7 +20,10 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace ravelin::cli {
 
@@ -44,6 +47,26 @@ common::Result<QJsonObject> parseAnswers(const QByteArray& json, const std::stri
 // The answers in the file `name`, or in standard input for "-".
 common::Result<QJsonObject> readAnswersFile(const std::string& name);
 
+// The one of `names` a mistyped `name` most likely meant: the nearest by the fewest characters
+// added, removed or changed, case aside, when that is at most three and less than half of
+// `name` ("txtPrice" meant "txtPriceBN"); of equally near ones, the first that begins with
+// `name`, else the first. Nothing when none is that near.
+std::optional<std::string_view> nearestName(std::string_view name,
+                                            std::span<const std::string_view> names);
+
+// "buy-now has no answer key "txtPrice"; did you mean txtPriceBN?"
+template <typename Type> std::string unknownKey(const std::string& name) {
+    std::vector<std::string_view> names = {kEmailKey};
+    for (const auto& key : Type::kKeys) {
+        names.push_back(key.name);
+    }
+    std::string message = std::string(Type::kName) + " has no answer key " + jsonQuoted(name);
+    if (const std::optional<std::string_view> meant = nearestName(name, names)) {
+        message += "; did you mean " + std::string(*meant) + "?";
+    }
+    return message;
+}
+
 // Applies `object` over `answers`: keys left out keep their values. `txtEmail` goes into
 // `email`. Fails naming the first key that is not good.
 template <typename Type>
@@ -57,7 +80,7 @@ common::Result<void> applyAnswers(const QJsonObject& object, typename Type::Answ
                                             &buttons::AnswerKey<typename Type::Answers>::name);
         const bool isEmail = name == kEmailKey;
         if (!isEmail && key == std::end(Type::kKeys)) {
-            return failure(std::string(Type::kName) + " has no answer key " + quoted);
+            return failure(unknownKey<Type>(name));
         }
         if (isEmail || key->text) {
             if (!value.isString()) {

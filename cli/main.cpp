@@ -79,8 +79,8 @@ const std::vector<Option>& options() {
          "with --check: the findings as a JSON array of objects with \"severity\", \"control\" "
          "and \"message\""},
         {"encrypt", "", &Options::encrypt,
-         "write the button encrypted, so that buyers cannot change it (see the README for the "
-         "files); needs the four below"},
+         "write the button encrypted, so that buyers cannot change it (man ravelin-button tells "
+         "how to make the files); needs the four below"},
         {"cert-id", "ID", &Options::certificateId,
          "the certificate ID PayPal gave your certificate"},
         {"key", "FILE", &Options::key, "your private key (PEM)"},
@@ -228,6 +228,8 @@ meant); the button is still written.
 Exit status: 0 when the button was written (with --check: when the answers have no errors),
 1 when it could not be written out, 2 for bad input (the problem is told on standard error),
 3 with --strict or --check when the answers have errors.
+
+The manual page tells more, with examples: man ravelin-button
 )";
 }
 
@@ -281,6 +283,26 @@ struct Written {
     buttons::Findings findings;
 };
 
+// The wizard's list shows what a currency box takes; on the command line a finding that a box
+// holds no currency names them. The currency boxes are the keys named cmbCurrency....
+template <typename Type>
+void nameTheCurrencies(buttons::Findings& findings, const typename Type::Answers& answers) {
+    for (buttons::Finding& finding : findings) {
+        for (const auto& key : Type::kKeys) {
+            if (key.name == finding.control && key.text != nullptr &&
+                key.name.starts_with("cmbCurrency") &&
+                buttons::findCurrency(answers.*key.text) == nullptr) {
+                std::string captions;
+                for (const buttons::Currency& currency : buttons::kCurrencies) {
+                    captions += (captions.empty() ? "" : ", ") + cli::jsonQuoted(currency.caption);
+                }
+                finding.message +=
+                    " The currencies are " + captions + ", or a code alone, such as \"EUR\".";
+            }
+        }
+    }
+}
+
 template <typename Type>
 common::Result<Written> writeType(const Options& options, const QJsonObject& answers) {
     typename Type::Answers typed;
@@ -296,6 +318,7 @@ common::Result<Written> writeType(const Options& options, const QJsonObject& ans
         context.endpoints = buttons::Endpoints::sandbox();
     }
     Written written{{}, Type::kCheck(typed, context.account)};
+    nameTheCurrencies<Type>(written.findings, typed);
     if (!options.check) {
         written.button = Type::kWrite(typed, context);
     }

@@ -124,8 +124,20 @@ TEST_F(Command, ListsEveryTypesAnswerKeysWithTheirDefaultsForHelp) {
              "--check",
              "--json",
              "3 with --strict or --check",
+             "  CHF  Swiss Franc (CHF)\n",
+             "man ravelin-button",
          }) {
         EXPECT_TRUE(buttons::testing::contains(result.out, expected)) << expected;
+    }
+    EXPECT_FALSE(buttons::testing::contains(result.out, "README"))
+        << "an installed program has no README beside it";
+    // The usage lines name every option.
+    const std::string usage = result.out.substr(0, result.out.find("\n\n"));
+    for (const char* option :
+         {"--answers", "--account", "--summary", "--sandbox", "--strict", "--encrypt", "--cert-id",
+          "--key ", "--cert ", "--service-cert", "--key-passphrase-file", "--check", "--json",
+          "--help", "--version"}) {
+        EXPECT_TRUE(buttons::testing::contains(usage, option)) << option;
     }
     const auto lineOf = [&](const std::string& key) {
         const std::size_t at = result.out.find("    " + key + " ");
@@ -213,6 +225,69 @@ TEST_F(Command, RefusesBadInputWithOneLineAndStatusTwo) {
         EXPECT_TRUE(buttons::testing::contains(result.err, c.problem)) << result.err;
         EXPECT_TRUE(result.err.ends_with("\n"));
         EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+    }
+}
+
+TEST_F(Command, NamesTheNearestKeyOfAnUnknownOne) {
+    struct Case {
+        const char* type;
+        const char* key;
+        std::string line;
+    };
+    const Case cases[] = {
+        {"buy-now", "txtPrice",
+         R"(buy-now has no answer key "txtPrice"; did you mean txtPriceBN?)"},
+        {"buy-now", "TXTPRICEBN",
+         R"(buy-now has no answer key "TXTPRICEBN"; did you mean txtPriceBN?)"},
+        {"buy-now", "txtPriceATC",
+         R"(buy-now has no answer key "txtPriceATC"; did you mean txtPriceBN?)"},
+        {"subscribe", "txtPrice2",
+         R"(subscribe has no answer key "txtPrice2"; did you mean txtPrice2SUB?)"},
+        {"donate", "txtMail", R"(donate has no answer key "txtMail"; did you mean txtEmail?)"},
+        {"view-cart", "optV", R"(view-cart has no answer key "optV"; did you mean optVC?)"},
+        {"view-cart", "opt", R"(view-cart has no answer key "opt")"}, // too short to tell
+        {"buy-now", "colour", R"(buy-now has no answer key "colour")"},
+        {"buy-now", "txtLogoATC",
+         R"(buy-now has no answer key "txtLogoATC"; did you mean txtLogoBN?)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key);
+        const Outcome result =
+            run({c.type, "--answers", "-"}, std::string(R"({")") + c.key + R"(": "1"})");
+        EXPECT_EQ(result.exitCode, 2);
+        EXPECT_EQ(result.err, "ravelin-button: " + c.line + "\n");
+    }
+}
+
+TEST_F(Command, NamesTheCurrenciesWhenACurrencyBoxHoldsNone) {
+    using buttons::testing::contains;
+    struct Case {
+        const char* type;
+        const char* key;
+        const char* currency;
+        bool named;
+    };
+    const Case cases[] = {
+        {"buy-now", "cmbCurrencyBN", "Francs", true},
+        {"subscribe", "cmbCurrencySUB", "eur", true},
+        {"donate", "cmbCurrencyDON", "", true},
+        {"add-to-cart", "cmbCurrencyATC", "EUR", false},
+        {"buy-now", "cmbCurrencyBN", "Brazilian Real (BRL)", false}, // a warning of its own
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.type) + " " + c.currency);
+        const Outcome result =
+            run({c.type, "--check", "--answers", "-", "--account", "seller@example.com"},
+                std::string(R"({")") + c.key + R"(": ")" + c.currency + R"("})");
+        const std::size_t at = result.out.find(c.key);
+        const std::string line =
+            at == std::string::npos ? "" : result.out.substr(at, result.out.find('\n', at) - at);
+        EXPECT_EQ(contains(line, R"x(The currencies are "US Dollar ($)", "British Pound)x"),
+                  c.named)
+            << line;
+        EXPECT_EQ(contains(line, R"x("Thai Baht (THB)", or a code alone, such as "EUR".)x"),
+                  c.named)
+            << line;
     }
 }
 
