@@ -12,6 +12,13 @@ QByteArray withSelectionLineBreaks(const QString& html, const QByteArray& select
     if (!selection.contains("\r\n")) {
         bytes.replace("\r\n", "\n");
     }
+    // The line after the selection stays a line of its own.
+    for (const char* lineBreak : {"\r\n", "\n", "\r"}) {
+        if (selection.endsWith(lineBreak)) {
+            bytes.append(lineBreak);
+            break;
+        }
+    }
     return bytes;
 }
 

@@ -20,7 +20,9 @@ namespace ravelin::standalone {
 inline constexpr qint64 kMaxSelectionBytes = qint64{64} * 1024 * 1024;
 
 // The button's HTML (whose lines end in CR LF) with the line breaks of the selection: CR LF
-// when the selection has any, LF otherwise. UTF-8.
+// when the selection has any, LF otherwise; and when the selection ends with a line break, the
+// HTML ends with the same one, so that the next line of the page does not join the form's last.
+// UTF-8.
 QByteArray withSelectionLineBreaks(const QString& html, const QByteArray& selection);
 
 class FilterSession : public QObject {

@@ -82,7 +82,7 @@ protected:
 
 TEST_F(Filter, InsertHtmlWritesExactlyTheButtonInPlaceOfTheSelection) {
     QString html;
-    run("<p>old</p>\r\n", [&html](FilterWizard& wizard) {
+    run("<p>old</p>\r\n<p>older</p>", [&html](FilterWizard& wizard) {
         html = toViewCartResult(*wizard.window());
         ASSERT_TRUE(click(*wizard.window(), "btnFinishVC"));
     });
@@ -91,15 +91,33 @@ TEST_F(Filter, InsertHtmlWritesExactlyTheButtonInPlaceOfTheSelection) {
     EXPECT_EQ(exitCode, 0);
 }
 
-TEST_F(Filter, TheButtonTakesTheLineBreaksOfTheSelection) {
-    QString html;
-    run("<p>one</p>\n<p>two</p>\n", [&html](FilterWizard& wizard) {
-        html = toViewCartResult(*wizard.window());
-        ASSERT_TRUE(click(*wizard.window(), "btnFinishVC"));
-    });
-    ASSERT_TRUE(html.contains(QStringLiteral("\r\n")));
-    EXPECT_FALSE(output.data().contains('\r'));
-    EXPECT_EQ(output.data(), html.toUtf8().replace("\r\n", "\n"));
+TEST_F(Filter, TheButtonTakesTheLineBreaksOfTheSelectionAndItsClosingOne) {
+    const struct {
+        QByteArray selection;
+        const char* lineBreak; // of the button's lines
+        const char* closing;   // after its "</form>"
+    } cases[] = {
+        {"<p>one</p>\n<p>two</p>\n", "\n", "\n"},
+        {"line one\r\nBUTTON\r\n", "\r\n", "\r\n"},
+        {"line one\r\nBUTTON", "\r\n", ""},
+        {"BUTTON\n", "\n", "\n"},
+        {"BUTTON\r", "\n", "\r"},
+        {"\n", "\n", "\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.selection.toStdString());
+        output.close();
+        output.setData({});
+        output.open(QIODevice::WriteOnly);
+        QString html;
+        run(c.selection, [&html](FilterWizard& wizard) {
+            html = toViewCartResult(*wizard.window());
+            ASSERT_TRUE(click(*wizard.window(), "btnFinishVC"));
+        });
+        ASSERT_TRUE(html.contains(QStringLiteral("\r\n")));
+        EXPECT_EQ(output.data(), html.toUtf8().replace("\r\n", c.lineBreak) + c.closing);
+        EXPECT_EQ(exitCode, 0);
+    }
 }
 
 struct Ending {
@@ -157,9 +175,15 @@ TEST(LineBreaks, FollowTheSelection) {
         QByteArray selection;
         QByteArray expected;
     } cases[] = {
-        {"a\r\nb", "<form>\r\n</form>"}, {"a\nb\r\n", "<form>\r\n</form>"},
-        {"a\nb", "<form>\n</form>"},     {"", "<form>\n</form>"},
+        {"a\r\nb", "<form>\r\n</form>"},
+        {"a\nb\r\n", "<form>\r\n</form>\r\n"},
+        {"a\nb", "<form>\n</form>"},
+        {"", "<form>\n</form>"},
         {"a\rb", "<form>\n</form>"},
+        {"a\r\nb\n", "<form>\r\n</form>\n"},
+        {"a\n", "<form>\n</form>\n"},
+        {"a\r", "<form>\n</form>\r"},
+        {"a\r\n\r\n", "<form>\r\n</form>\r\n"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(withSelectionLineBreaks(QStringLiteral("<form>\r\n</form>"), c.selection),
