@@ -270,9 +270,13 @@ bool PageEditor::preview() {
         return false;
     }
     if (!prompts_->openUrl(QUrl::fromLocalFile(copy))) {
+        previewFolder_.reset(); // nobody will read the copy
         prompts_->showError(
             this,
-            tr("No browser could be started to show %1.").arg(QDir::toNativeSeparators(copy)));
+            tr("No browser could be started to show the page.\n\nChoose your browser with the "
+               "command\n    xdg-settings set default-web-browser firefox-esr.desktop\n(with the "
+               "name of your browser's .desktop file), or name its program in the environment "
+               "variable BROWSER, as in\n    BROWSER=firefox page-editor"));
         return false;
     }
     return true;
@@ -311,6 +315,7 @@ void PageEditor::closeEvent(QCloseEvent* event) {
         return;
     }
     addins_->shutdown();
+    previewFolder_.reset(); // the copies shown in the browser go with the editor
     event->accept();
     emit exited();
 }

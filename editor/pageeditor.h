@@ -61,6 +61,9 @@ public:
     bool openFile(const QString& path);
     bool save();
     bool saveAs();
+    // Shows a copy of the page as it stands in the browser. The copies live in a folder of
+    // their own until the editor closes; when no browser starts, the copy goes at once and the
+    // message says how to choose one.
     bool preview();
     void showAddinsDialog();
 

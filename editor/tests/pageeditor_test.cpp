@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
@@ -195,6 +196,37 @@ TEST_F(PageEditorTest, PreviewOpensACopyOfThePageAsItStandsInTheBrowser) {
     ASSERT_EQ(prompts->opened.size(), 1U);
     EXPECT_EQ(read(prompts->opened.front().toLocalFile()), encodePage(editor->page()));
     EXPECT_TRUE(editor->isModified()) << "the page itself is not saved";
+}
+
+TEST_F(PageEditorTest, PreviewWithoutABrowserSaysHowToChooseOneAndKeepsNoCopy) {
+    prompts->browserStarts = false;
+
+    EXPECT_FALSE(editor->preview());
+
+    ASSERT_EQ(prompts->errors.size(), 1U);
+    EXPECT_TRUE(
+        prompts->errors.front().contains(QStringLiteral("xdg-settings set default-web-browser")));
+    EXPECT_TRUE(prompts->errors.front().contains(QStringLiteral("BROWSER=")));
+    ASSERT_EQ(prompts->opened.size(), 1U);
+    const QString copy = prompts->opened.front().toLocalFile();
+    EXPECT_FALSE(QFile::exists(copy));
+    EXPECT_FALSE(QFileInfo(copy).dir().exists()) << "nor its folder";
+}
+
+TEST_F(PageEditorTest, ClosingTheEditorRemovesTheCopiesItShowed) {
+    prompts->answer = EditorPrompts::Answer::Discard;
+    pageBox().insertPlainText(QStringLiteral("<p>Shown</p>"));
+    ASSERT_TRUE(editor->preview());
+    ASSERT_TRUE(editor->preview());
+    ASSERT_EQ(prompts->opened.size(), 2U);
+    const QString copy = prompts->opened.front().toLocalFile();
+    ASSERT_TRUE(QFile::exists(copy));
+
+    editor->show();
+    EXPECT_TRUE(editor->close());
+
+    EXPECT_FALSE(QFile::exists(copy));
+    EXPECT_FALSE(QFileInfo(copy).dir().exists());
 }
 
 TEST_F(PageEditorTest, TheInsertMenuIsTheInsertCommandBarAndAddedButtonsGoAtItsEnd) {

@@ -25,12 +25,13 @@ public:
     void showError(QWidget*, const QString& message) override { errors.push_back(message); }
     bool openUrl(const QUrl& url) override {
         opened.push_back(url);
-        return true;
+        return browserStarts;
     }
 
     Answer answer = Answer::Cancel;
     QString fileToOpen;
     QString fileToSave;
+    bool browserStarts = true;
     std::vector<QString> questions;
     std::vector<QString> errors;
     std::vector<QUrl> opened;
