@@ -3,7 +3,9 @@
 #include "common/windowkeys.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -65,6 +67,74 @@ private:
     QWidget* window_;
 };
 
+// Sees every key press of the application before the control it goes to, and takes those of
+// `window` (and of the dialogs it owns) that must not reach a text box: Qt delivers Alt and a
+// letter to the focused control only when no shown, enabled control took it as its access key,
+// and a text box types it; Enter in a one-line box presses the window's default button.
+class BoxKeys : public QObject {
+public:
+    explicit BoxKeys(QWidget* window) : QObject(window), window_(window) {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) {
+            return false;
+        }
+        auto* control = static_cast<QWidget*>(watched);
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (isStrayAccessKey(*key)) {
+            return ownedByWindow(*control);
+        }
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && isOneLineBox(*control) &&
+            control->window() == window_) {
+            if (QPushButton* button = defaultButton()) {
+                if (!key->isAutoRepeat()) {
+                    button->click();
+                }
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    // Alt (not with Ctrl or Meta, which AltGr may send) and a character that would be typed.
+    static bool isStrayAccessKey(const QKeyEvent& key) {
+        const Qt::KeyboardModifiers modifiers = key.modifiers();
+        return (modifiers & Qt::AltModifier) != 0 &&
+               (modifiers & (Qt::ControlModifier | Qt::MetaModifier)) == 0 &&
+               !key.text().isEmpty() && key.text().front().isPrint();
+    }
+
+    static bool isOneLineBox(const QWidget& control) {
+        const auto* combo = qobject_cast<const QComboBox*>(&control);
+        return qobject_cast<const QLineEdit*>(&control) != nullptr ||
+               (combo != nullptr && combo->isEditable());
+    }
+
+    bool ownedByWindow(const QWidget& control) const {
+        for (const QWidget* w = &control; w != nullptr; w = w->parentWidget()) {
+            if (w == window_) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    QPushButton* defaultButton() const {
+        for (QPushButton* button : window_->findChildren<QPushButton*>()) {
+            if (button->isDefault() && button->isVisible() && button->isEnabled()) {
+                return button;
+            }
+        }
+        return nullptr;
+    }
+
+    QWidget* window_;
+};
+
 // A frame in the highlight colour around a multi-line box while it has the focus: the style
 // marks a focused one-line box so, but not a multi-line one, whose blinking caret is easily
 // missed. It lies over the box's edge and lets the mouse through.
@@ -113,6 +183,7 @@ void useDesktopKeys(QWidget* window) {
         return;
     }
     new DesktopKeys(window);
+    new BoxKeys(window);
     for (QPlainTextEdit* box : window->findChildren<QPlainTextEdit*>()) {
         box->setTabChangesFocus(true);
         new FocusRing(box);

@@ -30,6 +30,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProxyStyle>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QShortcut>
 #include <QSignalBlocker>
@@ -88,8 +89,11 @@ template <typename T> T* named(const QWidget& window, std::string_view name) {
 
 FrmStartup::FrmStartup(objectmodel::Application* editor, QWidget* parent)
     : QWidget(parent), ui_(std::make_unique<Ui::FrmStartup>()), editor_(editor), marks_(*this) {
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    // Its size is fixed: no maximize button. Without CustomizeWindowHint the platform may put
+    // back the buttons of an ordinary window.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
     ui_->setupUi(this);
     placePanels();
@@ -573,11 +577,15 @@ void FrmStartup::setButtonStates(const ButtonTab& tab) {
     if (auto* previous = findChild<QWidget*>("btnPrev" + suffix)) {
         previous->setEnabled(states.previous);
     }
-    if (auto* next = findChild<QWidget*>("btnNext" + suffix)) {
+    // Enter in a one-line box presses the page's way on: Next, or Insert HTML on the result
+    // page.
+    if (auto* next = findChild<QPushButton*>("btnNext" + suffix)) {
         next->setEnabled(states.next);
+        next->setDefault(states.next);
     }
-    if (auto* finish = findChild<QWidget*>("btnFinish" + suffix)) {
+    if (auto* finish = findChild<QPushButton*>("btnFinish" + suffix)) {
         finish->setEnabled(states.insertHtml);
+        finish->setDefault(!states.next && states.insertHtml);
     }
 }
 

@@ -34,7 +34,9 @@ namespace ravelin::wizard {
 // The keyboard: Tab goes through what the user sees, top to bottom and left to right, and
 // never to a control that lies under another panel; showing a page puts the focus on its first
 // field. Ctrl+Tab and Ctrl+PgDown (Ctrl+Shift+Tab and Ctrl+PgUp) select the next (previous)
-// tab as a click on it does; Escape closes the window; Enter presses the focused button.
+// tab as a click on it does; Escape closes the window; Enter presses the focused button, and in
+// a one-line box the page's default button (Next, or Insert HTML on the result page); an access
+// key whose button is disabled or hidden does nothing (common/windowkeys.h).
 class FrmStartup : public QWidget {
     Q_OBJECT
 public:

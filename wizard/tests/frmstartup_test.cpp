@@ -3,6 +3,7 @@
 //
 // The window's load, its three display states, the tab selection with the address check, and
 // where its elements lie.
+#include "common/placement.h"
 #include "common/tests/environment.h"
 #include "extras/maker.h"
 #include "extras/updateschedule.h"
@@ -15,6 +16,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QTimer>
+#include <QWindow>
 
 namespace ravelin::wizard::testing {
 namespace {
@@ -369,6 +371,25 @@ TEST_F(FrmStartupTest, TheOuterSizeIsTheClientAreaAndAFixedSingleFrame) {
     // The bottom row and the tab strip lie inside the client area.
     EXPECT_LE(7155 + 240, twips(window->height()));
     EXPECT_LE(45 + 7215, twips(window->width()));
+}
+
+TEST_F(FrmStartupTest, TheFixedSizeWindowShowsNoMaximizeButtonAlsoOverAnEditor) {
+    open();
+    QWidget editorWindow;
+    editorWindow.show();
+    for (const char* where : {"alone", "over an editor"}) {
+        SCOPED_TRACE(where);
+        for (const Qt::WindowFlags flags :
+             {window->windowFlags(), window->windowHandle()->flags()}) {
+            EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+            EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint)) << "the hints are its own";
+            EXPECT_TRUE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+            EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+        }
+        window->hide();
+        common::placeOver(window.get(), &editorWindow);
+        window->show();
+    }
 }
 
 TEST_F(FrmStartupTest, LaterPagesLieOverTheFirstPagePagesOverTheTabStripAndItOverTheWelcome) {

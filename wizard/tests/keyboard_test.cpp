@@ -5,13 +5,17 @@
 // and in the order the eye reads, the focus on each page's first field, the keys every window
 // answers, and a name for assistive technology on every control that takes the focus.
 #include "buttons/writers.h"
+#include "wizard/focus.h"
 #include "wizard/pictures.h"
 #include "wizard/tests/windowtest.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDialog>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPointer>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTest>
@@ -600,12 +604,211 @@ INSTANTIATE_TEST_SUITE_P(
                   [](KeyboardTest& t) { return static_cast<EnterPresses&>(t).pastes() == 1; }}),
     [](const auto& info) { return std::string(info.param.button); });
 
-TEST_F(KeyboardTest, EnterInABoxPressesNothing) {
+// --- Enter in a box presses the page's way on --------------------------------------------------
+
+struct EnterInABox {
+    PageState state;
+    const char* box;
+    int page;   // the page number after Enter
+    int pastes; // Insert HTML pressed
+};
+
+void PrintTo(const EnterInABox& c, std::ostream* os) {
+    *os << c.state.name << ":" << c.box;
+}
+
+class EnterIn : public KeyboardTest, public ::testing::WithParamInterface<EnterInABox> {};
+
+TEST_P(EnterIn, AOneLineBoxPressesNextOrInsertHtmlAndAMultiLineBoxTypesALineBreak) {
+    const EnterInABox& c = GetParam();
+    go(c.state);
+    if (std::string_view(c.box) == "txtButtonURLBN") {
+        ASSERT_TRUE(driver::click(*window, "optBN_8"));
+    }
+    QWidget* box = named(c.box);
+    if (auto* combo = qobject_cast<QComboBox*>(box)) {
+        box = combo->lineEdit();
+    }
+    box->setFocus(Qt::TabFocusReason);
+    const std::string before = text(c.box);
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        SCOPED_TRACE(key == Qt::Key_Return ? "Return" : "Enter");
+        if (window->pageNumber() != c.state.page) {
+            ASSERT_TRUE(driver::click(
+                *window,
+                "btnPrev" + std::string(buttonTab(static_cast<int>(c.state.tab))->suffix)));
+            box->setFocus(Qt::TabFocusReason);
+        }
+        press(key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        EXPECT_EQ(window->pageNumber(), c.page);
+        EXPECT_TRUE(window->isVisible());
+    }
+    EXPECT_EQ(page.pasteCount(), c.pastes);
+    if (qobject_cast<QPlainTextEdit*>(box) == nullptr) {
+        EXPECT_EQ(text(c.box), before) << "a one-line box keeps its text";
+    } else {
+        EXPECT_NE(text(c.box), before) << "a multi-line box takes the line breaks";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boxes, EnterIn,
+    ::testing::Values(EnterInABox{{"BN1", Tab::BuyNow, 1, "fmBN_1"}, "txtButtonURLBN", 2, 0},
+                      EnterInABox{{"BN2", Tab::BuyNow, 2, "fmBN_2"}, "txtItemNameBN", 3, 0},
+                      EnterInABox{{"BN2", Tab::BuyNow, 2, "fmBN_2"}, "txtPriceBN", 3, 0},
+                      EnterInABox{{"BN2", Tab::BuyNow, 2, "fmBN_2"}, "cmbCurrencyBN", 3, 0},
+                      EnterInABox{{"ATC3", Tab::AddToCart, 3, "fmATC_3"}, "txtCancelATC", 4, 0},
+                      EnterInABox{{"SUB3", Tab::Subscriptions, 3, "fmSUB_3"}, "cmbNumberSUB", 4, 0},
+                      EnterInABox{{"Setup", Tab::Setup, 0, "grpSTART_1"}, "txtEmail", 0, 0},
+                      EnterInABox{{"BN5", Tab::BuyNow, 5, "fmBN_5"}, "txtLogBN", 5, 0},
+                      EnterInABox{{"VC2", Tab::ViewCart, 2, "fmVC_2"}, "txtHTMLVC", 2, 0}),
+    [](const auto& info) { return info.param.state.name + "_" + info.param.box; });
+
+TEST_F(KeyboardTest, TheWayOnIsTheDefaultButtonNextOrInsertHtml) {
+    openActive();
+    selectTab(Tab::ViewCart);
+    auto* next = named<QPushButton>("btnNextVC");
+    auto* finish = named<QPushButton>("btnFinishVC");
+    EXPECT_TRUE(next->isDefault());
+    EXPECT_FALSE(finish->isDefault());
+    ASSERT_TRUE(driver::click(*window, "btnNextVC"));
+    EXPECT_FALSE(next->isDefault());
+    EXPECT_TRUE(finish->isDefault()) << "on the result page";
+}
+
+// --- A key never types into an answer ----------------------------------------------------------
+
+// Every access key of the window: the character after each single "&" of a button's caption.
+std::set<QChar> accessKeys(const QWidget& window) {
+    std::set<QChar> keys;
+    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+        const QKeySequence mnemonic = QKeySequence::mnemonic(button->text());
+        if (!mnemonic.isEmpty()) {
+            keys.insert(mnemonic.toString().back().toLower());
+        }
+    }
+    return keys;
+}
+
+class EveryPageKeys : public KeyboardTest, public ::testing::WithParamInterface<PageState> {
+protected:
+    // Every answer and result box of the window, by name.
+    std::map<std::string, std::string> boxes() const {
+        auto all = answers(nullptr);
+        for (QPlainTextEdit* box : window->findChildren<QPlainTextEdit*>()) {
+            all[box->objectName().toStdString()] = box->toPlainText().toStdString();
+        }
+        return all;
+    }
+
+    // The boxes a user can type into on the page shown.
+    std::vector<QWidget*> boxesInSight() const {
+        std::vector<QWidget*> found;
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            const bool typed = (qobject_cast<QLineEdit*>(w) != nullptr &&
+                                !static_cast<QLineEdit*>(w)->isReadOnly()) ||
+                               (qobject_cast<QPlainTextEdit*>(w) != nullptr &&
+                                !static_cast<QPlainTextEdit*>(w)->isReadOnly());
+            if (typed && w->isEnabled() && focus::inSight(*w)) {
+                found.push_back(w);
+            }
+        }
+        return found;
+    }
+};
+
+TEST_P(EveryPageKeys, AnAccessKeyWhoseButtonIsDisabledOrHiddenTypesNothing) {
+    const PageState& state = GetParam();
+    go(state);
+    if (state.page == 1) {
+        // The own picture's address box takes typing while its option is chosen.
+        buttons::withButtonTypeOfSuffix(
+            buttonTab(static_cast<int>(state.tab))->suffix, [this]<typename Type>() {
+                ASSERT_TRUE(driver::click(*window, std::string(buttons::pictureKey<Type>().name) +
+                                                       "_" +
+                                                       std::to_string(Type::kPictures.size())));
+            });
+    }
+    const std::set<QChar> keys = accessKeys(*window);
+    ASSERT_GE(keys.size(), 5U);
+    // Every button with an access key disabled; those of other pages are hidden besides.
+    int clicks = 0;
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        if (!QKeySequence::mnemonic(button->text()).isEmpty()) {
+            button->setEnabled(false);
+            QObject::connect(button, &QAbstractButton::clicked, [&clicks] { ++clicks; });
+        }
+    }
+    const std::vector<QWidget*> inSight = boxesInSight();
+    if (state.name != "Welcome" && state.name != "Examples") {
+        ASSERT_FALSE(inSight.empty());
+    }
+    const auto before = boxes();
+    const int pageBefore = window->pageNumber();
+    for (QWidget* box : inSight) {
+        SCOPED_TRACE(nameOf(box));
+        box->setFocus(Qt::TabFocusReason);
+        if (auto* line = qobject_cast<QLineEdit*>(box)) {
+            line->selectAll(); // as the focus left it: a typed key would replace the whole text
+        }
+        // The access keys of the window, and every other letter and digit.
+        std::set<QChar> pressed = keys;
+        for (char c = 'a'; c <= 'z'; ++c) {
+            pressed.insert(QChar::fromLatin1(c));
+        }
+        for (char c = '0'; c <= '9'; ++c) {
+            pressed.insert(QChar::fromLatin1(c));
+        }
+        for (QChar c : pressed) {
+            QTest::keyClick(box, c.toLatin1(), Qt::AltModifier);
+        }
+        driver::settle();
+        ASSERT_EQ(boxes(), before) << "a box changed";
+    }
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(window->pageNumber(), pageBefore);
+    EXPECT_EQ(page.pasteCount(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(States, EveryPageKeys, ::testing::ValuesIn(pageStates()),
+                         [](const auto& info) { return info.param.name; });
+
+TEST_F(KeyboardTest, AnEnabledAccessKeyStillPressesItsButtonAndTypesNothing) {
     go({"", Tab::BuyNow, 2, ""});
-    named("txtItemNameBN")->setFocus(Qt::TabFocusReason);
-    press(Qt::Key_Return);
-    EXPECT_EQ(window->pageNumber(), 2);
-    EXPECT_TRUE(window->isVisible());
+    ASSERT_TRUE(driver::type(*window, "txtPriceBN", QStringLiteral("12.50")));
+    auto* price = named<QLineEdit>("txtPriceBN");
+    price->setFocus(Qt::TabFocusReason);
+    price->selectAll();
+    QTest::keyClick(price, 'i', Qt::AltModifier); // Insert HTML is disabled here
+    EXPECT_EQ(text("txtPriceBN"), "12.50");
+    EXPECT_EQ(page.pasteCount(), 0);
+    QTest::keyClick(price, 'n', Qt::AltModifier);
+    // An access key presses its button as a click seen on the screen: a moment later.
+    for (int waited = 0; window->pageNumber() == 2 && waited < 2000; waited += 50) {
+        QTest::qWait(50);
+    }
+    EXPECT_EQ(window->pageNumber(), 3) << "Alt+N pressed Next";
+    EXPECT_EQ(text("txtPriceBN"), "12.50");
+}
+
+TEST_F(KeyboardTest, TheWizardsDialogsTypeNoStrayAccessKeyEither) {
+    openActive();
+    ASSERT_TRUE(driver::click(*window, "btnProtect"));
+    auto* dialog = window->findChild<QDialog*>(QStringLiteral("frmProtect"));
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(dialog->isVisible());
+    auto* id = dialog->findChild<QLineEdit*>(QStringLiteral("txtCertId"));
+    ASSERT_NE(id, nullptr);
+    id->setText(QStringLiteral("ABC"));
+    id->setFocus(Qt::TabFocusReason);
+    id->selectAll();
+    for (char c = 'a'; c <= 'z'; ++c) {
+        QTest::keyClick(id, c, Qt::AltModifier);
+    }
+    EXPECT_EQ(id->text(), QStringLiteral("ABC"));
+    QTest::keyClicks(id, QStringLiteral("Z"));
+    EXPECT_EQ(id->text(), QStringLiteral("Z")) << "plain typing still types";
+    dialog->reject();
 }
 
 struct TabKey {
