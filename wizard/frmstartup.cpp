@@ -24,8 +24,10 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -189,6 +191,14 @@ void FrmStartup::connectPages() {
             connect(finish, &QAbstractButton::clicked, this,
                     [this, &tab] { insertHtmlClicked(tab); });
         }
+        if (auto* copy = findChild<QAbstractButton*>("btnCopy" + suffix)) {
+            connect(copy, &QAbstractButton::clicked, this, [this, &tab] { copyHtmlClicked(tab); });
+            // Ctrl+Shift+C as well, while the button is shown and enabled: the shortcut belongs
+            // to it.
+            auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), copy);
+            shortcut->setContext(Qt::WindowShortcut);
+            connect(shortcut, &QShortcut::activated, copy, &QAbstractButton::click);
+        }
     }
 
     // A click on a standard button picture selects its option and disables the address box.
@@ -237,7 +247,7 @@ void FrmStartup::setUpKeyboard() {
     std::vector<QWidget*> order = {ui_->Image1, ui_->Label26, ui_->btnFirstTime, ui_->btnStart};
     std::vector<QWidget*> navigation;
     for (const ButtonTab& tab : kButtonTabs) {
-        for (const char* button : {"btnPrev", "btnNext", "btnFinish"}) {
+        for (const char* button : {"btnCopy", "btnPrev", "btnNext", "btnFinish"}) {
             if (QWidget* control = findChild<QWidget*>(button + qstr(tab.suffix))) {
                 navigation.push_back(control);
             }
@@ -443,6 +453,18 @@ void FrmStartup::insertHtmlClicked(const ButtonTab& tab) {
     objectmodel::pasteHTML(editor_, mstartup::boxText(*box));
 }
 
+void FrmStartup::copyHtmlClicked(const ButtonTab& tab) {
+    auto* box = named<QPlainTextEdit>(*this, tab.htmlBox);
+    if (box == nullptr) {
+        return;
+    }
+    QGuiApplication::clipboard()->setText(mstartup::boxText(*box));
+    if (auto* copied = findChild<QLabel*>("lblCopied" + qstr(tab.suffix))) {
+        copied->setText(tr("Copied to the clipboard."));
+        copied->show();
+    }
+}
+
 void FrmStartup::protectClicked() {
     auto* dialog = new FrmProtect(storedProtection(), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -494,8 +516,10 @@ void FrmStartup::writeResult(const ButtonTab& tab) {
 
     if (!sealed.button) {
         mstartup::showButton(tab, *this, {});
-        if (auto* finish = findChild<QWidget*>("btnFinish" + qstr(tab.suffix))) {
-            finish->setEnabled(false);
+        for (const char* button : {"btnFinish", "btnCopy"}) {
+            if (auto* widget = findChild<QWidget*>(button + qstr(tab.suffix))) {
+                widget->setEnabled(false);
+            }
         }
         common::showMessage(sealed.problem, common::MessageButtons::Ok, common::MessageIcon::None,
                             {}, this);
@@ -586,6 +610,14 @@ void FrmStartup::setButtonStates(const ButtonTab& tab) {
     if (auto* finish = findChild<QPushButton*>("btnFinish" + suffix)) {
         finish->setEnabled(states.insertHtml);
         finish->setDefault(!states.next && states.insertHtml);
+    }
+    // Copy HTML belongs to the result page; what it said of a copy goes with the page.
+    if (auto* copy = findChild<QWidget*>("btnCopy" + suffix)) {
+        copy->setVisible(page_ == tab.resultPage);
+        copy->setEnabled(true);
+    }
+    if (auto* copied = findChild<QWidget*>("lblCopied" + suffix)) {
+        copied->hide();
     }
 }
 

@@ -79,6 +79,8 @@ private:
     void nextClicked(const ButtonTab& tab);
     void previousClicked(const ButtonTab& tab);
     void insertHtmlClicked(const ButtonTab& tab);
+    // Puts the text of the tab's HTML box, whole, on the clipboard and says so beside the button.
+    void copyHtmlClicked(const ButtonTab& tab);
     void protectClicked();
     void sandboxToggled(bool checked);
 

@@ -124,7 +124,7 @@ protected:
         }
         if (state.page > 0) {
             const std::string suffix(buttonTab(static_cast<int>(state.tab))->suffix);
-            for (const char* button : {"btnPrev", "btnNext", "btnFinish"}) {
+            for (const char* button : {"btnCopy", "btnPrev", "btnNext", "btnFinish"}) {
                 parts.insert(button + suffix);
             }
         }

@@ -176,6 +176,9 @@ void addImagePage(std::vector<Control>& table, const char* panel, const std::str
     table.push_back({panel, "btnPrev" + suffix, Kind::Button, "<- Previous", false});
     table.push_back({panel, "btnNext" + suffix, Kind::Button, "&Next ->", true});
     table.push_back({panel, "btnFinish" + suffix, Kind::Button, "&Insert HTML", false});
+    // Shown on the result page only, in the free space of the strip.
+    table.push_back({panel, "btnCopy" + suffix, Kind::Button, "&Copy HTML", true});
+    table.push_back({panel, "lblCopied" + suffix, Kind::Label, ""});
 }
 
 std::vector<Control> controlTable() {
@@ -770,6 +773,22 @@ TEST_F(PanelForms, NavigationButtonsLieAlongTheBottomOfEachFirstPage) {
             EXPECT_EQ(inTwips(QRect(button->mapTo(first, QPoint()), button->size())),
                       QRect(left[i], 3690, 1275, 375));
         }
+        // Copy HTML and its word go into the free space before Previous.
+        QWidget* copy = control("btnCopy" + suffix);
+        QWidget* copied = control("lblCopied" + suffix);
+        ASSERT_NE(copy, nullptr);
+        ASSERT_NE(copied, nullptr);
+        EXPECT_EQ(inTwips(QRect(copy->mapTo(first, QPoint()), copy->size())),
+                  QRect(left[0] - 1305, 3690, 1275, 375));
+        for (QWidget* w : first->findChildren<QWidget*>()) {
+            if (w == copy || w == copied || w->parentWidget() != first) {
+                continue;
+            }
+            const QRect other(w->mapTo(first, QPoint()), w->size());
+            EXPECT_FALSE(other.intersects(copy->geometry())) << str(w->objectName());
+            EXPECT_FALSE(other.intersects(copied->geometry())) << str(w->objectName());
+        }
+        EXPECT_FALSE(copy->geometry().intersects(copied->geometry()));
     }
 }
 
