@@ -6,6 +6,7 @@
 #include "ravelin/version.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace ravelin::common {
 
@@ -24,8 +25,13 @@ void setMessageHandler(MessageHandler replacement) {
 
 MessageAnswer showMessage(const QString& prompt, MessageButtons buttons, MessageIcon icon,
                           const QString& title, QWidget* parent) {
-    const Message message{prompt, buttons, icon,
-                          title.isEmpty() ? qstr(version::kProductName) : title};
+    return showMessage(Message{prompt, buttons, icon, title}, parent);
+}
+
+MessageAnswer showMessage(Message message, QWidget* parent) {
+    if (message.title.isEmpty()) {
+        message.title = qstr(version::kProductName);
+    }
     if (handler()) {
         return handler()(message);
     }
@@ -33,16 +39,33 @@ MessageAnswer showMessage(const QString& prompt, MessageButtons buttons, Message
     QMessageBox box(parent);
     box.setWindowTitle(message.title);
     box.setText(message.prompt);
-    box.setIcon(icon == MessageIcon::Information ? QMessageBox::Information : QMessageBox::NoIcon);
-    if (buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoDefaultNo) {
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(buttons == MessageButtons::YesNoDefaultNo ? QMessageBox::No
-                                                                       : QMessageBox::Yes);
-        return box.exec() == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+    box.setIcon(message.icon == MessageIcon::Information ? QMessageBox::Information
+                                                         : QMessageBox::NoIcon);
+    const QPushButton* other = message.otherButton.isEmpty()
+                                   ? nullptr
+                                   : box.addButton(message.otherButton, QMessageBox::ActionRole);
+    if (message.buttons == MessageButtons::YesNo ||
+        message.buttons == MessageButtons::YesNoDefaultNo) {
+        box.addButton(QMessageBox::Yes);
+        box.addButton(QMessageBox::No);
+        box.setDefaultButton(message.buttons == MessageButtons::YesNoDefaultNo ? QMessageBox::No
+                                                                               : QMessageBox::Yes);
+    } else {
+        box.addButton(QMessageBox::Ok);
     }
-    box.setStandardButtons(QMessageBox::Ok);
     box.exec();
-    return MessageAnswer::Ok;
+    QAbstractButton* pressed = box.clickedButton();
+    if (pressed != nullptr && pressed == other) {
+        return MessageAnswer::Other;
+    }
+    switch (box.standardButton(pressed)) {
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    default:
+        return message.buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
+    }
 }
 
 } // namespace ravelin::common

@@ -17,8 +17,8 @@ namespace ravelin::common {
 // is No.
 enum class MessageButtons { Ok, YesNo, YesNoDefaultNo };
 enum class MessageIcon { None, Information };
-// The button pressed.
-enum class MessageAnswer { Ok, Yes, No };
+// The button pressed; Other: the further button the message names.
+enum class MessageAnswer { Ok, Yes, No, Other };
 
 // A message as the box shows it.
 struct Message {
@@ -26,12 +26,18 @@ struct Message {
     MessageButtons buttons = MessageButtons::Ok;
     MessageIcon icon = MessageIcon::None;
     QString title; // the product name when the caller gave none
+    // The caption of a further button beside the others, such as "Go to step 4"; none when
+    // empty.
+    QString otherButton = {};
 };
 
 // Shows the box and returns the button pressed. Without a title the product name is shown.
 MessageAnswer showMessage(const QString& prompt, MessageButtons buttons = MessageButtons::Ok,
                           MessageIcon icon = MessageIcon::None, const QString& title = {},
                           QWidget* parent = nullptr);
+
+// The same for a message given whole; its title, when empty, is the product name.
+MessageAnswer showMessage(Message message, QWidget* parent = nullptr);
 
 // Replaces the box for tests: the handler receives the message as it would be shown and
 // returns the button "pressed". An empty handler restores the real box.

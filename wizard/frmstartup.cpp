@@ -127,6 +127,9 @@ void FrmStartup::placePanels() {
     ui_->frmMain->setGeometry(toPixels(layout::kWelcome));
     ui_->btnFirstTime->setGeometry(toPixels(layout::kFirstTime));
     ui_->btnStart->setGeometry(toPixels(layout::kStart));
+    ui_->lblStepProblem->setGeometry(toPixels(layout::kStepProblem));
+    ui_->lblGoToStep->setGeometry(toPixels(layout::kGoToStep));
+    ui_->lblGoToStep->setLink(true);
     ui_->TabStrip1->setGeometry(toPixels(layout::kTabStrip));
     ui_->TabStrip1->setAutoFillBackground(true); // it hides the advertising panel below it
     auto* tabStyle = new CompactTabStyle(style()->name());
@@ -220,6 +223,12 @@ void FrmStartup::connectPages() {
         }
     }
 
+    connect(ui_->lblGoToStep, &common::ClickLabel::clicked, this, [this] {
+        if (const std::optional<StepBack> back = stepBack_) {
+            goToStep(*back->tab, back->step, back->control);
+        }
+    });
+
     if (auto* protect = named<QAbstractButton>(*this, "btnProtect")) {
         connect(protect, &QAbstractButton::clicked, this, &FrmStartup::protectClicked);
     }
@@ -244,7 +253,8 @@ void FrmStartup::setUpKeyboard() {
     // Tab goes as the eye does: the title line, the start buttons, the advertising links, the
     // tab strip, the fields of the page shown, its Previous, Next and Insert HTML, then the
     // bottom row. Whatever is hidden or lies under another panel is passed over.
-    std::vector<QWidget*> order = {ui_->Image1, ui_->Label26, ui_->btnFirstTime, ui_->btnStart};
+    std::vector<QWidget*> order = {ui_->Image1, ui_->Label26, ui_->btnFirstTime, ui_->btnStart,
+                                   ui_->lblGoToStep};
     std::vector<QWidget*> navigation;
     for (const ButtonTab& tab : kButtonTabs) {
         for (const char* button : {"btnCopy", "btnPrev", "btnNext", "btnFinish"}) {
@@ -349,6 +359,7 @@ void FrmStartup::load() {
 }
 
 void FrmStartup::startClicked() {
+    hideStepProblem();
     if (QWidget* examples = mstartup::control(*this, "frmExamples")) {
         examples->hide();
     }
@@ -362,6 +373,7 @@ void FrmStartup::startClicked() {
 }
 
 void FrmStartup::firstTimeClicked() {
+    hideStepProblem();
     ui_->TabStrip1->hide();
     if (QWidget* examples = mstartup::control(*this, "frmExamples")) {
         examples->setGeometry(pixels(layout::kExamplesLeft), pixels(layout::kExamplesTop), width(),
@@ -391,6 +403,7 @@ void FrmStartup::tabStripClicked(int index) {
             return;
         }
     }
+    hideStepProblem();
     if (tab != nullptr) {
         // A new walk: findings show again as its pages are left.
         marks_.clear();
@@ -419,6 +432,8 @@ void FrmStartup::nextClicked(const ButtonTab& tab) {
     if (!step) {
         return;
     }
+    const int left = page_;
+    hideStepProblem();
     page_ = static_cast<qint16>(step->page);
     setButtonStates(tab);
     if (step->runsWriter) {
@@ -428,6 +443,7 @@ void FrmStartup::nextClicked(const ButtonTab& tab) {
     hidePanel(step->hide);
     focusPage(step->show);
     markFindings(tab);
+    tellStepProblem(tab, left);
 }
 
 void FrmStartup::previousClicked(const ButtonTab& tab) {
@@ -435,6 +451,7 @@ void FrmStartup::previousClicked(const ButtonTab& tab) {
     if (!step) {
         return;
     }
+    hideStepProblem();
     hidePanel(step->hide);
     showPanel(step->show);
     page_ = static_cast<qint16>(step->page);
@@ -568,15 +585,121 @@ bool FrmStartup::confirmInsertDespiteErrors(const ButtonTab& tab) {
     if (!buttons::hasErrors(findings)) {
         return true;
     }
-    QString prompt = tr("PayPal will refuse or misread this button:") + '\n';
+    common::Message message;
+    message.prompt = tr("PayPal will refuse or misread this button:") + '\n';
+    message.buttons = common::MessageButtons::YesNoDefaultNo;
+    const buttons::Finding* first = nullptr;
     for (const buttons::Finding& finding : findings) {
-        if (finding.severity == buttons::Severity::Error) {
-            prompt += QStringLiteral("\n- ") + QString::fromStdString(finding.message);
+        if (finding.severity != buttons::Severity::Error) {
+            continue;
+        }
+        const int step = stepOf(tab, finding.control);
+        const QString sentence = QString::fromStdString(finding.message);
+        message.prompt += QStringLiteral("\n- ") +
+                          (step > 0 ? tr("Step %1: %2").arg(step).arg(sentence) : sentence);
+        if (first == nullptr && step > 0) {
+            first = &finding;
         }
     }
-    prompt += QStringLiteral("\n\n") + tr("Insert it anyway?");
-    return common::showMessage(prompt, common::MessageButtons::YesNoDefaultNo,
-                               common::MessageIcon::None, {}, this) == common::MessageAnswer::Yes;
+    message.prompt += QStringLiteral("\n\n") + tr("Insert it anyway?");
+    const int firstStep = first != nullptr ? stepOf(tab, first->control) : 0;
+    if (firstStep > 0) {
+        message.otherButton = tr("Go to step %1").arg(firstStep);
+    }
+    switch (common::showMessage(message, this)) {
+    case common::MessageAnswer::Yes:
+        return true;
+    case common::MessageAnswer::Other:
+        goToStep(tab, firstStep, first->control);
+        return false;
+    default:
+        return false;
+    }
+}
+
+int FrmStartup::stepOf(const ButtonTab& tab, std::string_view control) const {
+    // An option group's finding names the group; its options are NAME_0, NAME_1, ...
+    const QWidget* widget = mstartup::control(*this, control);
+    if (widget == nullptr) {
+        widget = mstartup::control(*this, std::string(control) + "_0");
+    }
+    if (widget == nullptr) {
+        return 0;
+    }
+    if (const QWidget* setup = mstartup::control(*this, kSetupPanel);
+        setup != nullptr && setup->isAncestorOf(widget)) {
+        return 1;
+    }
+    for (int page = 1; page <= tab.resultPage; ++page) {
+        if (const QWidget* panel = mstartup::control(*this, tab.panels[page - 1]);
+            panel != nullptr && panel->isAncestorOf(widget)) {
+            return page + 1;
+        }
+    }
+    return 0;
+}
+
+void FrmStartup::tellStepProblem(const ButtonTab& tab, int page) {
+    const QWidget* panel = page >= 1 && page <= tab.resultPage
+                               ? mstartup::control(*this, tab.panels[page - 1])
+                               : nullptr;
+    if (panel == nullptr) {
+        return;
+    }
+    for (const buttons::Finding& finding :
+         mstartup::checkButton(tab, *this, account_.toStdString())) {
+        if (finding.severity != buttons::Severity::Error ||
+            stepOf(tab, finding.control) != page + 1) {
+            continue;
+        }
+        const QString line = tr("Step %1 has a problem: %2")
+                                 .arg(page + 1)
+                                 .arg(QString::fromStdString(finding.message));
+        QLabel* problem = ui_->lblStepProblem;
+        problem->setText(problem->fontMetrics().elidedText(line, Qt::ElideRight, problem->width()));
+        problem->setToolTip(line);
+        problem->setAccessibleName(line);
+        ui_->lblGoToStep->setText(tr("Go to step %1").arg(page + 1));
+        problem->show();
+        ui_->lblGoToStep->show();
+        stepBack_ = StepBack{&tab, page + 1, std::string(finding.control)};
+        return;
+    }
+}
+
+void FrmStartup::hideStepProblem() {
+    ui_->lblStepProblem->hide();
+    ui_->lblGoToStep->hide();
+    stepBack_.reset();
+}
+
+void FrmStartup::goToStep(const ButtonTab& tab, int step, std::string_view control) {
+    hideStepProblem();
+    if (step == 1) {
+        ui_->TabStrip1->setCurrentIndex(static_cast<int>(Tab::Setup) - 1);
+        return; // the Setup page shows with the focus in its address box
+    }
+    const int page = step - 1;
+    if (page < 1 || page > tab.resultPage) {
+        return;
+    }
+    if (page_ != page) {
+        if (page_ > 1 && page_ <= tab.resultPage) {
+            hidePanel(tab.panels[page_ - 1]);
+        }
+        showPanel(tab.panels[page - 1]);
+        page_ = static_cast<qint16>(page);
+        setButtonStates(tab);
+    }
+    QWidget* widget = mstartup::control(*this, control);
+    if (auto* combo = qobject_cast<QComboBox*>(widget); combo != nullptr && combo->isEditable()) {
+        widget = combo->lineEdit();
+    }
+    if (widget != nullptr && widget->isEnabled() && focus::inSight(*widget)) {
+        widget->setFocus(Qt::OtherFocusReason);
+    } else {
+        focusPage(tab.panels[page - 1]);
+    }
 }
 
 void FrmStartup::showPanel(std::string_view name) {

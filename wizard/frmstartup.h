@@ -101,6 +101,17 @@ private:
     void updateFindings();
     bool confirmInsertDespiteErrors(const ButtonTab& tab);
 
+    // The step (as the page captions count: the Setup page is step 1) whose page holds the
+    // control a finding names; 0 when no page of the tab does.
+    int stepOf(const ButtonTab& tab, std::string_view control) const;
+    // Says on the line above the tab strip what is wrong on the page of `page` the user just
+    // left with Next, with a link back to it; says nothing when the page has no error.
+    void tellStepProblem(const ButtonTab& tab, int page);
+    void hideStepProblem();
+    // Shows the step of the tab with the finding on `control` (the Setup page for step 1) and
+    // puts the focus on that control.
+    void goToStep(const ButtonTab& tab, int step, std::string_view control);
+
     std::unique_ptr<Ui::FrmStartup> ui_;
     objectmodel::Application* editor_;
     QString account_;
@@ -112,6 +123,13 @@ private:
     bool keyWarningShown_ = false;
     const ButtonTab* lastTab_ = nullptr; // the button tab selected last
     FindingMarks marks_;
+    // Where the link of the line above the tab strip leads, while it is shown.
+    struct StepBack {
+        const ButtonTab* tab;
+        int step;
+        std::string control;
+    };
+    std::optional<StepBack> stepBack_;
 };
 
 } // namespace ravelin::wizard

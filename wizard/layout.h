@@ -26,6 +26,10 @@ inline constexpr TwipsRect kWelcome{0, 990, 7845, 4920};      // frmMain
 inline constexpr TwipsRect kFirstTime{945, 0, 2400, 1140};    // btnFirstTime, in frmMain
 inline constexpr TwipsRect kStart{3735, 0, 2400, 1140};       // btnStart, in frmMain
 inline constexpr TwipsRect kAdvertising{0, 1530, 6990, 3420}; // grpPage_0, in frmMain
+// The free line between the start buttons and the tab strip: what is wrong on a step left with
+// Next, and the way back to it.
+inline constexpr TwipsRect kStepProblem{45, 2160, 5670, 285}; // lblStepProblem
+inline constexpr TwipsRect kGoToStep{5760, 2160, 1455, 285};  // lblGoToStep
 inline constexpr TwipsRect kTabStrip{45, 2475, 7215, 4650};   // TabStrip1
 inline constexpr int kExamplesLeft = 0;                       // frmExamples, as wide as
 inline constexpr int kExamplesTop = 2475;                     // the window

@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <functional>
 #include <set>
 
 namespace ravelin::wizard::testing {
@@ -46,6 +47,15 @@ protected:
         return qobject_cast<QLabel*>(widget) != nullptr
                    ? widget->palette().color(QPalette::WindowText)
                    : widget->palette().color(QPalette::Text);
+    }
+
+    std::string nameOfFocus() const {
+        const QWidget* focused = QApplication::focusWidget();
+        // The line of an editable combo box goes by its box's name.
+        if (focused != nullptr && focused->objectName().isEmpty()) {
+            focused = focused->parentWidget();
+        }
+        return focused != nullptr ? focused->objectName().toStdString() : "(nothing)";
     }
 
     QString tipOf(std::string_view control) {
@@ -207,10 +217,11 @@ TEST_F(Findings, InsertWithAnErrorAsksOnceAndNoInsertsNothing) {
     EXPECT_EQ(messages[0].buttons, common::MessageButtons::YesNoDefaultNo);
     EXPECT_EQ(messages[0].prompt,
               QStringLiteral("PayPal will refuse or misread this button:\n"
-                             "\n- The price cannot be negative."
-                             "\n- The cancel address has no host name after https://, such as "
-                             "www.example.com."
+                             "\n- Step 3: The price cannot be negative."
+                             "\n- Step 4: The cancel address has no host name after https://, "
+                             "such as www.example.com."
                              "\n\nInsert it anyway?"));
+    EXPECT_EQ(messages[0].otherButton, QStringLiteral("Go to step 3"));
     EXPECT_EQ(page.pasteCount(), 0);
     EXPECT_TRUE(page.text().isEmpty());
     EXPECT_EQ(QString::fromStdString(text(addToCart.htmlBox)), html);
@@ -220,6 +231,154 @@ TEST_F(Findings, InsertWithAnErrorAsksOnceAndNoInsertsNothing) {
     ASSERT_TRUE(driver::click(*window, "btnFinishATC"));
     EXPECT_EQ(messages.size(), 2u);
     EXPECT_EQ(page.text(), html);
+}
+
+TEST_F(Findings, GoToStepOfTheInsertMessageShowsTheFirstStepWithAnErrorAndInsertsNothing) {
+    openWithAccount();
+    const ButtonTab& subscriptions = tab(Tab::Subscriptions);
+    selectTab(Tab::Subscriptions);
+    next(subscriptions);
+    ASSERT_TRUE(driver::type(*window, "txtItemNameSUB", QStringLiteral("Newsletter")));
+    next(subscriptions);
+    ASSERT_TRUE(driver::type(*window, "txtPriceSUB", QStringLiteral("9.5")));
+    ASSERT_TRUE(driver::click(*window, "optRecurSUB_1")); // "Stop charging after" "-"
+    toResult(subscriptions);
+    answerMessagesWith(common::MessageAnswer::Other);
+
+    ASSERT_TRUE(driver::click(*window, "btnFinishSUB"));
+
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].prompt.contains(QStringLiteral("\n- Step 4: With \"Stop charging")));
+    EXPECT_EQ(messages[0].otherButton, QStringLiteral("Go to step 4"));
+    EXPECT_EQ(page.pasteCount(), 0);
+    EXPECT_EQ(window->pageNumber(), 3) << "the billing page, step 4";
+    EXPECT_TRUE(shown("fmSUB_3"));
+    EXPECT_FALSE(shown("fmBN_5"));
+    EXPECT_TRUE(enabled("btnNextSUB"));
+    EXPECT_FALSE(enabled("btnFinishSUB"));
+    EXPECT_EQ(nameOfFocus(), "cmbStopSUB");
+}
+
+TEST_F(Findings, GoToStepOneOfTheInsertMessageShowsTheSetupPage) {
+    openWithAccount(QStringLiteral("no address"));
+    const ButtonTab& viewCart = tab(Tab::ViewCart);
+    selectTab(Tab::ViewCart);
+    toResult(viewCart);
+    answerMessagesWith(common::MessageAnswer::Other);
+
+    ASSERT_TRUE(driver::click(*window, "btnFinishVC"));
+    driver::settle();
+
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].prompt.contains(QStringLiteral("\n- Step 1: ")));
+    EXPECT_EQ(messages[0].otherButton, QStringLiteral("Go to step 1"));
+    EXPECT_TRUE(shown(kSetupPanel));
+    EXPECT_EQ(page.pasteCount(), 0);
+}
+
+// --- Findings where they are made ------------------------------------------------------------
+
+struct LeftWithAnError {
+    const char* name;
+    Tab tab;
+    std::function<void(QWidget& window)> answer; // on the page left
+    int leftPage;                                // its page number
+    std::string line;                            // the line's start
+    std::string control;                         // where Go to step puts the focus
+};
+
+void PrintTo(const LeftWithAnError& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class StepProblem : public Findings, public ::testing::WithParamInterface<LeftWithAnError> {
+protected:
+    QLabel* line() const { return named<QLabel>("lblStepProblem"); }
+    QLabel* link() const { return named<QLabel>("lblGoToStep"); }
+
+    void toPage(const ButtonTab& t, int page) {
+        while (window->pageNumber() < page) {
+            next(t);
+        }
+    }
+};
+
+TEST_P(StepProblem, TheNextPageSaysSoInOneLineAndTheLinkGoesBack) {
+    const LeftWithAnError& c = GetParam();
+    openWithAccount();
+    const ButtonTab& t = tab(c.tab);
+    selectTab(c.tab);
+    toPage(t, c.leftPage);
+    c.answer(*window);
+    EXPECT_FALSE(line()->isVisible());
+
+    next(t); // nothing blocks
+
+    ASSERT_EQ(window->pageNumber(), c.leftPage + 1);
+    ASSERT_TRUE(line()->isVisible());
+    const QString full = line()->toolTip();
+    EXPECT_TRUE(full.startsWith(QString::fromStdString(c.line))) << full.toStdString();
+    EXPECT_LE(line()->fontMetrics().horizontalAdvance(line()->text()), line()->width())
+        << "one line";
+    EXPECT_TRUE(line()->text() == full || line()->text().endsWith(QChar(0x2026)))
+        << "cut short with an ellipsis when it is longer";
+    ASSERT_TRUE(link()->isVisible());
+    EXPECT_EQ(link()->text(), QStringLiteral("Go to step %1").arg(c.leftPage + 1));
+
+    ASSERT_TRUE(driver::click(*window, "lblGoToStep"));
+
+    EXPECT_EQ(window->pageNumber(), c.leftPage);
+    EXPECT_TRUE(shown(t.panels[c.leftPage - 1]));
+    EXPECT_FALSE(line()->isVisible());
+    EXPECT_FALSE(link()->isVisible());
+    EXPECT_EQ(nameOfFocus(), c.control);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, StepProblem,
+    ::testing::Values(
+        LeftWithAnError{"StopChargingAfterLeftAtDash", Tab::Subscriptions,
+                        [](QWidget& w) {
+                            ASSERT_TRUE(driver::type(w, "txtPriceSUB", QStringLiteral("9.5")));
+                            ASSERT_TRUE(driver::click(w, "optRecurSUB_1"));
+                        },
+                        3, "Step 4 has a problem: With \"Stop charging after\"", "cmbStopSUB"},
+        LeftWithAnError{
+            "DonationWithADecimalComma", Tab::Donate,
+            [](QWidget& w) { ASSERT_TRUE(driver::type(w, "txtPriceDON", QStringLiteral("5,00"))); },
+            2, "Step 3 has a problem: The donation amount must be a number", "txtPriceDON"},
+        LeftWithAnError{"AddToCartWithoutAPrice", Tab::AddToCart, [](QWidget&) {}, 2,
+                        "Step 3 has a problem: No price is given", "txtPriceATC"},
+        LeftWithAnError{"OwnPictureWithoutAnAddress", Tab::BuyNow,
+                        [](QWidget& w) {
+                            ASSERT_TRUE(driver::click(w, "optBN_8"));
+                            ASSERT_TRUE(driver::type(w, "txtButtonURLBN", QString()));
+                        },
+                        1, "Step 2 has a problem: No address is given for your own button",
+                        "txtButtonURLBN"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(StepProblem, APageWithoutErrorsOrOnlyWarningsSaysNothingAndTheLineGoesWithThePage) {
+    openWithAccount();
+    const ButtonTab& buyNow = tab(Tab::BuyNow);
+    selectTab(Tab::BuyNow);
+    next(buyNow);
+    EXPECT_FALSE(line()->isVisible());
+    next(buyNow); // an empty item name and price: warnings only
+    EXPECT_FALSE(line()->isVisible());
+
+    const ButtonTab& addToCart = tab(Tab::AddToCart);
+    selectTab(Tab::AddToCart);
+    toPage(addToCart, 3); // left the item page without a price
+    ASSERT_TRUE(line()->isVisible());
+    ASSERT_TRUE(driver::click(*window, "btnPrevATC"));
+    EXPECT_FALSE(line()->isVisible()) << "Previous";
+    next(addToCart);
+    ASSERT_TRUE(line()->isVisible());
+    next(addToCart); // the optional-settings page has no error
+    EXPECT_FALSE(line()->isVisible()) << "only the page just left";
+    selectTab(Tab::ViewCart);
+    EXPECT_FALSE(line()->isVisible()) << "another tab";
 }
 
 TEST_F(Findings, TheMessageBoxOfferedOnInsertHasNoAsItsDefaultButton) {

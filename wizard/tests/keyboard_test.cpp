@@ -127,6 +127,7 @@ protected:
             for (const char* button : {"btnCopy", "btnPrev", "btnNext", "btnFinish"}) {
                 parts.insert(button + suffix);
             }
+            parts.insert("lblGoToStep"); // the way back to a step left with an error
         }
         return parts;
     }
