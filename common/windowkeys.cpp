@@ -18,6 +18,16 @@ namespace {
 
 const QString kKeysName = QStringLiteral("desktopKeys");
 
+// The window's default push button (QPushButton::isDefault) while it is shown and enabled.
+QPushButton* defaultButton(const QWidget& window) {
+    for (QPushButton* button : window.findChildren<QPushButton*>()) {
+        if (button->isDefault() && button->isVisible() && button->isEnabled()) {
+            return button;
+        }
+    }
+    return nullptr;
+}
+
 // Sees the window's key presses that the control with the focus left unanswered (a key event
 // goes up from that control to its window until someone accepts it).
 class DesktopKeys : public QObject {
@@ -50,14 +60,21 @@ public:
             window_->close();
             return true;
         case Qt::Key_Return:
-        case Qt::Key_Enter:
-            if (auto* button = qobject_cast<QPushButton*>(QApplication::focusWidget());
-                button != nullptr && button->window() == window_ && button->isEnabled() &&
+        case Qt::Key_Enter: {
+            // The focused button; else, where the focused control left the key alone (an
+            // option, a check box), the default button, as in a dialog.
+            auto* focused = QApplication::focusWidget();
+            auto* button = qobject_cast<QPushButton*>(focused);
+            if (button == nullptr && focused != nullptr && focused->window() == window_) {
+                button = defaultButton(*window_);
+            }
+            if (button != nullptr && button->window() == window_ && button->isEnabled() &&
                 !key->isAutoRepeat()) {
                 button->click();
                 return true;
             }
             return false;
+        }
         default:
             return false;
         }
@@ -89,7 +106,7 @@ public:
         if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
             (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && isOneLineBox(*control) &&
             control->window() == window_) {
-            if (QPushButton* button = defaultButton()) {
+            if (QPushButton* button = defaultButton(*window_)) {
                 if (!key->isAutoRepeat()) {
                     button->click();
                 }
@@ -121,15 +138,6 @@ private:
             }
         }
         return false;
-    }
-
-    QPushButton* defaultButton() const {
-        for (QPushButton* button : window_->findChildren<QPushButton*>()) {
-            if (button->isDefault() && button->isVisible() && button->isEnabled()) {
-                return button;
-            }
-        }
-        return nullptr;
     }
 
     QWidget* window_;

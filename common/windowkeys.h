@@ -10,9 +10,11 @@ namespace ravelin::common {
 
 // Makes the top-level `window` answer:
 //   Escape closes it (as its close box does);
-//   Enter and Return press the push button that has the keyboard focus; in a one-line text box
-//   (an editable combo box's too) they press the window's default push button
-//   (QPushButton::isDefault) while it is shown and enabled, as in a dialog;
+//   Enter and Return press the push button that has the keyboard focus; elsewhere, in a one-line
+//   text box (an editable combo box's too) and on any control that does not answer them itself
+//   (an option, a check box), they press the window's default push button
+//   (QPushButton::isDefault) while it is shown and enabled, as in a dialog; a multi-line box
+//   takes them as line breaks and a link opens;
 //   Tab and Shift+Tab move the focus out of every multi-line box of the window (those there
 //   now: call it when the window has been built);
 //   Alt and a character that no shown, enabled control takes as its access key (its button is
