@@ -47,6 +47,31 @@ TEST_F(Command, WritesTheWorkedExamplesAndTheirSummariesExactly) {
     });
 }
 
+// The wizard shows the writers' buttons for what was typed (wizard/tests/navigation_test.cpp);
+// ravelin-button writes the same bytes for the same answers, in every kind of currency text.
+TEST_F(Command, WritesTheWritersButtonForEveryKindOfCurrencyText) {
+    for (const char* currency : {"Euro (EUR)", "EUR", "Swiss Franc (CHF)", "PLN", "Francs"}) {
+        SCOPED_TRACE(currency);
+        buttons::BuyNowAnswers answers;
+        answers.txtItemNameBN = "T-shirt";
+        answers.txtPriceBN = "12.50";
+        answers.cmbCurrencyBN = currency;
+        const QString file = this->file("answers.json", answersFile<buttons::BuyNow>(answers));
+        const buttons::Context context{kAccount, kBuild, {}};
+        for (const bool summary : {false, true}) {
+            QStringList arguments = {"buy-now", "--answers", file, "--account",
+                                     QString::fromStdString(kAccount)};
+            if (summary) {
+                arguments << "--summary";
+            }
+            const Outcome result = run(arguments);
+            EXPECT_EQ(result.exitCode, 0);
+            const buttons::Button expected = buttons::writeBuyNow(answers, context);
+            EXPECT_EQ(result.out, summary ? expected.summary : expected.html);
+        }
+    }
+}
+
 TEST_F(Command, ReadsAnswersFromStandardInputForADash) {
     const Outcome result =
         run({"view-cart", "--answers", "-", "--account", "ACCOUNT"}, R"({"optVC": 1})");

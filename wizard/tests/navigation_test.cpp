@@ -63,6 +63,21 @@ std::vector<WalkCase> walkCases() {
                              a.txtCancelBN = "https://shop.example.com/cancel";
                              return a;
                          }()),
+        walkCase<BuyNow>("BuyNowInEurosTypedAsTheirCode",
+                         [] {
+                             BuyNowAnswers a;
+                             a.txtItemNameBN = "T-shirt";
+                             a.txtPriceBN = "12.50";
+                             a.cmbCurrencyBN = "EUR";
+                             return a;
+                         }()),
+        walkCase<AddToCart>("AddToCartInSwissFrancs",
+                            [] {
+                                AddToCartAnswers a;
+                                a.txtPriceATC = "12.50";
+                                a.cmbCurrencyATC = "Swiss Franc (CHF)";
+                                return a;
+                            }()),
         walkCase<Donate>("DonateExample", workedExample<Donate>()),
         walkCase<Donate>("DonateWithANote",
                          [] {
