@@ -11,6 +11,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
 #include <QKeySequence>
 #include <QLabel>
@@ -796,6 +797,77 @@ TEST_F(KeyboardTest, AnEnabledAccessKeyStillPressesItsButtonAndTypesNothing) {
     }
     EXPECT_EQ(window->pageNumber(), 3) << "Alt+N pressed Next";
     EXPECT_EQ(text("txtPriceBN"), "12.50");
+}
+
+// A new seller's first two buttons, a Buy Now button in euros and a monthly subscription, made
+// with the keyboard alone; the HTML copied on the way.
+TEST_F(KeyboardTest, ASellerMakesAEuroButtonAndAMonthlySubscriptionWithTheKeyboardAlone) {
+    open();
+    activate();
+    const auto typeText = [this](const QString& text) { QTest::keyClicks(focused(), text); };
+    const auto waitForPastes = [this](int pastes) {
+        for (int waited = 0; page.pasteCount() < pastes && waited < 2000; waited += 50) {
+            QTest::qWait(50); // an access key presses its button a moment later
+        }
+    };
+    press(Qt::Key_Return); // Start Building Buttons
+    ASSERT_EQ(focusName(), "txtEmail");
+    typeText(QStringLiteral("seller@example.com"));
+    for (int i = 0; i < 3; ++i) {
+        press(Qt::Key_Tab, Qt::ControlModifier);
+    }
+    ASSERT_EQ(named<QTabWidget>("TabStrip1")->currentIndex() + 1, static_cast<int>(Tab::BuyNow));
+    press(Qt::Key_Return); // the picture chosen
+    ASSERT_EQ(focusName(), "txtItemNameBN");
+    typeText(QStringLiteral("T-shirt"));
+    press(Qt::Key_Tab);
+    press(Qt::Key_Tab);
+    ASSERT_EQ(focusName(), "txtPriceBN");
+    typeText(QStringLiteral("12.50"));
+    press(Qt::Key_Tab);
+    ASSERT_EQ(focusName(), "cmbCurrencyBN");
+    typeText(QStringLiteral("EUR"));
+    for (int step = 0; step < 3; ++step) {
+        press(Qt::Key_Return); // the shipping and optional pages as they are
+    }
+    ASSERT_EQ(window->pageNumber(), 5);
+    const std::string html = text("txtHTMLBN");
+    EXPECT_NE(html.find("Price: €12.50<br>"), std::string::npos) << html;
+    EXPECT_NE(html.find(R"(name="currency_code" value="EUR")"), std::string::npos);
+
+    press(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), html);
+    QTest::keyClick(focused(), 'i', Qt::AltModifier); // Insert HTML
+    waitForPastes(1);
+    ASSERT_EQ(page.pasteCount(), 1);
+    EXPECT_TRUE(page.text().contains(QStringLiteral("Price: €12.50<br>")));
+
+    press(Qt::Key_Tab, Qt::ControlModifier);
+    press(Qt::Key_Tab, Qt::ControlModifier);
+    ASSERT_EQ(named<QTabWidget>("TabStrip1")->currentIndex() + 1,
+              static_cast<int>(Tab::Subscriptions));
+    press(Qt::Key_Return);
+    ASSERT_EQ(focusName(), "txtItemNameSUB");
+    typeText(QStringLiteral("Newsletter"));
+    press(Qt::Key_Tab);
+    press(Qt::Key_Tab);
+    ASSERT_EQ(focusName(), "cmbCurrencySUB");
+    typeText(QStringLiteral("EUR"));
+    press(Qt::Key_Return);
+    ASSERT_EQ(focusName(), "txtPriceSUB");
+    typeText(QStringLiteral("9.50")); // every 1 month(s), until cancelled: as the page has it
+    press(Qt::Key_Return);
+    press(Qt::Key_Return);
+    ASSERT_EQ(window->pageNumber(), 5);
+    QTest::keyClick(focused(), 'i', Qt::AltModifier);
+    waitForPastes(2);
+    ASSERT_EQ(page.pasteCount(), 2);
+    for (const char* field : {R"(name="cmd" value="_xclick-subscriptions")",
+                              R"(name="a3" value="9.50")", R"(name="p3" value="1")",
+                              R"(name="t3" value="M")", R"(name="currency_code" value="EUR")"}) {
+        EXPECT_TRUE(page.text().contains(QString::fromUtf8(field))) << field;
+    }
+    EXPECT_TRUE(messages.empty()) << "no error asked about";
 }
 
 TEST_F(KeyboardTest, TheWizardsDialogsTypeNoStrayAccessKeyEither) {
