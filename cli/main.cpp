@@ -6,6 +6,7 @@
 #include "cli/answerfile.h"
 #include "cli/encryption.h"
 #include "common/settings.h"
+#include "common/streams.h"
 #include "ravelin/version.h"
 
 #include <QCommandLineParser>
@@ -315,10 +316,18 @@ common::Result<Written> writeButton(const Options& options) {
     return written;
 }
 
-int run(int argc, char** argv) {
+int run(int argc, char** argv, const common::ClosedStreams& closed) {
     const common::Result<Options> options = parseOptions(argc, argv);
     if (!options) {
         return fail(options.error());
+    }
+    if (closed.output) {
+        std::fprintf(stderr, "%s: standard output is closed, so nothing can be written\n",
+                     kProgram.data());
+        return kOutputFailed;
+    }
+    if (closed.input && options->answersFile == "-") {
+        return fail("cannot read answers from standard input: it is closed");
     }
     if (options->help || options->version) {
         const std::string text = options->help ? helpText() : std::string(version::kRelease) + "\n";
@@ -362,11 +371,12 @@ int run(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
+    const common::ClosedStreams closed = common::openClosedStandardStreams();
     // Every failure is told in one line of the program's own; Qt's warnings never reach the
     // terminal.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     try {
-        return run(argc, argv);
+        return run(argc, argv, closed);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "%s: cannot write the button: %s\n", kProgram.data(), error.what());
         return kOutputFailed;

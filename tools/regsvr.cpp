@@ -10,6 +10,7 @@
 // Exit status 0 when it succeeded, 1 otherwise.
 #include "common/files.h"
 #include "common/registry.h"
+#include "common/streams.h"
 #include "objectmodel/com.h"
 
 #include <QCoreApplication>
@@ -43,6 +44,9 @@ std::optional<QString> registryObstacle(ravelin::common::RegistryScope scope) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    ravelin::common::openClosedStandardStreams();
+    // The one line is regsvr's own: Qt's notices (of the locale, say) are not shown.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     QCoreApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments().mid(1);
     bool unregister = false;

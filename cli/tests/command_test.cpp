@@ -19,6 +19,7 @@
 #include <array>
 #include <gtest/gtest.h>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace ravelin::cli {
@@ -214,6 +215,50 @@ TEST_F(Command, RefusesBadInputWithOneLineAndStatusTwo) {
         EXPECT_TRUE(result.err.ends_with("\n"));
         EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
     }
+}
+
+// A stream the command was started without is never taken by a file it opens: it refuses in one
+// line instead, and writes nothing.
+TEST_F(Command, RefusesWhenTheStreamItNeedsIsClosed) {
+    struct Case {
+        int closed;
+        QStringList arguments;
+        int exitCode;
+        QByteArray errors;
+    };
+    const Case cases[] = {
+        {STDOUT_FILENO,
+         {"view-cart"},
+         1,
+         "ravelin-button: standard output is closed, so nothing can be written\n"},
+        {STDOUT_FILENO,
+         {"view-cart", "--check"},
+         1,
+         "ravelin-button: standard output is closed, so nothing can be written\n"},
+        {STDIN_FILENO,
+         {"view-cart", "--answers", "-"},
+         2,
+         "ravelin-button: cannot read answers from standard input: it is closed\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_CONFIG_HOME", config_.path());
+        process.setProcessEnvironment(environment);
+        process.setChildProcessModifier([fd = c.closed] { ::close(fd); });
+        process.start(RAVELIN_BUTTON_PATH, c.arguments);
+        ASSERT_TRUE(process.waitForFinished());
+        EXPECT_EQ(process.exitCode(), c.exitCode);
+        EXPECT_EQ(process.readAllStandardError(), c.errors);
+    }
+    // Closed standard input is no matter when the answers come from a file.
+    QProcess process;
+    process.setChildProcessModifier([] { ::close(STDIN_FILENO); });
+    process.start(RAVELIN_BUTTON_PATH, {"view-cart", "--account", "a@b.com"});
+    ASSERT_TRUE(process.waitForFinished());
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    EXPECT_TRUE(process.readAllStandardOutput().endsWith("</form>"));
 }
 
 TEST_F(Command, AcceptsNoteBoxesUpToTheirLimitCountedInCharacters) {
