@@ -9,7 +9,9 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace ravelin::common {
@@ -52,6 +54,27 @@ bool syncFolder(const QString& folder) {
     return ::fsync(fd.get()) == 0 || errno == EINVAL;
 }
 
+// Where `path` leads when it is a symbolic link whose target does not exist. Writing through it
+// would make a file where its owner may not look for one (on a disk that is not mounted, in a
+// folder moved away), so such a link is left alone.
+std::optional<QString> danglingLinkTarget(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.isSymLink() || info.exists()) {
+        return std::nullopt;
+    }
+    return shown(info.symLinkTarget());
+}
+
+// Whether the file system holding `folder` has no room left for a new file.
+bool isFull(const QString& folder) {
+    struct statvfs status {};
+    if (::statvfs(QFile::encodeName(folder).constData(), &status) != 0) {
+        return false;
+    }
+    const fsblkcnt_t blocks = ::geteuid() == 0 ? status.f_bfree : status.f_bavail;
+    return blocks == 0 || (status.f_files > 0 && status.f_favail == 0);
+}
+
 } // namespace
 
 QString configHome() {
@@ -59,7 +82,15 @@ QString configHome() {
     if (!configured.isEmpty() && QDir::isAbsolutePath(configured)) {
         return QDir::cleanPath(configured);
     }
-    return QDir::homePath() + QStringLiteral("/.config");
+    // Without $HOME, the home folder the user's account names, not the root folder that
+    // QDir::homePath falls back on.
+    QString home = qEnvironmentVariable("HOME");
+    if (!QDir::isAbsolutePath(home)) {
+        const passwd* account = ::getpwuid(::getuid());
+        home = account != nullptr && account->pw_dir != nullptr ? QFile::decodeName(account->pw_dir)
+                                                                : QDir::homePath();
+    }
+    return QDir::cleanPath(home + QStringLiteral("/.config"));
 }
 
 Result<std::optional<QByteArray>> readFileCapped(const QString& path, qint64 limit) {
@@ -158,6 +189,10 @@ Result<void> replaceFile(const QString& path, const QByteArray& bytes) {
     if (info.isDir()) {
         return Failure{QStringLiteral("%1 is a folder, not a file").arg(shown(path))};
     }
+    if (const std::optional<QString> target = danglingLinkTarget(path)) {
+        return Failure{QStringLiteral("cannot write %1: it is a link to a missing file: %2")
+                           .arg(shown(path), *target)};
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return Failure{QStringLiteral("cannot write %1: %2")
@@ -208,7 +243,17 @@ std::optional<QString> writeObstacle(const QString& path) {
         return QStringLiteral("cannot create files in %1: %2")
             .arg(shown(existing), systemError(errno));
     }
-    if (existing == folder && info.exists()) {
+    if (isFull(existing)) {
+        return QStringLiteral("cannot create files in %1: %2")
+            .arg(shown(existing), systemError(ENOSPC));
+    }
+    if (existing != folder) {
+        return std::nullopt;
+    }
+    if (const std::optional<QString> target = danglingLinkTarget(path)) {
+        return QStringLiteral("%1 is a link to a missing file: %2").arg(shown(path), *target);
+    }
+    if (info.exists()) {
         if (info.isDir()) {
             return QStringLiteral("%1 is a folder, not a file").arg(shown(path));
         }

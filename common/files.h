@@ -15,8 +15,8 @@
 namespace ravelin::common {
 
 // The user's configuration folder: $XDG_CONFIG_HOME when it is an absolute path, else
-// ~/.config (a relative $XDG_CONFIG_HOME is ignored, as the XDG base directory rules say).
-// Read from the environment each time.
+// ~/.config (a relative $XDG_CONFIG_HOME is ignored, as the XDG base directory rules say), the
+// home folder being $HOME or, without it, the account's. Read from the environment each time.
 QString configHome();
 
 // Reads the whole regular file at `path`, at most `limit` bytes. A file that does not exist
@@ -32,8 +32,9 @@ Result<QByteArray> readCapped(int fd, qint64 limit);
 
 // Replaces the file at `path` with `bytes`: they go to a new file in the same folder, which is
 // synced to the disk and then renamed over the old one, and the folder is synced after the
-// rename. The folder must exist (makeFolder). On failure the old file is left as it was and
-// the reason is a sentence naming the file or folder.
+// rename. The folder must exist (makeFolder). A symbolic link is written through, but one to
+// a missing file is refused. On failure the old file is left as it was and the reason is a
+// sentence naming the file or folder.
 Result<void> replaceFile(const QString& path, const QByteArray& bytes);
 
 // Makes `folder` and the folders above it that are missing, or says why not (for example
@@ -41,8 +42,8 @@ Result<void> replaceFile(const QString& path, const QByteArray& bytes);
 Result<void> makeFolder(const QString& folder);
 
 // What stands in the way of writing a file, when the file system shows it: a missing folder
-// that cannot be made, a folder that is not writable, a file that is not writable. Nothing
-// when the way looks clear.
+// that cannot be made, a folder that is not writable, a full disk, a link to a missing file,
+// a file that is not writable. Nothing when the way looks clear.
 std::optional<QString> writeObstacle(const QString& path);
 
 // The size of a byte count for people: "1 MiB", "512 KiB", "300 bytes".

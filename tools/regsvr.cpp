@@ -3,8 +3,9 @@
 //
 // regsvr [-u] [--system] LIBRARY: registers an in-process component for the current user by
 // calling its DllRegisterServer (DllUnregisterServer with -u), and says in one line how that
-// went: when the entry point fails, the line tells why the registry could not be changed, as
-// far as the registry file and its folder show it. With --system (root only) the registration
+// went: when the entry point fails, the line gives its error code and the reason it left (or,
+// from a library that leaves none, why the registry could not be changed, as far as the
+// registry file and its folder show it). With --system (root only) the registration
 // is for every user of the machine: the entry points take no arguments, so the scope is handed
 // over in RAVELIN_REGISTRY_SCOPE.
 // Exit status 0 when it succeeded, 1 otherwise.
@@ -90,10 +91,14 @@ int main(int argc, char* argv[]) {
     if (function == nullptr) {
         return fail(QStringLiteral("%1 has no entry point %2").arg(path, entryPoint));
     }
+    qunsetenv(ravelin::objectmodel::kRegistrationErrorVariable);
     const HRESULT hr = function();
     if (ravelin::objectmodel::FAILED(hr)) {
+        const QString reason =
+            qEnvironmentVariable(ravelin::objectmodel::kRegistrationErrorVariable);
         const std::optional<QString> obstacle =
-            registryObstacle(ravelin::common::requestedRegistryScope());
+            !reason.isEmpty() ? reason
+                              : registryObstacle(ravelin::common::requestedRegistryScope());
         return fail(QStringLiteral("%1 in %2 failed with error code 0x%3%4")
                         .arg(entryPoint, path)
                         .arg(static_cast<std::uint32_t>(hr), 8, 16, QLatin1Char('0'))
