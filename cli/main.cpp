@@ -179,6 +179,20 @@ common::Result<Options> parseOptions(int argc, char** argv) {
     if (parsed.json && !parsed.check) {
         return cli::failure("--json goes with --check");
     }
+    // Texts the button carries hold what a box can, on one line, as in the answers file.
+    const std::pair<const char*, const std::optional<std::string>*> texts[] = {
+        {"--account", &parsed.account},
+        {"--cert-id", &parsed.certificateId},
+    };
+    for (const auto& [name, value] : texts) {
+        if (!*value) {
+            continue;
+        }
+        if (const std::optional<std::string> bad = cli::untypableText(**value, true)) {
+            return cli::failure(std::string(name) + " " + cli::jsonQuoted(**value) + " holds " +
+                                *bad + ", which cannot be typed");
+        }
+    }
     return parsed;
 }
 

@@ -204,6 +204,20 @@ TEST_F(Command, RefusesBadInputWithOneLineAndStatusTwo) {
         {{"add-to-cart", "--answers", "-"},
          R"({"txtNoteATC": ")" + thirtyOne + R"("})",
          R"("txtNoteATC" is 31 characters long; its box takes at most 30)"},
+        // A text on the command line takes what a box takes, on one line; the button is never
+        // written with it.
+        {{"view-cart", "--account", "a\x1b[31m@b.com"},
+         "",
+         R"(--account "a\u001B[31m@b.com" holds a control character (U+001B), which cannot be )"
+         "typed"},
+        {{"view-cart", "--account", "a@b.com\r\nX"},
+         "",
+         R"(--account "a@b.com\r\nX" holds a line break (U+000D))"},
+        {{"view-cart", "--account=a@b.com\n"}, "", R"(--account "a@b.com\n" holds a line break)"},
+        {{"view-cart", "--account", QStringLiteral("a\u0085@b.com")},
+         "",
+         "a control character (U+0085)"},
+        {{"buy-now", "--cert-id", "8Q4\x07"}, "", R"(--cert-id "8Q4\u0007" holds a control)"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString() + " < " + c.input);
@@ -215,6 +229,18 @@ TEST_F(Command, RefusesBadInputWithOneLineAndStatusTwo) {
         EXPECT_TRUE(result.err.ends_with("\n"));
         EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
     }
+}
+
+TEST_F(Command, RefusesAnAccountThatIsNotUtf8) {
+    QProcess shell;
+    shell.start("sh", {"-c", R"sh("$0" view-cart --account "$(printf 'caf\351@b.com')")sh",
+                       RAVELIN_BUTTON_PATH});
+    ASSERT_TRUE(shell.waitForFinished());
+    EXPECT_EQ(shell.exitCode(), 2);
+    EXPECT_EQ(shell.readAllStandardOutput(), QByteArray());
+    EXPECT_EQ(shell.readAllStandardError(),
+              QByteArray(R"(ravelin-button: --account "caf\xE9@b.com" holds bytes that are not )"
+                         "UTF-8 text, which cannot be typed\n"));
 }
 
 // A stream the command was started without is never taken by a file it opens: it refuses in one
