@@ -9,10 +9,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <fcntl.h>
 #include <set>
 #include <unistd.h>
 #include <vector>
@@ -200,17 +197,16 @@ common::Result<QJsonObject> readAnswersFile(const std::string& name) {
     const bool standardInput = name == "-";
     const std::string source = standardInput ? "standard input" : jsonQuoted(name);
     // Not common::readFileCapped, which refuses what is not a regular file: a pipe such as
-    // --answers <(...) is read as it comes (ReadsAnswersFromAPipeNamedAsAFile), and a device
-    // without end is cut off past the cap (InputWithoutEndIsCutOffQuicklyWithOneLine).
-    const int fd = standardInput ? STDIN_FILENO : ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        return failure("cannot read answers from " + source + ": " + std::strerror(errno));
+    // --answers <(...) is read as it comes (ReadsAnswersFromAPipeNamedAsAFile), and standard
+    // input without end is cut off past the cap (InputWithoutEndIsCutOffQuicklyWithOneLine).
+    common::Result<common::Descriptor> opened =
+        standardInput ? common::Result<common::Descriptor>(common::Descriptor())
+                      : common::openToRead(QByteArray::fromStdString(name));
+    if (!opened) {
+        return failure("cannot read answers from " + source + ": " + opened.error().toStdString());
     }
-    const common::Result<QByteArray> bytes =
-        common::readCapped(fd, static_cast<qint64>(kMaxAnswersSize));
-    if (!standardInput) {
-        ::close(fd);
-    }
+    const common::Result<QByteArray> bytes = common::readCapped(
+        standardInput ? STDIN_FILENO : opened->get(), static_cast<qint64>(kMaxAnswersSize));
     if (!bytes) {
         return failure("cannot read answers from " + source + ": " + bytes.error().toStdString());
     }

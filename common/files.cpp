@@ -9,9 +9,12 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <linux/magic.h>
+#include <poll.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace ravelin::common {
@@ -25,23 +28,6 @@ QString shown(const QString& path) {
 QString systemError(int code) {
     return QString::fromLocal8Bit(std::strerror(code));
 }
-
-// Closes a descriptor when it goes out of scope.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
 
 // Syncs a folder, so that a rename in it survives a crash. File systems that cannot sync a
 // folder say so with EINVAL; that is no failure.
@@ -75,7 +61,84 @@ bool isFull(const QString& folder) {
     return blocks == 0 || (status.f_files > 0 && status.f_favail == 0);
 }
 
+// Whether `fd` is an anonymous pipe, whose writer is there from the start, unlike a named
+// pipe's, which may never come.
+bool isAnonymousPipe(int fd) {
+    struct statfs system {};
+    return ::fstatfs(fd, &system) == 0 && system.f_type == PIPEFS_MAGIC;
+}
+
+// What a descriptor's file is, when it is something a reader cannot take as a file.
+std::optional<QString> notAFile(mode_t mode) {
+    if (S_ISDIR(mode)) {
+        return QStringLiteral("it is a folder, not a file");
+    }
+    if (S_ISCHR(mode) || S_ISBLK(mode)) {
+        return QStringLiteral("it is a device, not a file");
+    }
+    if (S_ISSOCK(mode)) {
+        return QStringLiteral("it is a socket, not a file");
+    }
+    return std::nullopt;
+}
+
 } // namespace
+
+Descriptor::~Descriptor() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+    }
+}
+
+Descriptor& Descriptor::operator=(Descriptor&& other) noexcept {
+    if (this != &other) {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+        fd_ = std::exchange(other.fd_, -1);
+    }
+    return *this;
+}
+
+Result<Descriptor> openToRead(const QByteArray& name) {
+    struct stat status {};
+    // A socket cannot be opened; it is named as what it is.
+    if (::stat(name.constData(), &status) == 0) {
+        if (const std::optional<QString> what = notAFile(status.st_mode)) {
+            return Failure{*what};
+        }
+    }
+    // Opened without waiting, so that a named pipe with no writer cannot hold the reader; what
+    // it is, is asked of the open file itself.
+    Descriptor fd(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (fd.get() < 0 || ::fstat(fd.get(), &status) != 0) {
+        return Failure{systemError(errno)};
+    }
+    if (const std::optional<QString> what = notAFile(status.st_mode)) {
+        return Failure{*what};
+    }
+    if (S_ISFIFO(status.st_mode) && !isAnonymousPipe(fd.get())) {
+        // Until a writer has come and written or gone, a read would end at once.
+        pollfd ready{fd.get(), POLLIN, 0};
+        int got = 0;
+        do {
+            got = ::poll(&ready, 1, kNamedPipeWaitMs);
+        } while (got < 0 && errno == EINTR);
+        if (got < 0) {
+            return Failure{systemError(errno)};
+        }
+        if (got == 0) {
+            return Failure{QStringLiteral("it is a named pipe, and nothing was written to it "
+                                          "within %1 seconds")
+                               .arg(kNamedPipeWaitMs / 1000)};
+        }
+    }
+    const int flags = ::fcntl(fd.get(), F_GETFL);
+    if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        return Failure{systemError(errno)};
+    }
+    return fd;
+}
 
 QString configHome() {
     const QString configured = qEnvironmentVariable("XDG_CONFIG_HOME");

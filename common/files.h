@@ -11,6 +11,7 @@
 #include <QByteArray>
 #include <QString>
 #include <optional>
+#include <utility>
 
 namespace ravelin::common {
 
@@ -29,6 +30,32 @@ Result<std::optional<QByteArray>> readFileCapped(const QString& path, qint64 lim
 // limit + 1 bytes. A failed read fails with the system's reason alone, for the caller to
 // name what was read.
 Result<QByteArray> readCapped(int fd, qint64 limit);
+
+// An open file descriptor, closed when it goes.
+class Descriptor {
+public:
+    explicit Descriptor(int fd = -1) : fd_(fd) {}
+    ~Descriptor();
+    Descriptor(Descriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+    Descriptor& operator=(Descriptor&& other) noexcept;
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+// How long a reader waits for something to come through a named pipe it was given.
+inline constexpr int kNamedPipeWaitMs = 2000;
+
+// Opens a file a program was given by name to read from, without ever waiting for it: a
+// regular file, an anonymous pipe (what `<(...)` names), or a named pipe once something came
+// through it, which it must within kNamedPipeWaitMs. A folder, a device (a terminal, /dev/zero)
+// or a socket fails. Reads from the descriptor wait again, so a pipe is read to its end. On
+// failure the reason alone, for the caller to name the file ("it is a folder, not a file").
+// `name` is the file's name as the system has it (QFile::encodeName, or an argument's bytes).
+Result<Descriptor> openToRead(const QByteArray& name);
 
 // Replaces the file at `path` with `bytes`: they go to a new file in the same folder, which is
 // synced to the disk and then renamed over the old one, and the folder is synced after the

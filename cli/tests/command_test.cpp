@@ -17,8 +17,14 @@
 #include <QJsonParseError>
 #include <QStringList>
 #include <array>
+#include <chrono>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -525,6 +531,60 @@ TEST_F(Command, RefusesAnswersThatCannotBeTypedNamingTheKey) {
     }
 }
 
+// What is named as the answers file and is no file is refused at once, named: a named pipe
+// nothing is written to (the reader waited for a writer for ever), a device such as /dev/zero
+// or a terminal, a folder, a socket.
+TEST_F(Command, RefusesWhatIsNoFileNamingItWithoutWaiting) {
+    const QString pipe = config_.filePath("pipe.json");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString socketPath = config_.filePath("socket.json");
+    const int listening = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, QFile::encodeName(socketPath).constData(),
+                 sizeof address.sun_path - 1);
+    ASSERT_EQ(::bind(listening, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    const struct {
+        QString name;
+        std::string problem;
+    } cases[] = {
+        {pipe, "it is a named pipe, and nothing was written to it within 2 seconds"},
+        {"/dev/zero", "it is a device, not a file"},
+        {"/dev/null", "it is a device, not a file"},
+        {config_.path(), "it is a folder, not a file"},
+        {socketPath, "it is a socket, not a file"},
+        {config_.filePath("missing.json"), "No such file or directory"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name.toStdString());
+        const Outcome result = run({"view-cart", "--answers", c.name});
+        EXPECT_EQ(result.exitCode, 2);
+        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(result.err, "ravelin-button: cannot read answers from \"" + c.name.toStdString() +
+                                  "\": " + c.problem + "\n");
+    }
+    ::close(listening);
+}
+
+TEST_F(Command, ReadsANamedPipeToTheEndOfWhatItsWriterWrites) {
+    const QString pipe = config_.filePath("pipe.json");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QProcess process;
+    process.start(RAVELIN_BUTTON_PATH, {"view-cart", "--account", "a@b.com", "--answers", pipe});
+    ASSERT_TRUE(process.waitForStarted());
+    {
+        QFile writer(pipe); // opens once the command has the pipe open
+        ASSERT_TRUE(writer.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        writer.write(R"({"optVC")");
+        std::this_thread::sleep_for(std::chrono::milliseconds(300)); // it waits for the rest
+        writer.write(R"(: 1})");
+    }
+    ASSERT_TRUE(process.waitForFinished());
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    EXPECT_EQ(process.readAllStandardOutput().toStdString(),
+              buttons::testing::exampleButton<buttons::ViewCart>("a@b.com", kBuild).html);
+}
+
 TEST_F(Command, KeepsTabsLineBreaksAndCharactersBeyondTheBasicPlane) {
     const Outcome result = run({"buy-now", "--answers", "-", "--summary"},
                                R"({"txtItemNameBN": "a\tb\r\nc \ud83c\udf70 \u00e9"})");
@@ -548,7 +608,6 @@ TEST_F(Command, TakesAnswersUpToTheCapAndRefusesOneByteMore) {
 TEST_F(Command, InputWithoutEndIsCutOffQuicklyWithOneLine) {
     const QString button = QStringLiteral(RAVELIN_BUTTON_PATH);
     const QStringList commands = {
-        button + QStringLiteral(" buy-now --answers /dev/zero"),
         QStringLiteral("cat /dev/zero | ") + button + QStringLiteral(" buy-now --answers -"),
         QStringLiteral("yes '{' | ") + button + QStringLiteral(" buy-now --answers -"),
     };
