@@ -161,9 +161,10 @@ void setPageText(QPlainTextEdit& editor, const QString& text, LineEnding lineEnd
     if (breaks.empty() && marks.empty()) {
         return;
     }
-    // Not edits the user could undo.
+    // Not edits the user could undo; one change for the document's layout and colours.
     document.setUndoRedoEnabled(false);
     QTextCursor cursor(&document);
+    cursor.beginEditBlock();
     QTextBlock current = document.begin();
     qsizetype number = 0;
     for (const auto& [blockNumber, ending] : breaks) {
@@ -183,6 +184,7 @@ void setPageText(QPlainTextEdit& editor, const QString& text, LineEnding lineEnd
         cursor.setPosition(static_cast<int>(mark.inDocument) + 1, QTextCursor::KeepAnchor);
         cursor.setCharFormat(format);
     }
+    cursor.endEditBlock();
     document.setUndoRedoEnabled(true);
 }
 
