@@ -17,6 +17,7 @@
 #include <QFile>
 #include <cerrno>
 #include <csignal>
+#include <exception>
 #include <string_view>
 #include <unistd.h>
 
@@ -206,9 +207,7 @@ int runClipboard(int argc, char* argv[], QCommandLineParser& parser) {
     return QApplication::exec();
 }
 
-} // namespace
-
-int main(int argc, char* argv[]) {
+int run(int argc, char* argv[]) {
     const ravelin::common::ClosedStreams closed = ravelin::common::openClosedStandardStreams();
     QCommandLineParser parser;
     ravelin::common::describeProgram(
@@ -226,4 +225,16 @@ int main(int argc, char* argv[]) {
     catchTerminationSignals();
     return asksForFilter(argc, argv) ? runFilter(argc, argv, parser, closed)
                                      : runClipboard(argc, argv, parser);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    try {
+        return run(argc, argv);
+    } catch (const std::exception& error) {
+        say(QCoreApplication::translate("main", "cannot go on: %1")
+                .arg(QString::fromLocal8Bit(error.what())));
+        return 1;
+    }
 }
