@@ -4,7 +4,8 @@
 // The library's entry points, the only symbols it exports (addin.map): registration, the class
 // factory of the add-in class and whether the library may be unloaded. Registration writes to
 // the scope the environment asks for (RAVELIN_REGISTRY_SCOPE, set by regsvr --system), the
-// current user's by default.
+// current user's by default; a registration that fails leaves its reason in
+// RAVELIN_REGISTRATION_ERROR.
 #include "addin/addinids.h"
 #include "addin/addintemplate.h"
 #include "addin/registration.h"
@@ -15,6 +16,7 @@
 #include <QFileInfo>
 #include <QString>
 #include <dlfcn.h>
+#include <exception>
 
 using namespace ravelin::objectmodel;
 
@@ -44,6 +46,15 @@ public:
     }
 };
 
+// The result code of a registration, whose reason, when it failed, goes where the host reads it.
+HRESULT registrationResult(const ravelin::common::Result<void>& done) {
+    if (done) {
+        return S_OK;
+    }
+    qputenv(kRegistrationErrorVariable, done.error().toUtf8());
+    return SELFREG_E_CLASS;
+}
+
 // The absolute path of this library, as the loader found it.
 QString libraryPath() {
     Dl_info info{};
@@ -60,10 +71,14 @@ extern "C" {
 HRESULT DllRegisterServer() {
     try {
         const QString path = libraryPath();
-        return !path.isEmpty() && ravelin::addin::writeRegistration(
-                                      path, ravelin::common::requestedRegistryScope())
-                   ? S_OK
-                   : SELFREG_E_CLASS;
+        if (path.isEmpty()) {
+            return registrationResult(ravelin::common::Failure{
+                QStringLiteral("the library cannot tell the file it was loaded from")});
+        }
+        return registrationResult(
+            ravelin::addin::writeRegistration(path, ravelin::common::requestedRegistryScope()));
+    } catch (const std::exception& error) {
+        return registrationResult(ravelin::common::Failure{QString::fromLocal8Bit(error.what())});
     } catch (...) {
         return SELFREG_E_CLASS;
     }
@@ -71,9 +86,10 @@ HRESULT DllRegisterServer() {
 
 HRESULT DllUnregisterServer() {
     try {
-        return ravelin::addin::removeRegistration(ravelin::common::requestedRegistryScope())
-                   ? S_OK
-                   : SELFREG_E_CLASS;
+        return registrationResult(
+            ravelin::addin::removeRegistration(ravelin::common::requestedRegistryScope()));
+    } catch (const std::exception& error) {
+        return registrationResult(ravelin::common::Failure{QString::fromLocal8Bit(error.what())});
     } catch (...) {
         return SELFREG_E_CLASS;
     }

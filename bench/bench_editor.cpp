@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// The page editor on made-up pages of ten and fifty million characters: opening one, pasting
-// a button at the middle and near the end, pasting over a selection across tags, and saving, each
-// beside its baseline measured in the same run:
+// The page editor on made-up pages of ten and fifty million characters: opening one (and one
+// whose lines end in LF and CR LF by turns), pasting a button at the middle and near the end,
+// pasting over a selection across tags, and saving, each beside its baseline measured in the
+// same run:
 //   open   - the same text put into a plain text box with no colours and no file reading, and
 //            into a bare text document with no window at all;
 //   paste  - Qt's own insertion of the same text at the same place, alone and after taking the
@@ -63,36 +64,54 @@ public:
     bool openUrl(const QUrl&) override { return false; }
 };
 
-// Made-up pages as files: `characters` long, in lines or as one single line.
+// Made-up pages as files: `characters` long, in lines, as one single line, or in lines that end
+// in LF and CR LF by turns.
 class PageFiles {
 public:
-    QString path(int megabytes) { return file(qsizetype{megabytes} * 1'000'000, false); }
-    QString oneLinePath(qsizetype characters) { return file(characters, true); }
+    enum class Layout { Lines, OneLine, MixedLineBreaks };
+
+    QString path(int megabytes, Layout layout = Layout::Lines) {
+        return file(qsizetype{megabytes} * 1'000'000, layout);
+    }
+    QString oneLinePath(qsizetype characters) { return file(characters, Layout::OneLine); }
 
 private:
-    QString file(qsizetype characters, bool oneLine) {
-        const auto key = std::make_pair(characters, oneLine);
+    QString file(qsizetype characters, Layout layout) {
+        const auto key = std::make_pair(characters, layout);
         auto found = paths_.find(key);
         if (found == paths_.end()) {
             const QString path = folder_.filePath(
-                QStringLiteral("page-%1%2.html").arg(characters).arg(oneLine ? "-line" : ""));
+                QStringLiteral("page-%1-%2.html").arg(characters).arg(static_cast<int>(layout)));
             QString page = testing::largePage(characters);
-            if (oneLine) {
+            if (layout == Layout::OneLine) {
                 page.replace(u'\n', u' ');
                 page.truncate(characters);
+            }
+            QByteArray bytes = page.toUtf8();
+            if (layout == Layout::MixedLineBreaks) {
+                QByteArray mixed;
+                mixed.reserve(bytes.size() + bytes.size() / 60);
+                bool crLf = false;
+                for (const char c : bytes) {
+                    if (c == '\n' && (crLf = !crLf)) {
+                        mixed += '\r';
+                    }
+                    mixed += c;
+                }
+                bytes = std::move(mixed);
             }
             QFile file(path);
             if (!file.open(QIODevice::WriteOnly)) {
                 std::abort();
             }
-            file.write(page.toUtf8());
+            file.write(bytes);
             found = paths_.emplace(key, path).first;
         }
         return found->second;
     }
 
     QTemporaryDir folder_;
-    std::map<std::pair<qsizetype, bool>, QString> paths_;
+    std::map<std::pair<qsizetype, Layout>, QString> paths_;
 };
 
 PageFiles& pageFiles() {
@@ -154,12 +173,12 @@ std::pair<qsizetype, qsizetype> acrossTags(const QString& text) {
     return {first + 3, second + 3};
 }
 
-void BM_Open(benchmark::State& state) {
+void openPage(benchmark::State& state, PageFiles::Layout layout) {
     const auto megabytes = static_cast<int>(state.range(0));
     auto editor = std::make_unique<PageEditor>(std::make_unique<QuietPrompts>());
     editor->resize(900, 640);
     editor->show();
-    const QString path = pageFiles().path(megabytes);
+    const QString path = pageFiles().path(megabytes, layout);
     for (auto _ : state) {
         if (!editor->openFile(path)) {
             state.SkipWithError("the page could not be opened");
@@ -168,6 +187,15 @@ void BM_Open(benchmark::State& state) {
         settle();
     }
     state.counters["memory_MB"] = memoryMegabytes("VmRSS:");
+}
+
+void BM_Open(benchmark::State& state) {
+    openPage(state, PageFiles::Layout::Lines);
+}
+
+// Every other line keeps a break of its own beside the page's: the most the editor keeps.
+void BM_OpenMixedLineBreaks(benchmark::State& state) {
+    openPage(state, PageFiles::Layout::MixedLineBreaks);
 }
 
 // A page of one single line: the longest line the editor opens, and fifty million characters,
@@ -353,6 +381,7 @@ void pastes(benchmark::internal::Benchmark* benchmark) {
 }
 
 BENCHMARK(BM_Open)->Apply(pages)->Iterations(3);
+BENCHMARK(BM_OpenMixedLineBreaks)->Apply(pages)->Iterations(3);
 BENCHMARK(BM_Open_Baseline_ReadFile)->Apply(pages)->Iterations(3);
 BENCHMARK(BM_OpenOneLine)
     ->Arg(PageEditor::kLongestLine)

@@ -10,10 +10,7 @@
 #include <QJsonDocument>
 #include <QJsonParseError>
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <fcntl.h>
 #include <set>
 #include <unistd.h>
 #include <vector>
@@ -56,15 +53,15 @@ std::string quoted(const QString& text) {
     return out + '"';
 }
 
-// The first character of `text` that cannot be typed into a box: a control character but
-// tab, LF and CR, or half of a surrogate pair.
-std::optional<char16_t> untypable(const QString& text) {
+// The first character of `text` that cannot be typed into a box: a control character (but
+// tab, LF and CR, unless `oneLine`), or half of a surrogate pair.
+std::optional<char16_t> untypable(const QString& text, bool oneLine) {
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
+        const bool allowed = c == '\t' || (!oneLine && (c == '\n' || c == '\r'));
         if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
             ++i;
-        } else if (c.isSurrogate() ||
-                   (isControl(c.unicode()) && c != '\t' && c != '\n' && c != '\r')) {
+        } else if (c.isSurrogate() || (isControl(c.unicode()) && !allowed)) {
             return c.unicode();
         }
     }
@@ -74,6 +71,9 @@ std::optional<char16_t> untypable(const QString& text) {
 std::string described(char16_t c) {
     if (QChar::isSurrogate(c)) {
         return "half a surrogate pair (\\u" + hex(c, 4) + ")";
+    }
+    if (c == '\n' || c == '\r') {
+        return "a line break (U+" + hex(c, 4) + ")";
     }
     return c == 0 ? "a NUL character (U+0000)" : "a control character (U+" + hex(c, 4) + ")";
 }
@@ -128,7 +128,7 @@ common::Result<void> checkStrictly(std::string_view json) {
             const QString text = decoded(json.substr(at, *end - at));
             const std::size_t next = json.find_first_not_of(" \t\r\n", *end);
             const bool isKey = next != std::string_view::npos && json[next] == ':';
-            const std::optional<char16_t> bad = untypable(text);
+            const std::optional<char16_t> bad = untypable(text, false);
             if (bad) {
                 return failure(
                     (isKey ? "the answer key " + quoted(text) : "the answer " + quoted(answer)) +
@@ -163,6 +163,15 @@ std::string jsonQuoted(std::string_view bytes) {
         out += "\\x" + hex(static_cast<unsigned char>(bytes[valid]), 2);
         bytes.remove_prefix(valid + 1);
     }
+}
+
+std::optional<std::string> untypableText(std::string_view bytes, bool oneLine) {
+    if (common::firstInvalidUtf8(bytes)) {
+        return "bytes that are not UTF-8 text";
+    }
+    const std::optional<char16_t> bad =
+        untypable(QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())), oneLine);
+    return bad ? std::optional<std::string>(described(*bad)) : std::nullopt;
 }
 
 common::Result<QJsonObject> parseAnswers(const QByteArray& json, const std::string& source) {
@@ -229,17 +238,16 @@ common::Result<QJsonObject> readAnswersFile(const std::string& name) {
     const bool standardInput = name == "-";
     const std::string source = standardInput ? "standard input" : jsonQuoted(name);
     // Not common::readFileCapped, which refuses what is not a regular file: a pipe such as
-    // --answers <(...) is read as it comes (ReadsAnswersFromAPipeNamedAsAFile), and a device
-    // without end is cut off past the cap (InputWithoutEndIsCutOffQuicklyWithOneLine).
-    const int fd = standardInput ? STDIN_FILENO : ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        return failure("cannot read answers from " + source + ": " + std::strerror(errno));
+    // --answers <(...) is read as it comes (ReadsAnswersFromAPipeNamedAsAFile), and standard
+    // input without end is cut off past the cap (InputWithoutEndIsCutOffQuicklyWithOneLine).
+    common::Result<common::Descriptor> opened =
+        standardInput ? common::Result<common::Descriptor>(common::Descriptor())
+                      : common::openToRead(QByteArray::fromStdString(name));
+    if (!opened) {
+        return failure("cannot read answers from " + source + ": " + opened.error().toStdString());
     }
-    const common::Result<QByteArray> bytes =
-        common::readCapped(fd, static_cast<qint64>(kMaxAnswersSize));
-    if (!standardInput) {
-        ::close(fd);
-    }
+    const common::Result<QByteArray> bytes = common::readCapped(
+        standardInput ? STDIN_FILENO : opened->get(), static_cast<qint64>(kMaxAnswersSize));
     if (!bytes) {
         return failure("cannot read answers from " + source + ": " + bytes.error().toStdString());
     }

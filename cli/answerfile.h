@@ -40,6 +40,12 @@ inline constexpr std::size_t kMaxAnswersDepth = 32;
 // DEL and C1) are written as \u escapes and bytes that are not UTF-8 as \xHH.
 std::string jsonQuoted(std::string_view bytes);
 
+// What in `bytes` cannot be typed into a box, in words ("a control character (U+001B)"), or
+// nothing: bytes that are not UTF-8, a control character but tab, CR and LF, half of a
+// surrogate pair; with `oneLine`, as for a text on the command line, CR and LF as well. The
+// answers file's texts are checked so, and the texts the command line gives.
+std::optional<std::string> untypableText(std::string_view bytes, bool oneLine);
+
 // The answers in `json`, read from `source` as the user named it: a JSON object, checked as
 // the top of this file says.
 common::Result<QJsonObject> parseAnswers(const QByteArray& json, const std::string& source);

@@ -2,17 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/encryption.h"
 
+#include "cli/answerfile.h"
 #include "cli/failure.h"
+#include "common/files.h"
 #include "crypto/encrypt.h"
 #include "crypto/keys.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <ctime>
-#include <memory>
 #include <string.h> // explicit_bzero
+#include <unistd.h>
 #include <utility>
 #include <variant>
 
@@ -31,19 +32,32 @@ struct Secret {
     ~Secret() { explicit_bzero(text.data(), text.size()); }
 };
 
-// Reads the first line of the passphrase file into `secret`.
+// Reads the first line of the passphrase file into `secret`: a file, or a pipe such as
+// <(pass show key), read without ever waiting for a writer that does not come.
 common::Result<void> readPassphrase(const std::string& path, Secret& secret) {
-    const std::string shown = "\"" + path + "\"";
-    const auto close = [](std::FILE* file) { std::fclose(file); };
-    const std::unique_ptr<std::FILE, decltype(close)> file(std::fopen(path.c_str(), "rb"), close);
+    const std::string shown = jsonQuoted(path);
+    const common::Result<common::Descriptor> file =
+        common::openToRead(QByteArray::fromStdString(path));
     if (!file) {
-        const int cause = errno;
-        return failure("cannot read the passphrase file " + shown + ": " + std::strerror(cause));
+        return failure("cannot read the passphrase file " + shown + ": " +
+                       file.error().toStdString());
     }
     secret.text.assign(kMaxPassphraseFileBytes + 1, '\0');
-    const std::size_t got = std::fread(secret.text.data(), 1, secret.text.size(), file.get());
-    if (std::ferror(file.get())) {
-        return failure("cannot read the passphrase file " + shown);
+    std::size_t got = 0;
+    while (got < secret.text.size()) {
+        const ssize_t now = ::read(file->get(), secret.text.data() + got, secret.text.size() - got);
+        if (now < 0 && errno == EINTR) {
+            continue;
+        }
+        if (now < 0) {
+            const int cause = errno;
+            return failure("cannot read the passphrase file " + shown + ": " +
+                           std::strerror(cause));
+        }
+        if (now == 0) {
+            break;
+        }
+        got += static_cast<std::size_t>(now);
     }
     if (got > kMaxPassphraseFileBytes) {
         return failure("the passphrase file " + shown + " is larger than " +

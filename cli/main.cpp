@@ -7,6 +7,7 @@
 #include "cli/answerfile.h"
 #include "cli/encryption.h"
 #include "common/settings.h"
+#include "common/streams.h"
 #include "ravelin/version.h"
 
 #include <QCommandLineParser>
@@ -188,6 +189,20 @@ common::Result<Options> parseOptions(int argc, char** argv) {
     if (parsed.json && !parsed.check) {
         return cli::failure("--json goes with --check");
     }
+    // Texts the button carries hold what a box can, on one line, as in the answers file.
+    const std::pair<const char*, const std::optional<std::string>*> texts[] = {
+        {"--account", &parsed.account},
+        {"--cert-id", &parsed.certificateId},
+    };
+    for (const auto& [name, value] : texts) {
+        if (!*value) {
+            continue;
+        }
+        if (const std::optional<std::string> bad = cli::untypableText(**value, true)) {
+            return cli::failure(std::string(name) + " " + cli::jsonQuoted(**value) + " holds " +
+                                *bad + ", which cannot be typed");
+        }
+    }
     return parsed;
 }
 
@@ -351,10 +366,18 @@ common::Result<Written> writeButton(const Options& options) {
     return written;
 }
 
-int run(int argc, char** argv) {
+int run(int argc, char** argv, const common::ClosedStreams& closed) {
     const common::Result<Options> options = parseOptions(argc, argv);
     if (!options) {
         return fail(options.error());
+    }
+    if (closed.output) {
+        std::fprintf(stderr, "%s: standard output is closed, so nothing can be written\n",
+                     kProgram.data());
+        return kOutputFailed;
+    }
+    if (closed.input && options->answersFile == "-") {
+        return fail("cannot read answers from standard input: it is closed");
     }
     if (options->help || options->version) {
         const std::string text = options->help ? helpText() : std::string(version::kRelease) + "\n";
@@ -398,11 +421,12 @@ int run(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
+    const common::ClosedStreams closed = common::openClosedStandardStreams();
     // Every failure is told in one line of the program's own; Qt's warnings never reach the
     // terminal.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     try {
-        return run(argc, argv);
+        return run(argc, argv, closed);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "%s: cannot write the button: %s\n", kProgram.data(), error.what());
         return kOutputFailed;

@@ -9,7 +9,12 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <linux/magic.h>
+#include <poll.h>
+#include <pwd.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace ravelin::common {
@@ -24,23 +29,6 @@ QString systemError(int code) {
     return QString::fromLocal8Bit(std::strerror(code));
 }
 
-// Closes a descriptor when it goes out of scope.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
 // Syncs a folder, so that a rename in it survives a crash. File systems that cannot sync a
 // folder say so with EINVAL; that is no failure.
 bool syncFolder(const QString& folder) {
@@ -52,14 +40,120 @@ bool syncFolder(const QString& folder) {
     return ::fsync(fd.get()) == 0 || errno == EINVAL;
 }
 
+// Where `path` leads when it is a symbolic link whose target does not exist. Writing through it
+// would make a file where its owner may not look for one (on a disk that is not mounted, in a
+// folder moved away), so such a link is left alone.
+std::optional<QString> danglingLinkTarget(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.isSymLink() || info.exists()) {
+        return std::nullopt;
+    }
+    return shown(info.symLinkTarget());
+}
+
+// Whether the file system holding `folder` has no room left for a new file.
+bool isFull(const QString& folder) {
+    struct statvfs status {};
+    if (::statvfs(QFile::encodeName(folder).constData(), &status) != 0) {
+        return false;
+    }
+    const fsblkcnt_t blocks = ::geteuid() == 0 ? status.f_bfree : status.f_bavail;
+    return blocks == 0 || (status.f_files > 0 && status.f_favail == 0);
+}
+
+// Whether `fd` is an anonymous pipe, whose writer is there from the start, unlike a named
+// pipe's, which may never come.
+bool isAnonymousPipe(int fd) {
+    struct statfs system {};
+    return ::fstatfs(fd, &system) == 0 && system.f_type == PIPEFS_MAGIC;
+}
+
+// What a descriptor's file is, when it is something a reader cannot take as a file.
+std::optional<QString> notAFile(mode_t mode) {
+    if (S_ISDIR(mode)) {
+        return QStringLiteral("it is a folder, not a file");
+    }
+    if (S_ISCHR(mode) || S_ISBLK(mode)) {
+        return QStringLiteral("it is a device, not a file");
+    }
+    if (S_ISSOCK(mode)) {
+        return QStringLiteral("it is a socket, not a file");
+    }
+    return std::nullopt;
+}
+
 } // namespace
+
+Descriptor::~Descriptor() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+    }
+}
+
+Descriptor& Descriptor::operator=(Descriptor&& other) noexcept {
+    if (this != &other) {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+        fd_ = std::exchange(other.fd_, -1);
+    }
+    return *this;
+}
+
+Result<Descriptor> openToRead(const QByteArray& name) {
+    struct stat status {};
+    // A socket cannot be opened; it is named as what it is.
+    if (::stat(name.constData(), &status) == 0) {
+        if (const std::optional<QString> what = notAFile(status.st_mode)) {
+            return Failure{*what};
+        }
+    }
+    // Opened without waiting, so that a named pipe with no writer cannot hold the reader; what
+    // it is, is asked of the open file itself.
+    Descriptor fd(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (fd.get() < 0 || ::fstat(fd.get(), &status) != 0) {
+        return Failure{systemError(errno)};
+    }
+    if (const std::optional<QString> what = notAFile(status.st_mode)) {
+        return Failure{*what};
+    }
+    if (S_ISFIFO(status.st_mode) && !isAnonymousPipe(fd.get())) {
+        // Until a writer has come and written or gone, a read would end at once.
+        pollfd ready{fd.get(), POLLIN, 0};
+        int got = 0;
+        do {
+            got = ::poll(&ready, 1, kNamedPipeWaitMs);
+        } while (got < 0 && errno == EINTR);
+        if (got < 0) {
+            return Failure{systemError(errno)};
+        }
+        if (got == 0) {
+            return Failure{QStringLiteral("it is a named pipe, and nothing was written to it "
+                                          "within %1 seconds")
+                               .arg(kNamedPipeWaitMs / 1000)};
+        }
+    }
+    const int flags = ::fcntl(fd.get(), F_GETFL);
+    if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        return Failure{systemError(errno)};
+    }
+    return fd;
+}
 
 QString configHome() {
     const QString configured = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (!configured.isEmpty() && QDir::isAbsolutePath(configured)) {
         return QDir::cleanPath(configured);
     }
-    return QDir::homePath() + QStringLiteral("/.config");
+    // Without $HOME, the home folder the user's account names, not the root folder that
+    // QDir::homePath falls back on.
+    QString home = qEnvironmentVariable("HOME");
+    if (!QDir::isAbsolutePath(home)) {
+        const passwd* account = ::getpwuid(::getuid());
+        home = account != nullptr && account->pw_dir != nullptr ? QFile::decodeName(account->pw_dir)
+                                                                : QDir::homePath();
+    }
+    return QDir::cleanPath(home + QStringLiteral("/.config"));
 }
 
 Result<std::optional<QByteArray>> readFileCapped(const QString& path, qint64 limit) {
@@ -158,6 +252,10 @@ Result<void> replaceFile(const QString& path, const QByteArray& bytes) {
     if (info.isDir()) {
         return Failure{QStringLiteral("%1 is a folder, not a file").arg(shown(path))};
     }
+    if (const std::optional<QString> target = danglingLinkTarget(path)) {
+        return Failure{QStringLiteral("cannot write %1: it is a link to a missing file: %2")
+                           .arg(shown(path), *target)};
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return Failure{QStringLiteral("cannot write %1: %2")
@@ -208,7 +306,17 @@ std::optional<QString> writeObstacle(const QString& path) {
         return QStringLiteral("cannot create files in %1: %2")
             .arg(shown(existing), systemError(errno));
     }
-    if (existing == folder && info.exists()) {
+    if (isFull(existing)) {
+        return QStringLiteral("cannot create files in %1: %2")
+            .arg(shown(existing), systemError(ENOSPC));
+    }
+    if (existing != folder) {
+        return std::nullopt;
+    }
+    if (const std::optional<QString> target = danglingLinkTarget(path)) {
+        return QStringLiteral("%1 is a link to a missing file: %2").arg(shown(path), *target);
+    }
+    if (info.exists()) {
         if (info.isDir()) {
             return QStringLiteral("%1 is a folder, not a file").arg(shown(path));
         }

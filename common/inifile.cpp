@@ -432,6 +432,7 @@ std::optional<IniFile> IniFile::parse(const QByteArray& bytes, Problem* problem)
             }
             seen.emplace(key, number);
             line.kind = Kind::Entry;
+            line.section = section;
             line.key = key;
             line.value = *value;
         }
@@ -473,21 +474,31 @@ bool IniFile::setValue(const QString& key, const QString& value) {
     if (!storableKey(key) || untypable(value)) {
         return false;
     }
-    const QString section = sectionOf(key);
-    const QString name = section.isEmpty() ? key : key.sliced(section.size() + 1);
-    Line entry;
-    entry.kind = Kind::Entry;
-    entry.text = escapeName(name) + '=' + escapeValue(value);
-    entry.key = key;
-    entry.value = value;
+    // The entry as it is written below the header of `section`.
+    const auto entryIn = [&](const QString& section) {
+        Line entry;
+        entry.kind = Kind::Entry;
+        const QString name = section.isEmpty() ? key : key.sliced(section.size() + 1);
+        entry.text = escapeName(name) + '=' + escapeValue(value);
+        entry.section = section;
+        entry.key = key;
+        entry.value = value;
+        return entry;
+    };
 
     if (const auto index = find(key)) {
-        if (lines_[*index].value != value) {
-            entry.ending = lines_[*index].ending;
-            lines_[*index] = std::move(entry);
+        // In the section it stands in, which need not be the key's first part: "a\b=1" ahead
+        // of any header is the key "a/b" too.
+        Line& line = lines_[*index];
+        if (line.value != value) {
+            Line entry = entryIn(line.section);
+            entry.ending = line.ending;
+            line = std::move(entry);
         }
         return true;
     }
+    const QString section = sectionOf(key);
+    Line entry = entryIn(section);
 
     // After the last line of the section's last block. Entries ahead of any header belong to
     // the section of keys without a section part; comments there are the file's own.
@@ -578,6 +589,12 @@ void IniFile::dropEmptySection(std::size_t removed) {
 
 QByteArray IniFile::toBytes() const {
     QByteArray bytes = byteOrderMark_;
+    // A first line that starts with the bytes of a byte order mark (a U+FEFF in a name, once
+    // the lines before it were removed) gets a mark of its own in front, so that a reader
+    // takes that one for the file's and reads the line as it is.
+    if (bytes.isEmpty() && !lines_.empty() && lines_.front().text.startsWith(kByteOrderMark)) {
+        bytes = kByteOrderMark;
+    }
     for (const Line& line : lines_) {
         bytes += line.text;
         bytes += line.ending;

@@ -76,7 +76,8 @@ private:
         Kind kind = Kind::Blank;
         QByteArray text;   // the line as the file holds it, without its line break
         QByteArray ending; // its line break: "\n", "\r\n", "\r" or nothing at the file's end
-        QString section;   // a header's section, "" for the keys without a section part
+        QString section;   // a header's section, or the one an entry stands in; "" for the
+                           // keys without a section part
         QString key;       // an entry's key
         QString value;     // an entry's value
     };

@@ -6,13 +6,15 @@
 
 #include <array>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <openssl/asn1.h>
 #include <openssl/crypto.h>
 #include <openssl/err.h>
 #include <openssl/pem.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 
 namespace ravelin::crypto {
@@ -49,34 +51,54 @@ KeyFailure failure(KeyProblem problem, std::string message) {
 }
 
 // The whole file, up to the bound, or why it cannot be had. `what` names the file for the user.
+// Opened without waiting, so that a named pipe put in a file's place cannot hold the reader;
+// what it is, is asked of the open file itself.
 std::variant<std::string, KeyFailure> readFile(const std::string& path, std::string_view what) {
-    namespace fs = std::filesystem;
     if (path.empty()) {
         return failure(KeyProblem::MissingFile, "no " + std::string(what) + " was given");
     }
-    std::error_code error;
-    const fs::file_status status = fs::status(path, error);
-    if (status.type() == fs::file_type::not_found) {
+    // Closes the file when it goes.
+    struct OpenFile {
+        int fd;
+        ~OpenFile() {
+            if (fd >= 0) {
+                ::close(fd);
+            }
+        }
+    } const file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+    const int fd = file.fd;
+    if (fd < 0 && errno == ENOENT) {
         return failure(KeyProblem::MissingFile,
                        "the " + std::string(what) + " " + inQuotes(path) + " does not exist");
     }
-    if (!error && status.type() != fs::file_type::regular) {
-        return failure(KeyProblem::UnreadableFile,
-                       "the " + std::string(what) + " " + inQuotes(path) + " is not a file");
-    }
-    const auto close = [](std::FILE* opened) { std::fclose(opened); };
-    const std::unique_ptr<std::FILE, decltype(close)> file(std::fopen(path.c_str(), "rb"), close);
-    if (!file) {
+    struct stat status {};
+    if (fd < 0 || ::fstat(fd, &status) != 0) {
         const int cause = errno;
         return failure(KeyProblem::UnreadableFile, "cannot read the " + std::string(what) + " " +
                                                        inQuotes(path) + ": " +
                                                        std::strerror(cause));
     }
-    std::string bytes(kMaxKeyFileBytes + 1, '\0');
-    const std::size_t got = std::fread(bytes.data(), 1, bytes.size(), file.get());
-    if (std::ferror(file.get())) {
+    if (!S_ISREG(status.st_mode)) {
         return failure(KeyProblem::UnreadableFile,
-                       "cannot read the " + std::string(what) + " " + inQuotes(path));
+                       "the " + std::string(what) + " " + inQuotes(path) + " is not a file");
+    }
+    std::string bytes(kMaxKeyFileBytes + 1, '\0');
+    std::size_t got = 0;
+    while (got < bytes.size()) {
+        const ssize_t now = ::read(fd, bytes.data() + got, bytes.size() - got);
+        if (now < 0 && errno == EINTR) {
+            continue;
+        }
+        if (now < 0) {
+            const int cause = errno;
+            return failure(KeyProblem::UnreadableFile, "cannot read the " + std::string(what) +
+                                                           " " + inQuotes(path) + ": " +
+                                                           std::strerror(cause));
+        }
+        if (now == 0) {
+            break;
+        }
+        got += static_cast<std::size_t>(now);
     }
     if (got > kMaxKeyFileBytes) {
         return failure(KeyProblem::WrongFormat, "the " + std::string(what) + " " + inQuotes(path) +

@@ -14,11 +14,12 @@ namespace ravelin::editor {
 
 namespace {
 
-// windows-1252 from 0x80 to 0x9F; 0 where the set has no character.
+// windows-1252 from 0x80 to 0x9F, as the Encoding Standard's index has it: the five bytes
+// the code page leaves out stand for the C1 control of their own number.
 constexpr std::array<char16_t, 32> kWindows1252High = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 bool isSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
@@ -147,10 +148,6 @@ QString charsetName(Charset charset) {
         return QStringLiteral("UTF-8");
     case Charset::Windows1252:
         return QStringLiteral("windows-1252");
-    case Charset::Latin1:
-        return QStringLiteral("ISO-8859-1");
-    case Charset::Ascii:
-        return QStringLiteral("US-ASCII");
     }
     return {};
 }
@@ -217,20 +214,20 @@ std::optional<Charset> charsetForLabel(QByteArrayView label) {
         {"windows-1252", Charset::Windows1252},
         {"cp1252", Charset::Windows1252},
         {"x-cp1252", Charset::Windows1252},
-        {"iso-8859-1", Charset::Latin1},
-        {"iso8859-1", Charset::Latin1},
-        {"iso88591", Charset::Latin1},
-        {"iso_8859-1", Charset::Latin1},
-        {"iso_8859-1:1987", Charset::Latin1},
-        {"latin1", Charset::Latin1},
-        {"l1", Charset::Latin1},
-        {"csisolatin1", Charset::Latin1},
-        {"iso-ir-100", Charset::Latin1},
-        {"cp819", Charset::Latin1},
-        {"ibm819", Charset::Latin1},
-        {"us-ascii", Charset::Ascii},
-        {"ascii", Charset::Ascii},
-        {"ansi_x3.4-1968", Charset::Ascii},
+        {"iso-8859-1", Charset::Windows1252},
+        {"iso8859-1", Charset::Windows1252},
+        {"iso88591", Charset::Windows1252},
+        {"iso_8859-1", Charset::Windows1252},
+        {"iso_8859-1:1987", Charset::Windows1252},
+        {"latin1", Charset::Windows1252},
+        {"l1", Charset::Windows1252},
+        {"csisolatin1", Charset::Windows1252},
+        {"iso-ir-100", Charset::Windows1252},
+        {"cp819", Charset::Windows1252},
+        {"ibm819", Charset::Windows1252},
+        {"us-ascii", Charset::Windows1252},
+        {"ascii", Charset::Windows1252},
+        {"ansi_x3.4-1968", Charset::Windows1252},
     }};
     const QByteArray wanted = lowered(trimmed(label));
     for (const auto& [name, charset] : kLabels) {
@@ -256,15 +253,7 @@ std::optional<QString> decodeText(QByteArrayView bytes, Charset charset, qsizety
     QChar* out = text.data();
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const auto byte = static_cast<unsigned char>(bytes[i]);
-        char16_t character = byte;
-        if (byte >= 0x80 && byte <= 0x9F) {
-            character = kWindows1252High[byte - 0x80];
-            if (character == 0) {
-                *badOffset = i;
-                return std::nullopt;
-            }
-        }
-        out[i] = QChar(character);
+        out[i] = QChar(byte >= 0x80 && byte <= 0x9F ? kWindows1252High[byte - 0x80] : byte);
     }
     return text;
 }
@@ -273,10 +262,6 @@ bool holds(Charset charset, char32_t c) {
     switch (charset) {
     case Charset::Utf8:
         return c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
-    case Charset::Ascii:
-        return c < 0x80;
-    case Charset::Latin1:
-        return c < 0x80 || (c >= 0xA0 && c <= 0xFF);
     case Charset::Windows1252:
         return c < 0x80 || (c >= 0xA0 && c <= 0xFF) ||
                std::find(kWindows1252High.begin(), kWindows1252High.end(), c) !=

@@ -3,9 +3,10 @@
 //
 // The character set of a page, as a browser finds it: a UTF-8 byte order mark, else the first
 // <meta charset="..."> or <meta http-equiv="Content-Type" content="...; charset=...">, else
-// UTF-8. Pages are read and written in that set. As browsers do, a page declaring ISO-8859-1
-// or US-ASCII is read as windows-1252; it is written so that a strict reader of the declared
-// set reads the same: characters outside it become numeric character references (&#8364;).
+// UTF-8. Pages are read and written in that set by the WHATWG Encoding Standard, as browsers
+// read them: its labels name the sets (ISO-8859-1 and US-ASCII are labels of windows-1252),
+// and windows-1252 takes every byte, so that whatever a page holds is written back as it was
+// read. A character the set cannot hold becomes a numeric character reference (&#937;).
 #pragma once
 
 #include <QByteArray>
@@ -16,25 +17,20 @@
 
 namespace ravelin::editor {
 
-enum class Charset {
-    Utf8,
-    Windows1252,
-    Latin1, // declared ISO-8859-1: read as windows-1252, written in ISO-8859-1
-    Ascii,  // declared US-ASCII: read as windows-1252, written in ASCII
-};
+enum class Charset { Utf8, Windows1252 };
 
-// The name a page declares the set by ("UTF-8", "windows-1252", "ISO-8859-1", "US-ASCII").
+// The set's name in the Encoding Standard ("UTF-8", "windows-1252").
 QString charsetName(Charset charset);
 
 // The label of the first character set declaration in the page's markup, trimmed and in lower
 // case, or nothing when it declares none. Declarations inside comments do not count.
 std::optional<QByteArray> declaredLabel(QByteArrayView page);
 
-// The set a label names (the labels browsers know for these sets), or nothing.
+// The set a label names (the Encoding Standard's labels for these sets), or nothing.
 std::optional<Charset> charsetForLabel(QByteArrayView label);
 
 // Decodes a page; nothing when a byte does not belong to the set, with its offset in
-// `badOffset` (UTF-8: the first byte of the ill-formed sequence).
+// `badOffset` (the first byte of an ill-formed UTF-8 sequence; windows-1252 takes every byte).
 std::optional<QString> decodeText(QByteArrayView bytes, Charset charset, qsizetype* badOffset);
 
 // Whether the set holds the character.

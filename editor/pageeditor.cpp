@@ -23,13 +23,16 @@ namespace {
 
 constexpr int kStatusTimeout = 5000;
 
-// The length of the longest line of a text with "\n" between lines.
+// The length of the longest line of a text whose lines end in CR LF, LF or CR.
 qsizetype longestLine(QStringView text) {
     qsizetype longest = 0;
     qsizetype start = 0;
-    for (qsizetype end = text.indexOf(u'\n'); end >= 0; end = text.indexOf(u'\n', start)) {
-        longest = std::max(longest, end - start);
-        start = end + 1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\n' || text[i] == u'\r') {
+            longest = std::max(longest, i - start);
+            i += text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n' ? 1 : 0;
+            start = i + 1;
+        }
     }
     return std::max(longest, text.size() - start);
 }
@@ -117,7 +120,7 @@ QWidget* PageEditor::MainWindow() {
 }
 
 PageText PageEditor::page() const {
-    return PageText{editorText(*ui_->txtPage), lineEnding_, byteOrderMark_};
+    return PageText{pageText(*ui_->txtPage, lineEnding_), lineEnding_, byteOrderMark_};
 }
 
 bool PageEditor::isModified() const {
@@ -137,7 +140,7 @@ void PageEditor::setPage(const PageText& page, const QString& path, qsizetype ca
                          qsizetype longestLine) {
     QPlainTextEdit* text = ui_->txtPage;
     longLines_ = longestLine > HtmlHighlighter::kLongestColouredLine;
-    text->setPlainText(page.text);
+    setPageText(*text, page.text, page.lineEnding);
     updateColoursNote();
     QTextCursor cursor(text->document());
     cursor.setPosition(static_cast<int>(caret));

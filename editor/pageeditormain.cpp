@@ -4,6 +4,7 @@
 // page-editor [PAGE]: edits one HTML page, with the add-ins registered for the current user and
 // for every user.
 #include "common/helpversion.h"
+#include "common/streams.h"
 #include "editor/pageeditor.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <QTimer>
 
 int main(int argc, char* argv[]) {
+    ravelin::common::openClosedStandardStreams();
     QCommandLineParser parser;
     ravelin::common::describeProgram(
         parser, "page-editor",

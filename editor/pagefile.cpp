@@ -8,7 +8,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <algorithm>
+#include <array>
 
 namespace ravelin::editor {
 
@@ -41,12 +41,28 @@ const QString kBlankPage = QStringLiteral("<!DOCTYPE html>\n"
                                           "</body>\n"
                                           "</html>\n");
 
+// The number of the line that holds the character at `at`, each of CR LF, LF and CR ending one.
+template <typename Text> qsizetype lineAt(const Text& text, qsizetype at) {
+    qsizetype line = 1;
+    for (qsizetype i = 0; i < at && i < text.size(); ++i) {
+        const bool crBeforeLf = text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n';
+        line += (text[i] == '\n' || (text[i] == '\r' && !crBeforeLf)) ? 1 : 0;
+    }
+    return line;
+}
+
 } // namespace
 
-QString normalizeLineBreaks(QString text) {
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text;
+QStringView lineBreak(LineEnding lineEnding) {
+    switch (lineEnding) {
+    case LineEnding::CrLf:
+        return u"\r\n";
+    case LineEnding::Lf:
+        return u"\n";
+    case LineEnding::Cr:
+        return u"\r";
+    }
+    return u"\n";
 }
 
 common::Result<PageText> decodePage(const QByteArray& bytes, LineEnding fallback) {
@@ -68,53 +84,50 @@ common::Result<PageText> decodePage(const QByteArray& bytes, LineEnding fallback
         }
     }
     qsizetype bad = 0;
-    const std::optional<QString> decoded = decodeText(body, charset, &bad);
+    std::optional<QString> decoded = decodeText(body, charset, &bad);
     if (!decoded) {
-        const qsizetype line = body.first(bad).count('\n') + 1;
-        return refuse(
-            charset == Charset::Utf8
-                ? tr("it is not UTF-8 text, the character set it declares or UTF-8 when it "
-                     "declares none: the bytes at line %1 are not a UTF-8 character")
-                      .arg(line)
-                : tr("it is not %1 text, the character set it declares: the byte 0x%2 at line "
-                     "%3 is not a %1 character")
-                      .arg(charsetName(charset))
-                      .arg(static_cast<unsigned char>(body[bad]), 2, 16, QLatin1Char('0'))
-                      .arg(line));
+        const qsizetype line = lineAt(body, bad);
+        return refuse(tr("it is not UTF-8 text, the character set it declares or UTF-8 when it "
+                         "declares none: the bytes at line %1 are not a UTF-8 character")
+                          .arg(line));
     }
-    const QString& text = *decoded;
-    const auto breakAt =
-        std::find_if(text.cbegin(), text.cend(), [](QChar c) { return c == u'\n' || c == u'\r'; });
-    const qsizetype firstBreak = breakAt - text.cbegin();
-    if (breakAt == text.cend()) {
-        page.lineEnding = fallback;
-    } else if (text[firstBreak] == u'\n') {
-        page.lineEnding = LineEnding::Lf;
-    } else {
-        page.lineEnding = firstBreak + 1 < text.size() && text[firstBreak + 1] == u'\n'
-                              ? LineEnding::CrLf
-                              : LineEnding::Cr;
+    page.text = std::move(*decoded);
+    // The line break most lines end with, the first one's on a tie.
+    struct Tally {
+        qsizetype count = 0;
+        qsizetype first = 0; // where it is first met
+    };
+    std::array<Tally, 3> tallies{};
+    const QString& text = page.text;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != u'\n' && text[i] != u'\r') {
+            continue;
+        }
+        const bool crLf = text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n';
+        const LineEnding ending = crLf               ? LineEnding::CrLf
+                                  : text[i] == u'\n' ? LineEnding::Lf
+                                                     : LineEnding::Cr;
+        Tally& tally = tallies[static_cast<std::size_t>(ending)];
+        tally.first = tally.count++ == 0 ? i : tally.first;
+        i += crLf ? 1 : 0;
     }
-    page.text = normalizeLineBreaks(text);
+    page.lineEnding = fallback;
+    const Tally* most = nullptr;
+    for (const LineEnding ending : {LineEnding::CrLf, LineEnding::Lf, LineEnding::Cr}) {
+        const Tally& tally = tallies[static_cast<std::size_t>(ending)];
+        if (tally.count > 0 && (most == nullptr || tally.count > most->count ||
+                                (tally.count == most->count && tally.first < most->first))) {
+            most = &tally;
+            page.lineEnding = ending;
+        }
+    }
     return page;
-}
-
-QString withLineEnding(const QString& text, LineEnding lineEnding) {
-    switch (lineEnding) {
-    case LineEnding::Lf:
-        return text;
-    case LineEnding::CrLf:
-        return QString(text).replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    case LineEnding::Cr:
-        return QString(text).replace(QLatin1Char('\n'), QLatin1Char('\r'));
-    }
-    return text;
 }
 
 common::Result<QByteArray> encodePage(const PageText& page) {
     const auto refuse = [](const QString& reason) { return common::Failure{reason}; };
-    const QString text = withLineEnding(page.text, page.lineEnding);
     Charset charset = Charset::Utf8;
+    QString declared;
     if (!page.byteOrderMark) {
         if (const std::optional<QByteArray> label = declaredLabel(page.text.toUtf8())) {
             const std::optional<Charset> known = charsetForLabel(*label);
@@ -122,19 +135,25 @@ common::Result<QByteArray> encodePage(const PageText& page) {
                 return refuse(unknownCharset(*label));
             }
             charset = *known;
+            declared = QString::fromLatin1(*label);
         }
     }
     if (const std::optional<qsizetype> at = unreferencedCharacter(page.text, charset)) {
-        const qsizetype line = page.text.first(*at).count(QLatin1Char('\n')) + 1;
+        const qsizetype line = lineAt(page.text, *at);
         const qsizetype length = page.text[*at].isHighSurrogate() ? 2 : 1;
+        const QString name = charsetName(charset);
         return refuse(tr("the character \"%1\" on line %2 is not in %3, the character set the "
-                         "page declares, and stands in a script, a style sheet or a comment, "
+                         "page declares%4, and stands in a script, a style sheet or a comment, "
                          "where a character reference would not stand for it")
                           .arg(page.text.mid(*at, length))
                           .arg(line)
-                          .arg(charsetName(charset)));
+                          .arg(name)
+                          .arg(declared.compare(name, Qt::CaseInsensitive) == 0
+                                   ? QString()
+                                   : tr(" (\"%1\" is read and written as %2, as browsers do)")
+                                         .arg(declared, name)));
     }
-    QByteArray bytes = encodeText(text, charset);
+    QByteArray bytes = encodeText(page.text, charset);
     if (page.byteOrderMark) {
         bytes.prepend(kUtf8Bom);
     }
@@ -173,7 +192,8 @@ common::Result<void> writePageFile(const QString& path, const PageText& page) {
 }
 
 PageText blankPage() {
-    return PageText{kBlankPage, LineEnding::CrLf, false};
+    return PageText{QString(kBlankPage).replace(QLatin1Char('\n'), QLatin1String("\r\n")),
+                    LineEnding::CrLf, false};
 }
 
 qsizetype blankPageCaret() {

@@ -2,14 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // Pages as files, read whole (at most kMaxPageSize bytes) and written atomically, in the
-// character set the page declares (editor/charset.h), with their line breaks and byte order
-// mark kept as the file had them.
+// character set the page declares (editor/charset.h). A page is written back as it was read:
+// each line keeps its own line break, and the byte order mark stays.
 #pragma once
 
 #include "common/result.h"
 
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
 #include <optional>
 
 namespace ravelin::editor {
@@ -20,23 +21,24 @@ inline constexpr qint64 kMaxPageSize = qint64{64} * 1024 * 1024;
 
 enum class LineEnding { CrLf, Lf, Cr };
 
-// A page's text with "\n" between its lines, and how its file writes them.
+// A page's text as its file holds it, decoded: its line breaks, CR LF, LF and CR, each as it
+// is, and how the lines added to it break.
 struct PageText {
     QString text;
-    // New pages break lines as the HTML the add-ins write does.
+    // The line break of the lines added: the one most of its lines end with (the first one's
+    // on a tie); new pages break lines as the HTML the add-ins write does.
     LineEnding lineEnding = LineEnding::CrLf;
     bool byteOrderMark = false;
 
     bool operator==(const PageText&) const = default;
 };
 
-// "\r\n" and lone "\r" become "\n".
-QString normalizeLineBreaks(QString text);
+// The characters of a line break.
+QStringView lineBreak(LineEnding lineEnding);
 
 // The page in `bytes`, decoded in the character set it declares (UTF-8 when it declares none).
 // Fails with the reason when the set is not one the editor reads or a byte does not belong to
-// it. Its first line break decides how the page breaks its lines; a file without any uses
-// `fallback`.
+// it. A file without any line break adds lines with `fallback`.
 common::Result<PageText> decodePage(const QByteArray& bytes,
                                     LineEnding fallback = LineEnding::CrLf);
 // The page's bytes in the character set its text declares at that moment (UTF-8 with a byte
@@ -45,16 +47,14 @@ common::Result<PageText> decodePage(const QByteArray& bytes,
 // such a character where a reference would not be read as one.
 common::Result<QByteArray> encodePage(const PageText& page);
 
-// The text as the file holds it: "\n" replaced by the page's line break.
-QString withLineEnding(const QString& text, LineEnding lineEnding);
-
 // Reads a page, or says to the user why it could not.
 common::Result<PageText> readPageFile(const QString& path);
 // Writes a page atomically: the file holds either its old or its new content. On failure says
 // to the user why.
 common::Result<void> writePageFile(const QString& path, const PageText& page);
 
-// A new blank page: an HTML5 skeleton, and the caret's place in its body.
+// A new blank page: an HTML5 skeleton, and the caret's place in its body, a line break
+// counting one place as in the editor.
 PageText blankPage();
 qsizetype blankPageCaret();
 

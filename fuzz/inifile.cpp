@@ -49,7 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         IniFile removed = *file;
         removed.remove(gone);
         const std::optional<IniFile> reread = IniFile::parse(removed.toBytes(), &problem);
-        fuzz::require(reread.has_value(), "a removal leaves a file that parses");
+        fuzz::require(reread.has_value(), "a removal leaves a file that parses",
+                      removed.toBytes().toStdString());
         fuzz::require(!reread->value(gone) && reread->keys().size() == keys.size() - 1,
                       "and takes exactly its key");
     }

@@ -40,6 +40,12 @@ protected:
     ~IClassFactory() = default;
 };
 
+// Why DllRegisterServer or DllUnregisterServer failed, in words for the user. The entry points
+// take nothing and give only a result code, so a failing one leaves its reason in this
+// environment variable of the process (as the scope they write to comes in one); a host clears
+// it before the call and reads it after a failure.
+inline constexpr const char* kRegistrationErrorVariable = "RAVELIN_REGISTRATION_ERROR";
+
 // The entry points, as resolved from a loaded library.
 extern "C" {
 using DllRegisterServerFn = HRESULT (*)(); // DllUnregisterServer's too

@@ -3,13 +3,15 @@
 //
 // regsvr [-u] [--system] LIBRARY: registers an in-process component for the current user by
 // calling its DllRegisterServer (DllUnregisterServer with -u), and says in one line how that
-// went: when the entry point fails, the line tells why the registry could not be changed, as
-// far as the registry file and its folder show it. With --system (root only) the registration
+// went: when the entry point fails, the line gives its error code and the reason it left (or,
+// from a library that leaves none, why the registry could not be changed, as far as the
+// registry file and its folder show it). With --system (root only) the registration
 // is for every user of the machine: the entry points take no arguments, so the scope is handed
 // over in RAVELIN_REGISTRY_SCOPE.
 // Exit status 0 when it succeeded, 1 otherwise.
 #include "common/files.h"
 #include "common/registry.h"
+#include "common/streams.h"
 #include "objectmodel/com.h"
 
 #include <QCoreApplication>
@@ -43,6 +45,9 @@ std::optional<QString> registryObstacle(ravelin::common::RegistryScope scope) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    ravelin::common::openClosedStandardStreams();
+    // The one line is regsvr's own: Qt's notices (of the locale, say) are not shown.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     QCoreApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments().mid(1);
     bool unregister = false;
@@ -86,10 +91,14 @@ int main(int argc, char* argv[]) {
     if (function == nullptr) {
         return fail(QStringLiteral("%1 has no entry point %2").arg(path, entryPoint));
     }
+    qunsetenv(ravelin::objectmodel::kRegistrationErrorVariable);
     const HRESULT hr = function();
     if (ravelin::objectmodel::FAILED(hr)) {
+        const QString reason =
+            qEnvironmentVariable(ravelin::objectmodel::kRegistrationErrorVariable);
         const std::optional<QString> obstacle =
-            registryObstacle(ravelin::common::requestedRegistryScope());
+            !reason.isEmpty() ? reason
+                              : registryObstacle(ravelin::common::requestedRegistryScope());
         return fail(QStringLiteral("%1 in %2 failed with error code 0x%3%4")
                         .arg(entryPoint, path)
                         .arg(static_cast<std::uint32_t>(hr), 8, 16, QLatin1Char('0'))

@@ -412,13 +412,10 @@ void FrmStartup::tabStripClicked(int index) {
     mstartup::pageReset(*this);
     // A failed write leaves the address held by the window; it is written again at the next
     // tab selection.
-    if (const common::Result<void> stored =
-            common::writeSetting(common::kAccountSettingApp, common::kAccountSettingSection,
-                                 common::kAccountSettingKey, account_);
-        !stored) {
-        qWarning("ravelin: could not store the account address: %s",
-                 qUtf8Printable(stored.error()));
-    }
+    tellWhenNotStored(tr("The account address"),
+                      common::writeSetting(common::kAccountSettingApp,
+                                           common::kAccountSettingSection,
+                                           common::kAccountSettingKey, account_));
     showPanel(tab != nullptr ? tab->panels[0] : kSetupPanel);
     page_ = 1;
     if (tab != nullptr) {
@@ -491,20 +488,25 @@ void FrmStartup::protectClicked() {
             passphrase_.reset(); // another key, another passphrase
             keyWarningShown_ = false;
         }
-        if (!storeProtection(chosen)) {
-            qWarning("ravelin: could not store the encryption settings in %s",
-                     common::settingsFilePath(common::kAccountSettingApp).toUtf8().constData());
-        }
+        tellWhenNotStored(tr("The encryption settings"), storeProtection(chosen));
         showProtection();
     });
     dialog->open();
 }
 
 void FrmStartup::sandboxToggled(bool checked) {
-    if (!storeSandbox(checked)) {
-        qWarning("ravelin: could not store the sandbox choice in %s",
-                 common::settingsFilePath(common::kAccountSettingApp).toUtf8().constData());
+    tellWhenNotStored(tr("The sandbox choice"), storeSandbox(checked));
+}
+
+void FrmStartup::tellWhenNotStored(const QString& what, const common::Result<void>& stored) {
+    if (stored || settingsProblemShown_) {
+        return;
     }
+    settingsProblemShown_ = true;
+    common::showMessage(tr("%1 could not be kept for the next time: %2. The wizard goes on "
+                           "with it; later failures to keep a setting are not told again.")
+                            .arg(what, stored.error()),
+                        common::MessageButtons::Ok, common::MessageIcon::None, {}, this);
 }
 
 void FrmStartup::showProtection() {

@@ -8,6 +8,7 @@
 
 #include "buttons/check.h"
 #include "buttons/writers.h"
+#include "common/result.h"
 #include "wizard/findingmarks.h"
 #include "wizard/tabs.h"
 
@@ -90,6 +91,9 @@ private:
     void writeResult(const ButtonTab& tab);
     // Tells on the Setup page whether buttons are encrypted.
     void showProtection();
+    // Tells the seller, once for the window's life, that a choice (`what`) could not be kept
+    // in the settings file, and why; the wizard goes on with it.
+    void tellWhenNotStored(const QString& what, const common::Result<void>& stored);
 
     void showPanel(std::string_view name);
     void hidePanel(std::string_view name);
@@ -121,6 +125,7 @@ private:
     // the window's life.
     std::optional<QString> passphrase_;
     bool keyWarningShown_ = false;
+    bool settingsProblemShown_ = false;
     const ButtonTab* lastTab_ = nullptr; // the button tab selected last
     FindingMarks marks_;
     // Where the link of the line above the tab strip leads, while it is shown.

@@ -18,10 +18,9 @@ QString stored(const char* key) {
     return common::readSetting(common::kAccountSettingApp, common::kAccountSettingSection, key);
 }
 
-bool store(const char* key, const QString& value) {
+common::Result<void> store(const char* key, const QString& value) {
     return common::writeSetting(common::kAccountSettingApp, common::kAccountSettingSection, key,
-                                value)
-        .has_value();
+                                value);
 }
 
 QString onOff(bool on) {
@@ -52,19 +51,27 @@ Protection storedProtection() {
             .serviceCertificate = stored(common::kServiceCertificateFileSettingKey)};
 }
 
-bool storeProtection(const Protection& protection) {
-    return store(common::kEncryptSettingKey, onOff(protection.encrypt)) &&
-           store(common::kCertificateIdSettingKey, protection.certificateId) &&
-           store(common::kPrivateKeyFileSettingKey, protection.privateKey) &&
-           store(common::kCertificateFileSettingKey, protection.certificate) &&
-           store(common::kServiceCertificateFileSettingKey, protection.serviceCertificate);
+common::Result<void> storeProtection(const Protection& protection) {
+    const std::pair<const char*, QString> settings[] = {
+        {common::kEncryptSettingKey, onOff(protection.encrypt)},
+        {common::kCertificateIdSettingKey, protection.certificateId},
+        {common::kPrivateKeyFileSettingKey, protection.privateKey},
+        {common::kCertificateFileSettingKey, protection.certificate},
+        {common::kServiceCertificateFileSettingKey, protection.serviceCertificate},
+    };
+    for (const auto& [key, value] : settings) {
+        if (common::Result<void> stored = store(key, value); !stored) {
+            return stored;
+        }
+    }
+    return {};
 }
 
 bool storedSandbox() {
     return stored(common::kSandboxSettingKey) == QLatin1String("1");
 }
 
-bool storeSandbox(bool sandbox) {
+common::Result<void> storeSandbox(bool sandbox) {
     return store(common::kSandboxSettingKey, onOff(sandbox));
 }
 

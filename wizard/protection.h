@@ -7,6 +7,7 @@
 #pragma once
 
 #include "buttons/writers.h"
+#include "common/result.h"
 #include "crypto/keys.h"
 
 #include <QString>
@@ -29,12 +30,12 @@ struct Protection {
 
 // The stored choices; all off and empty when none are stored.
 Protection storedProtection();
-// Stores the choices; false when they could not be written.
-bool storeProtection(const Protection& protection);
+// Stores the choices, or says why they could not be written.
+common::Result<void> storeProtection(const Protection& protection);
 
 // Whether buttons post to the payment service's sandbox; off when nothing is stored.
 bool storedSandbox();
-bool storeSandbox(bool sandbox);
+common::Result<void> storeSandbox(bool sandbox);
 
 // What the seller is told is wrong with the dialog's choices before they are kept: with
 // encryption on, a certificate ID and the three files are needed. Empty when nothing is.

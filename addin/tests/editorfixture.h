@@ -166,7 +166,16 @@ protected:
         pageBox().setTextCursor(cursor);
     }
 
-    QString pageText() const { return editor->page().text; }
+    // The page as the editor shows it: "\n" between its lines, whatever the file has.
+    QString shownText() const {
+        return pageBox().document()->toRawText().replace(QChar::ParagraphSeparator,
+                                                         QLatin1Char('\n'));
+    }
+
+    // A text's lines as the editor shows them, "\n" between them.
+    static QString lines(QString text) {
+        return text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    }
 
     // Runs `action`, answering with OK every real message box it shows; returns their texts.
     template <typename Action> static std::vector<QString> answeringBoxes(Action action) {

@@ -190,6 +190,23 @@ TEST_F(RegsvrTest, ARegistryThatCannotBeWrittenIsAFailure) {
     EXPECT_EQ(run.errors.count(QLatin1Char('\n')), 1) << run.errors.toStdString();
 }
 
+TEST_F(RegsvrTest, ARegistryThatIsALinkToAMissingFileIsLeftAloneAndNamedWithTheCode) {
+    ASSERT_TRUE(QDir().mkpath(configFolder()));
+    const QString registry = common::registryFilePath();
+    const QString target = folder.filePath(QStringLiteral("elsewhere/ravelin-registry.ini"));
+    ASSERT_TRUE(QFile::link(target, registry));
+
+    const RegsvrRun run = regsvr({kLibrary});
+
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.errors,
+              QStringLiteral("regsvr: DllRegisterServer in %1 failed with error code 0x80040201: "
+                             "cannot write %2: it is a link to a missing file: %3\n")
+                  .arg(QFileInfo(kLibrary).absoluteFilePath(), registry, target));
+    EXPECT_EQ(QFileInfo(registry).symLinkTarget(), target);
+    EXPECT_FALSE(QFileInfo::exists(target));
+}
+
 TEST_F(RegsvrTest, ForEveryUserWritesExactlyTheRegistrationToTheFirstSystemFolderAndTakesItAway) {
     if (geteuid() != 0) {
         GTEST_SKIP() << "only root registers for every user; the refusal is tested on its own";

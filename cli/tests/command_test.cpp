@@ -17,8 +17,15 @@
 #include <QJsonParseError>
 #include <QStringList>
 #include <array>
+#include <chrono>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace ravelin::cli {
@@ -240,6 +247,20 @@ TEST_F(Command, RefusesBadInputWithOneLineAndStatusTwo) {
         {{"add-to-cart", "--answers", "-"},
          R"({"txtNoteATC": ")" + thirtyOne + R"("})",
          R"("txtNoteATC" is 31 characters long; its box takes at most 30)"},
+        // A text on the command line takes what a box takes, on one line; the button is never
+        // written with it.
+        {{"view-cart", "--account", "a\x1b[31m@b.com"},
+         "",
+         R"(--account "a\u001B[31m@b.com" holds a control character (U+001B), which cannot be )"
+         "typed"},
+        {{"view-cart", "--account", "a@b.com\r\nX"},
+         "",
+         R"(--account "a@b.com\r\nX" holds a line break (U+000D))"},
+        {{"view-cart", "--account=a@b.com\n"}, "", R"(--account "a@b.com\n" holds a line break)"},
+        {{"view-cart", "--account", QStringLiteral("a\u0085@b.com")},
+         "",
+         "a control character (U+0085)"},
+        {{"buy-now", "--cert-id", "8Q4\x07"}, "", R"(--cert-id "8Q4\u0007" holds a control)"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString() + " < " + c.input);
@@ -314,6 +335,62 @@ TEST_F(Command, NamesTheCurrenciesWhenACurrencyBoxHoldsNone) {
                   c.named)
             << line;
     }
+}
+
+TEST_F(Command, RefusesAnAccountThatIsNotUtf8) {
+    QProcess shell;
+    shell.start("sh", {"-c", R"sh("$0" view-cart --account "$(printf 'caf\351@b.com')")sh",
+                       RAVELIN_BUTTON_PATH});
+    ASSERT_TRUE(shell.waitForFinished());
+    EXPECT_EQ(shell.exitCode(), 2);
+    EXPECT_EQ(shell.readAllStandardOutput(), QByteArray());
+    EXPECT_EQ(shell.readAllStandardError(),
+              QByteArray(R"(ravelin-button: --account "caf\xE9@b.com" holds bytes that are not )"
+                         "UTF-8 text, which cannot be typed\n"));
+}
+
+// A stream the command was started without is never taken by a file it opens: it refuses in one
+// line instead, and writes nothing.
+TEST_F(Command, RefusesWhenTheStreamItNeedsIsClosed) {
+    struct Case {
+        int closed;
+        QStringList arguments;
+        int exitCode;
+        QByteArray errors;
+    };
+    const Case cases[] = {
+        {STDOUT_FILENO,
+         {"view-cart"},
+         1,
+         "ravelin-button: standard output is closed, so nothing can be written\n"},
+        {STDOUT_FILENO,
+         {"view-cart", "--check"},
+         1,
+         "ravelin-button: standard output is closed, so nothing can be written\n"},
+        {STDIN_FILENO,
+         {"view-cart", "--answers", "-"},
+         2,
+         "ravelin-button: cannot read answers from standard input: it is closed\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_CONFIG_HOME", config_.path());
+        process.setProcessEnvironment(environment);
+        process.setChildProcessModifier([fd = c.closed] { ::close(fd); });
+        process.start(RAVELIN_BUTTON_PATH, c.arguments);
+        ASSERT_TRUE(process.waitForFinished());
+        EXPECT_EQ(process.exitCode(), c.exitCode);
+        EXPECT_EQ(process.readAllStandardError(), c.errors);
+    }
+    // Closed standard input is no matter when the answers come from a file.
+    QProcess process;
+    process.setChildProcessModifier([] { ::close(STDIN_FILENO); });
+    process.start(RAVELIN_BUTTON_PATH, {"view-cart", "--account", "a@b.com"});
+    ASSERT_TRUE(process.waitForFinished());
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    EXPECT_TRUE(process.readAllStandardOutput().endsWith("</form>"));
 }
 
 TEST_F(Command, AcceptsNoteBoxesUpToTheirLimitCountedInCharacters) {
@@ -554,6 +631,60 @@ TEST_F(Command, RefusesAnswersThatCannotBeTypedNamingTheKey) {
     }
 }
 
+// What is named as the answers file and is no file is refused at once, named: a named pipe
+// nothing is written to (the reader waited for a writer for ever), a device such as /dev/zero
+// or a terminal, a folder, a socket.
+TEST_F(Command, RefusesWhatIsNoFileNamingItWithoutWaiting) {
+    const QString pipe = config_.filePath("pipe.json");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString socketPath = config_.filePath("socket.json");
+    const int listening = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, QFile::encodeName(socketPath).constData(),
+                 sizeof address.sun_path - 1);
+    ASSERT_EQ(::bind(listening, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    const struct {
+        QString name;
+        std::string problem;
+    } cases[] = {
+        {pipe, "it is a named pipe, and nothing was written to it within 2 seconds"},
+        {"/dev/zero", "it is a device, not a file"},
+        {"/dev/null", "it is a device, not a file"},
+        {config_.path(), "it is a folder, not a file"},
+        {socketPath, "it is a socket, not a file"},
+        {config_.filePath("missing.json"), "No such file or directory"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name.toStdString());
+        const Outcome result = run({"view-cart", "--answers", c.name});
+        EXPECT_EQ(result.exitCode, 2);
+        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(result.err, "ravelin-button: cannot read answers from \"" + c.name.toStdString() +
+                                  "\": " + c.problem + "\n");
+    }
+    ::close(listening);
+}
+
+TEST_F(Command, ReadsANamedPipeToTheEndOfWhatItsWriterWrites) {
+    const QString pipe = config_.filePath("pipe.json");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QProcess process;
+    process.start(RAVELIN_BUTTON_PATH, {"view-cart", "--account", "a@b.com", "--answers", pipe});
+    ASSERT_TRUE(process.waitForStarted());
+    {
+        QFile writer(pipe); // opens once the command has the pipe open
+        ASSERT_TRUE(writer.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        writer.write(R"({"optVC")");
+        std::this_thread::sleep_for(std::chrono::milliseconds(300)); // it waits for the rest
+        writer.write(R"(: 1})");
+    }
+    ASSERT_TRUE(process.waitForFinished());
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    EXPECT_EQ(process.readAllStandardOutput().toStdString(),
+              buttons::testing::exampleButton<buttons::ViewCart>("a@b.com", kBuild).html);
+}
+
 TEST_F(Command, KeepsTabsLineBreaksAndCharactersBeyondTheBasicPlane) {
     const Outcome result = run({"buy-now", "--answers", "-", "--summary"},
                                R"({"txtItemNameBN": "a\tb\r\nc \ud83c\udf70 \u00e9"})");
@@ -577,7 +708,6 @@ TEST_F(Command, TakesAnswersUpToTheCapAndRefusesOneByteMore) {
 TEST_F(Command, InputWithoutEndIsCutOffQuicklyWithOneLine) {
     const QString button = QStringLiteral(RAVELIN_BUTTON_PATH);
     const QStringList commands = {
-        button + QStringLiteral(" buy-now --answers /dev/zero"),
         QStringLiteral("cat /dev/zero | ") + button + QStringLiteral(" buy-now --answers -"),
         QStringLiteral("yes '{' | ") + button + QStringLiteral(" buy-now --answers -"),
     };

@@ -18,6 +18,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace ravelin::cli {
@@ -160,8 +161,11 @@ TEST_F(EncryptCommand, TakesThePassphraseFromItsFileOrTheEnvironmentOnly) {
         const char* what;
         QStringList extra;
         QProcessEnvironment environment;
-        std::string problem; // empty when the button is written
+        std::string problem;    // empty when the button is written
+        std::string input = {}; // on standard input
     };
+    const QString pipe = config_.filePath("pass.pipe");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     const Case cases[] = {
         {"from the environment", {}, passphraseVariable(kPassphrase), ""},
         {"from a file", {"--key-passphrase-file", goodFile}, {}, ""},
@@ -186,11 +190,22 @@ TEST_F(EncryptCommand, TakesThePassphraseFromItsFileOrTheEnvironmentOnly) {
          {"--key-passphrase-file", config_.filePath("none.txt")},
          {},
          "cannot read the passphrase file"},
+        {"from a pipe",
+         {"--key-passphrase-file", "/dev/stdin"},
+         {},
+         "",
+         std::string(kPassphrase) + "\n"},
+        // The reader once waited for a writer for ever.
+        {"a named pipe nothing is written to",
+         {"--key-passphrase-file", pipe},
+         {},
+         "\": it is a named pipe, and nothing was written to it within 2 seconds"},
+        {"a folder", {"--key-passphrase-file", config_.path()}, {}, "it is a folder, not a file"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const Outcome result =
-            run(QStringList{"donate"} + encryptArguments(locked) + c.extra, {}, c.environment);
+            run(QStringList{"donate"} + encryptArguments(locked) + c.extra, c.input, c.environment);
         if (c.problem.empty()) {
             EXPECT_EQ(result.exitCode, 0) << result.err;
             EXPECT_EQ(result.err, "");

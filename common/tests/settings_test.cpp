@@ -10,13 +10,16 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <chrono>
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <string>
 #include <sys/stat.h>
 #include <thread>
+#include <unistd.h>
 
 namespace ravelin::common {
 namespace {
@@ -134,6 +137,39 @@ TEST_F(ConfigTest, StoringIntoAMissingFolderMakesItAndAFolderInTheWayIsNamed) {
         << stored.error().toStdString();
 }
 
+TEST_F(ConfigTest, ALinkToAMissingFileIsNamedAndLeftAlone) {
+    const QString target = folder.filePath(QStringLiteral("elsewhere/RAVELIN.ini"));
+    for (const bool targetFolderExists : {false, true}) {
+        SCOPED_TRACE(targetFolderExists ? "in a folder that exists" : "in a missing folder");
+        if (targetFolderExists) {
+            ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("elsewhere")));
+        }
+        QFile::remove(settingsFile());
+        ASSERT_TRUE(QFile::link(target, settingsFile()));
+
+        const Result<void> stored = writeSetting(kApp, kSection, kKey, QStringLiteral("x@y.z"));
+        ASSERT_FALSE(stored);
+        EXPECT_EQ(stored.error(),
+                  QStringLiteral("cannot write %1: it is a link to a missing file: %2")
+                      .arg(settingsFile(), target));
+        EXPECT_EQ(writeObstacle(settingsFile()),
+                  QStringLiteral("%1 is a link to a missing file: %2").arg(settingsFile(), target));
+        EXPECT_EQ(QFileInfo(settingsFile()).symLinkTarget(), target);
+        EXPECT_FALSE(QFileInfo::exists(target));
+    }
+}
+
+TEST_F(ConfigTest, ALinkToAFileIsWrittenThrough) {
+    const QString target = folder.filePath(QStringLiteral("kept.ini"));
+    writeAll(target, "[Program%20Settings]\nOther=1\n");
+    ASSERT_TRUE(QFile::link(target, settingsFile()));
+
+    ASSERT_TRUE(writeSetting(kApp, kSection, kKey, QStringLiteral("x@y.z")));
+
+    EXPECT_TRUE(QFileInfo(settingsFile()).isSymLink());
+    EXPECT_EQ(readAll(target), QByteArray("[Program%20Settings]\nOther=1\nEmailAddress=x@y.z\n"));
+}
+
 TEST_F(ConfigTest, TwoProgramsStoringAtOnceKeepEachOthersValues) {
     const auto store = [](const QString& prefix) {
         for (int i = 0; i < 15; ++i) {
@@ -172,6 +208,21 @@ TEST_P(ConfigHome, IsAnAbsoluteXdgConfigHomeElseTheHomesConfigFolder) {
 
     EXPECT_EQ(home, GetParam().underHome ? QDir::homePath() + QStringLiteral("/.config")
                                          : QString::fromUtf8(GetParam().value));
+}
+
+TEST(ConfigHomeWithoutHome, IsBelowTheAccountsHomeFolder) {
+    const QByteArray savedHome = qgetenv("HOME");
+    const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
+    qunsetenv("HOME");
+    qunsetenv("XDG_CONFIG_HOME");
+    const QString home = configHome();
+    qputenv("HOME", savedHome);
+    qputenv("XDG_CONFIG_HOME", savedConfig);
+
+    const passwd* account = ::getpwuid(::getuid());
+    ASSERT_NE(account, nullptr);
+    EXPECT_EQ(home,
+              QDir::cleanPath(QFile::decodeName(account->pw_dir) + QStringLiteral("/.config")));
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, ConfigHome,

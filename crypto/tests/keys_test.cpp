@@ -12,6 +12,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 
 namespace ravelin::crypto {
 namespace {
@@ -77,6 +78,12 @@ std::vector<FailureCase> failureCases() {
         {"key path is a folder",
          with([](TestKeys& k, Given& s) { s.files.privateKey = k.folder().string(); }),
          KeyProblem::UnreadableFile, R"(the private key file "FOLDER" is not a file)"},
+        // Opened without waiting for a writer, which never comes.
+        {"key path is a named pipe", with([](TestKeys& k, Given& s) {
+             s.files.privateKey = (k.folder() / "pipe.key").string();
+             ::mkfifo(s.files.privateKey.c_str(), 0600);
+         }),
+         KeyProblem::UnreadableFile, R"(the private key file "FOLDER/pipe.key" is not a file)"},
         {"key file holds a certificate", with([](TestKeys& k, Given& s) {
              s.files.privateKey = (k.folder() / "seller.crt").string();
          }),

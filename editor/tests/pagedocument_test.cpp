@@ -43,8 +43,8 @@ protected:
 QPlainTextEdit* LargePageRanges::editor_ = nullptr;
 
 TEST_F(LargePageRanges, AreTheKindTheWholeTextGivesFarIntoThePage) {
-    editor_->setPlainText(testing::largePage(300'000));
-    const QString page = editorText(*editor_);
+    const QString page = testing::largePage(300'000);
+    editor_->setPlainText(page);
     const qsizetype late = page.size() - 30'000;
     const qsizetype comment = page.indexOf(u"shelf", late);
     const qsizetype attribute = page.indexOf(u"> details", late);
@@ -68,7 +68,34 @@ TEST_F(LargePageRanges, AreTheKindTheWholeTextGivesFarIntoThePage) {
         EXPECT_EQ(textRange(c.anchor, c.position), c.textRange) << c.what;
         EXPECT_EQ(classifyRange(page, c.anchor, c.position),
                   c.textRange ? RangeKind::Text : RangeKind::Control)
-            << c.what << ": the editor's text with \"\\n\" between lines reads the same";
+            << c.what << ": the page's text with \"\\n\" between lines reads the same";
+    }
+}
+
+// A marked character is not white space to the decision, as it is none to a browser; a line
+// break of any kind is.
+TEST_F(LargePageRanges, ReadMarkedCharactersAndLineBreaksAsABrowserDoes) {
+    const struct {
+        QString page; // "|" marks the caret
+        bool textRange;
+    } cases[] = {
+        {QStringLiteral("<script\u2029>|x</script>"), true}, // the element "script\u2029"
+        {QStringLiteral("<script\uFDD0>|x</script>"), true},
+        {QStringLiteral("<script\r>|x</script>"), false},
+        {QStringLiteral("<script\r\n>|x</script>"), false},
+        {QStringLiteral("<p>a\u2029|b</p>"), true},
+        {QStringLiteral("<p\u2029title=x\u2029|>b</p>"), false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.page.toStdString());
+        const qsizetype caret = c.page.indexOf(u'|');
+        QString text = c.page;
+        text.remove(caret, 1);
+        setPageText(*editor_, text, LineEnding::Lf);
+        // Each line break is one place in the editor.
+        const qsizetype place = caret - text.first(caret).count(QLatin1String("\r\n"));
+        EXPECT_EQ(textRange(place, place), c.textRange);
+        EXPECT_EQ(pageText(*editor_, LineEnding::Lf), text);
     }
 }
 

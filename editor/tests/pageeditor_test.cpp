@@ -3,6 +3,7 @@
 //
 // The page editor without add-ins: files, unsaved changes, the Insert menu's own commands,
 // the preview, and its menus as command bars.
+#include "editor/charset.h"
 #include "editor/htmlhighlighter.h"
 #include "editor/pageeditor.h"
 #include "editor/tests/scriptedprompts.h"
@@ -17,7 +18,9 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTextDocumentFragment>
+#include <functional>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace ravelin::editor {
 namespace {
@@ -300,13 +303,13 @@ TEST_F(PageEditorTest, ARegistryThatDoesNotParseIsReportedWithItsLineAndLeftAsIt
     EXPECT_EQ(read(registry), damaged);
 }
 
-TEST_F(PageEditorTest, APageDeclaringLatin1IsSavedInLatin1WithReferencesForTheRest) {
+TEST_F(PageEditorTest, APageDeclaringLatin1IsSavedAsBrowsersReadItWithReferencesForTheRest) {
     const QByteArray ascii =
         "<!DOCTYPE html>\r\n<html><head><meta charset=\"iso-8859-1\">"
         "<title>Menu</title></head>\r\n<body>\r\n<p></p>\r\n</body></html>\r\n";
     prompts->fileToOpen = write(QStringLiteral("menu.html"), ascii);
     ASSERT_TRUE(editor->openPage());
-    const QString typed = QStringLiteral("Cr\u00e8me br\u00fbl\u00e9e \u00a3 \u20ac");
+    const QString typed = QStringLiteral("Cr\u00e8me br\u00fbl\u00e9e \u00a3 \u20ac \u03a9");
     setCaret(pageBox().toPlainText().indexOf(QStringLiteral("</p>")));
     pageBox().insertPlainText(typed);
 
@@ -314,16 +317,136 @@ TEST_F(PageEditorTest, APageDeclaringLatin1IsSavedInLatin1WithReferencesForTheRe
                                         ? ""
                                         : prompts->errors.front().toStdString());
 
+    // A browser reads the page in windows-1252, as the editor writes it, and then resolves the
+    // references.
     const QByteArray saved = read(prompts->fileToOpen);
     EXPECT_EQ(saved, QByteArray(ascii).replace("<p></p>", "<p>Cr\xE8me br\xFBl\xE9"
-                                                          "e \xA3 &#8364;</p>"));
-    // A browser reads the page in windows-1252, which agrees with ISO-8859-1 on every byte
-    // written, and then resolves the references.
-    for (const char byte : saved) {
-        EXPECT_FALSE(static_cast<uchar>(byte) >= 0x80 && static_cast<uchar>(byte) <= 0x9F);
-    }
-    const QString shown = QTextDocumentFragment::fromHtml(QString::fromLatin1(saved)).toPlainText();
+                                                          "e \xA3 \x80 &#937;</p>"));
+    qsizetype bad = -1;
+    const QString shown =
+        QTextDocumentFragment::fromHtml(*decodeText(saved, Charset::Windows1252, &bad))
+            .toPlainText();
     EXPECT_TRUE(shown.contains(typed)) << shown.toStdString();
+}
+
+struct Page {
+    const char* name;
+    QByteArray bytes;
+};
+
+void PrintTo(const Page& page, std::ostream* os) {
+    *os << page.name;
+}
+
+class OpenedAndSaved : public PageEditorTest, public ::testing::WithParamInterface<Page> {};
+
+// Nothing the user did not change changes: whatever a page holds, Qt's text document included,
+// it is written back byte for byte.
+TEST_P(OpenedAndSaved, GivesTheSameBytes) {
+    const QString path = write(QStringLiteral("page.html"), GetParam().bytes);
+    ASSERT_TRUE(editor->openFile(path)) << prompts->errors.front().toStdString();
+    EXPECT_FALSE(editor->isModified());
+
+    ASSERT_TRUE(editor->save()) << prompts->errors.front().toStdString();
+
+    EXPECT_EQ(read(path), GetParam().bytes);
+    EXPECT_EQ(editor->page(), *decodePage(GetParam().bytes));
+}
+
+QByteArray every1252Byte() {
+    QByteArray bytes = "<meta charset=\"windows-1252\">";
+    for (int byte = 0x80; byte < 0x100; ++byte) {
+        bytes += static_cast<char>(byte);
+    }
+    return bytes;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, OpenedAndSaved,
+    ::testing::Values(
+        Page{"CrLfAndLfMixed", "<p>a</p>\r\n<p>b</p>\n<p>c</p>\r\n\n"},
+        Page{"ALoneCrBeforeCrLf", "a\r\r\nb"}, Page{"CrLines", "<p>a</p>\r<p>b</p>\r"},
+        Page{"CrLinesWithALfLine", "a\rb\rc\nd\r"}, Page{"OnlyLineBreaks", "\r\n\n\r\r\n\n\r"},
+        Page{"NoLineBreakAtTheEnd", "a\r\nb"}, Page{"EmptyFile", ""},
+        Page{"LineSeparator", "a\xE2\x80\xA8"
+                              "b\n"},
+        Page{"ParagraphSeparator", "a\xE2\x80\xA9"
+                                   "b\r\n\xE2\x80\xA9\n\xE2\x80\xA9"},
+        Page{"Noncharacters", "\xEF\xB7\x90x\xEF\xB7\x91\n\xEF\xB7\xAF\xEF\xBF\xBE\xEF\xBF\xBF"
+                              "\xF4\x8F\xBF\xBF"},
+        Page{"AnObjectReplacementCharacterOfItsOwn", "x\xEF\xBF\xBCy\xEF\xBF\xBC"},
+        Page{"Nul", QByteArray("a\0b\n\0", 5)},
+        Page{"ControlCharacters", "\x01\x08\x0B\x0C\x1B\x7F\xC2\x85\xC2\x9F\n"},
+        Page{"NoBreakSpaceAndTabs", "a\xC2\xA0"
+                                    "b \t\r\n"},
+        Page{"ByteOrderMark", "\xEF\xBB\xBF<p>x</p>\r\n"},
+        Page{"ByteOrderMarkTwice", "\xEF\xBB\xBF\xEF\xBB\xBFx\xEF\xBB\xBF"},
+        Page{"AZeroWidthNoBreakSpaceFirst", "\xEF\xBB\xBF"},
+        Page{"BeyondTheBasicPlane", "\xF0\x9F\x8D\xB0\n"},
+        Page{"Iso88591WithTheEuroInAComment",
+             "<meta charset=\"iso-8859-1\"><!-- \x80 -->caf\xE9\r\n"},
+        Page{"UsAsciiWithHighBytes", "<meta charset=\"us-ascii\">\x93q\x94\x81\r\n"},
+        Page{"EveryWindows1252Byte", every1252Byte()},
+        Page{"MarksInAScriptAndATag",
+             "<script>\xE2\x80\xA9</script>\r\n<p\xEF\xB7\x90>\xEF\xB7\x91</p>\r"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A page whose lines break in three ways, with a character Qt's document cannot hold.
+const QByteArray kMixedPage = "one\r\ntwo\nthree\rfour\xE2\x80\xA9"
+                              "five\r\n";
+
+TEST_F(PageEditorTest, AnEditChangesOnlyTheTextEditedAndUndoGivesThePageBack) {
+    const QString path = write(QStringLiteral("mixed.html"), kMixedPage);
+    ASSERT_TRUE(editor->openFile(path));
+    const QString lines = QStringLiteral("one\ntwo\nthree\nfour\uFFFC"
+                                         "five\n");
+    ASSERT_EQ(pageBox().toPlainText(), lines) << "one line to a block, the mark in its place";
+    QTextCursor cursor = pageBox().textCursor();
+    const auto at = [&](const QString& text) {
+        cursor.setPosition(static_cast<int>(lines.indexOf(text)));
+        return cursor;
+    };
+    struct Edit {
+        const char* what;
+        std::function<void()> edit;
+        QByteArray saved;
+    };
+    const Edit edits[] = {
+        {"typed on a line", [&] { at(QStringLiteral("two")).insertText(QStringLiteral("2 ")); },
+         "one\r\n2 two\nthree\rfour\xE2\x80\xA9"
+         "five\r\n"},
+        // A new break takes the one the line above ends with.
+        {"a line broken in two", [&] { at(QStringLiteral("wo")).insertBlock(); },
+         "one\r\nt\r\nwo\nthree\rfour\xE2\x80\xA9"
+         "five\r\n"},
+        {"a pasted button's lines",
+         [&] { at(QStringLiteral("ree")).insertText(QStringLiteral("<form>\r\n</form>")); },
+         "one\r\ntwo\nth<form>\n</form>ree\rfour\xE2\x80\xA9"
+         "five\r\n"},
+        {"on the first line, the page's own break, the one most lines end with",
+         [&] { at(QStringLiteral("ne")).insertText(QStringLiteral("\n")); },
+         "o\r\nne\r\ntwo\nthree\rfour\xE2\x80\xA9"
+         "five\r\n"},
+        {"two lines joined lose the break between them",
+         [&] {
+             QTextCursor join = at(QStringLiteral("four"));
+             join.deletePreviousChar();
+         },
+         "one\r\ntwo\nthreefour\xE2\x80\xA9"
+         "five\r\n"},
+        {"the mark deleted deletes its character",
+         [&] { at(QStringLiteral("five")).deletePreviousChar(); },
+         "one\r\ntwo\nthree\rfourfive\r\n"},
+    };
+    for (const Edit& e : edits) {
+        SCOPED_TRACE(e.what);
+        e.edit();
+        ASSERT_TRUE(editor->save());
+        EXPECT_EQ(read(path), e.saved);
+        pageBox().undo();
+        ASSERT_TRUE(editor->save());
+        EXPECT_EQ(read(path), kMixedPage) << "undone";
+    }
 }
 
 } // namespace

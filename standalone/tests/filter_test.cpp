@@ -15,11 +15,14 @@
 #include <QFileInfo>
 #include <QMimeData>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QSignalSpy>
 #include <QTest>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace ravelin::standalone {
@@ -239,6 +242,129 @@ TEST(FilterProgram, GivesTheSelectionBackOnSigterm) {
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
     EXPECT_EQ(process.readAllStandardOutput(), selection);
+}
+
+// A run of the filter program: what it wrote and how it ended.
+struct ProgramRun {
+    int exitCode = -1;
+    QByteArray output;
+    QByteArray errors;
+};
+
+// How a run of the program ends: by itself, or by SIGTERM once it catches the signal (the
+// wizard then starts and gives the selection back).
+enum class RunEnds { ByItself, BySigterm };
+
+// Runs the filter over `selection` with `environment` and the standard stream `closed` closed
+// (-1 for none).
+ProgramRun runProgram(const QByteArray& selection, const QProcessEnvironment& environment,
+                      RunEnds ending, const QStringList& arguments = {QStringLiteral("--filter")},
+                      int closed = -1) {
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    if (closed >= 0) {
+        process.setChildProcessModifier([closed] { ::close(closed); });
+    }
+    process.start(QStringLiteral(RAVELIN_WIZARD_PROGRAM), arguments);
+    EXPECT_TRUE(process.waitForStarted(10000));
+    process.write(selection);
+    process.closeWriteChannel();
+    if (ending == RunEnds::BySigterm) {
+        EXPECT_TRUE(
+            QTest::qWaitFor([&process] { return catchesSigterm(process.processId()); }, 10000));
+        ::kill(static_cast<pid_t>(process.processId()), SIGTERM);
+    }
+    EXPECT_TRUE(process.waitForFinished(20000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+// The test's environment with `unset` taken out and `set` put in.
+QProcessEnvironment environmentWith(const QStringList& unset,
+                                    const std::vector<std::pair<QString, QString>>& set = {}) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString& name : unset) {
+        environment.remove(name);
+    }
+    for (const auto& [name, value] : set) {
+        environment.insert(name, value);
+    }
+    return environment;
+}
+
+struct Refusal {
+    const char* name;
+    int closed;            // the standard stream closed, or -1
+    QStringList arguments; // after the program's name
+    QStringList unset;     // environment variables taken out
+    bool handsBack;        // the selection goes back on standard output
+    const char* problem;   // a part of the one line on standard error
+};
+
+class FilterRefusal : public ::testing::TestWithParam<Refusal> {};
+
+TEST_P(FilterRefusal, EndsWithOneAndOneLineAndLosesNothing) {
+    const QByteArray selection = "<p>keep me</p>\r\n";
+    const ProgramRun run = runProgram(selection, environmentWith(GetParam().unset),
+                                      RunEnds::ByItself, GetParam().arguments, GetParam().closed);
+
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.output, GetParam().handsBack ? selection : QByteArray());
+    EXPECT_EQ(run.errors.count('\n'), 1) << run.errors.toStdString();
+    EXPECT_TRUE(run.errors.startsWith("ravelin-wizard: ")) << run.errors.toStdString();
+    EXPECT_TRUE(run.errors.contains(GetParam().problem)) << run.errors.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, FilterRefusal,
+    ::testing::Values(
+        // Qt's own descriptors would take the free number: its event descriptor was read as
+        // the selection, or the button written into it.
+        Refusal{"InputClosed", STDIN_FILENO, {"--filter"}, {}, false, "standard input is closed"},
+        Refusal{"NoDisplay",
+                -1,
+                {"--filter"},
+                {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"},
+                true,
+                "no display is set"},
+        Refusal{"UnknownOption", -1, {"--filter", "--colour"}, {}, true, "Unknown option 'colour'"},
+        Refusal{"AFatalNoticeFromQt",
+                -1,
+                {"--filter", "-platform", "nonesuch"},
+                {},
+                true,
+                "cannot open the wizard's window"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(FilterProgram, WithOutputClosedRefusesAndReadsNothing) {
+    const ProgramRun run =
+        runProgram("<p>keep me</p>", QProcessEnvironment::systemEnvironment(), RunEnds::ByItself,
+                   {QStringLiteral("--filter")}, STDOUT_FILENO);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.errors, QByteArray("ravelin-wizard: standard output is closed, so the button "
+                                     "would have nowhere to go; nothing was read\n"));
+}
+
+// Each of these used to put one of Qt's notices on standard error, which Vim puts into the page.
+TEST(FilterProgram, SaysNothingOnStandardErrorWhereQtWouldSpeak) {
+    const std::vector<std::pair<const char*, QProcessEnvironment>> environments = {
+        {"no XDG_RUNTIME_DIR", environmentWith({QStringLiteral("XDG_RUNTIME_DIR")})},
+        {"no HOME", environmentWith({QStringLiteral("HOME")})},
+        {"the C locale", environmentWith({QStringLiteral("LC_ALL")},
+                                         {{QStringLiteral("LANG"), QStringLiteral("C")},
+                                          {QStringLiteral("LC_CTYPE"), QStringLiteral("C")}})},
+        {"no display",
+         environmentWith({QStringLiteral("DISPLAY"), QStringLiteral("WAYLAND_DISPLAY")},
+                         {{QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen")}})},
+    };
+    const QByteArray selection = "<p>keep me</p>\n";
+    for (const auto& [name, environment] : environments) {
+        SCOPED_TRACE(name);
+        const ProgramRun run = runProgram(selection, environment, RunEnds::BySigterm);
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_EQ(run.output, selection);
+        EXPECT_EQ(run.errors, QByteArray());
+    }
 }
 
 } // namespace

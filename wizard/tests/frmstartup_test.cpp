@@ -98,7 +98,9 @@ TEST_F(FrmStartupTest, TheUpdateCheckSwitchedOffInTheEnvironmentLeavesTheTimerOf
 
 struct BadSettings {
     const char* name;
-    QByteArray bytes; // empty: a folder stands where the file should be
+    QByteArray bytes;  // empty: a folder stands where the file should be
+    bool link = false; // a link to a missing file stands there
+    const char* why;   // a part of the message that the address could not be stored
 };
 
 void PrintTo(const BadSettings& c, std::ostream* os) {
@@ -109,7 +111,10 @@ class UnreadableSettings : public FrmStartupTest,
                            public ::testing::WithParamInterface<BadSettings> {
 protected:
     void spoil() {
-        if (GetParam().bytes.isEmpty()) {
+        if (GetParam().link) {
+            ASSERT_TRUE(
+                QFile::link(config.filePath(QStringLiteral("gone/RAVELIN.ini")), settingsFile()));
+        } else if (GetParam().bytes.isEmpty()) {
             ASSERT_TRUE(QDir().mkpath(settingsFile()));
         } else {
             writeFile(settingsFile(), GetParam().bytes);
@@ -123,12 +128,19 @@ TEST_P(UnreadableSettings, ReadAsNoStoredAddress) {
     EXPECT_EQ(window->writerContext().account, "");
 }
 
-TEST_P(UnreadableSettings, LeaveTheWindowWorkingWhenTheAddressCannotBeStored) {
+TEST_P(UnreadableSettings, SayWhyOnceAndLeaveTheWindowWorkingWhenTheAddressCannotBeStored) {
     spoil();
     openWithAccount();
     selectTab(Tab::BuyNow);
+    selectTab(Tab::Setup);
+    selectTab(Tab::BuyNow);
 
-    EXPECT_TRUE(messages.empty());
+    ASSERT_EQ(messages.size(), 1U) << "told once, not at every tab";
+    EXPECT_TRUE(messages[0].prompt.startsWith(QStringLiteral("The account address could not be "
+                                                             "kept for the next time: ")))
+        << messages[0].prompt.toStdString();
+    EXPECT_TRUE(messages[0].prompt.contains(QString::fromUtf8(GetParam().why)))
+        << messages[0].prompt.toStdString();
     EXPECT_TRUE(shown("fmBN_1"));
     EXPECT_EQ(window->pageNumber(), 1);
     EXPECT_EQ(window->writerContext().account, kAccount.toStdString());
@@ -140,9 +152,12 @@ TEST_P(UnreadableSettings, LeaveTheWindowWorkingWhenTheAddressCannotBeStored) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, UnreadableSettings,
-    ::testing::Values(BadSettings{"AnUnclosedSectionHeader",
-                                  "[Program Settings\nEmailAddress=old@example.com\n"},
-                      BadSettings{"AFolderInPlaceOfTheFile", {}}),
+    ::testing::Values(
+        BadSettings{"AnUnclosedSectionHeader", "[Program Settings\nEmailAddress=old@example.com\n",
+                    false, "RAVELIN.ini, line 1: a section header without its closing"},
+        BadSettings{"AFolderInPlaceOfTheFile", {}, false, "is a folder"},
+        BadSettings{
+            "ALinkToAMissingFile", {}, true, "RAVELIN.ini: it is a link to a missing file: "}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(FrmStartupTest, OpensOnTheWelcomePanelWithNothingBelowTheStartButtonsButTheAdvertising) {
