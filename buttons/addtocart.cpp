@@ -8,6 +8,7 @@
 #include "buttons/writers.h"
 
 #include <utility>
+#include <vector>
 
 namespace ravelin::buttons {
 
@@ -27,8 +28,11 @@ Button writeAddToCart(const AddToCartAnswers& a, const Context& context) {
     form.field("item_number", a.txtItemIDATC);
 
     const std::string_view currency = currencyCode(a.cmbCurrencyATC);
+    const std::vector<ItemOption> options = itemOptions<AddToCart>(a);
     summary.add("Item Price: $", a.txtPriceATC);
-    form.field("amount", formatAmount(a.txtPriceATC, currency));
+    if (writesItemPrice(a.txtPriceATC, options)) {
+        form.field("amount", formatAmount(a.txtPriceATC, currency));
+    }
 
     summary.add("Currency: ", a.cmbCurrencyATC);
     form.field("currency_code", currency);
@@ -45,6 +49,8 @@ Button writeAddToCart(const AddToCartAnswers& a, const Context& context) {
         form.field("image_url", a.txtLogoATC);
     }
     writeReturnAddresses(form, summary, a.txtWebSiteSuccessATC, a.txtCancelATC);
+    writeItemOptions(form, summary, options, currency);
+    writeAdvancedVariables(form, summary, a.txtAdvancedATC);
     chooseImage(form, summary, a.optImageButtonATC, AddToCart::kPictures, context.endpoints.images,
                 a.txtButtonURLATC);
 

@@ -9,6 +9,7 @@
 
 #include "buttons/answers.h"
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -35,5 +36,20 @@ constexpr AnswerKey<Answers> optionKey(std::string_view name, OptionIndex Answer
                                        std::size_t options) {
     return {name, nullptr, member, static_cast<int>(options), 0};
 }
+
+// The boxes of a type's Item options dialog: five drop-down menus, each a name box and a box of
+// its choices one a line, and two text boxes the buyer fills, each a name box; whether the first
+// menu may give its choices prices; and the most options, menus and text boxes together, that
+// PayPal takes on the type's buttons.
+inline constexpr std::size_t kMenuCount = 5;
+inline constexpr std::size_t kTextBoxCount = 2;
+
+template <typename Answers> struct ItemOptionKeys {
+    std::array<std::string Answers::*, kMenuCount> menuNames;
+    std::array<std::string Answers::*, kMenuCount> menuChoices;
+    std::array<std::string Answers::*, kTextBoxCount> textBoxNames;
+    bool pricedFirstMenu;
+    std::size_t mostOptions;
+};
 
 } // namespace ravelin::buttons

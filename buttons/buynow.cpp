@@ -8,6 +8,7 @@
 #include "buttons/writers.h"
 
 #include <utility>
+#include <vector>
 
 namespace ravelin::buttons {
 
@@ -27,8 +28,11 @@ Button writeBuyNow(const BuyNowAnswers& a, const Context& context) {
     form.field("item_number", a.txtItemIDBN);
 
     const std::string_view currency = currencyCode(a.cmbCurrencyBN);
+    const std::vector<ItemOption> options = itemOptions<BuyNow>(a);
     summary.add("Item Price: $", a.txtPriceBN);
-    form.field("amount", formatAmount(a.txtPriceBN, currency));
+    if (writesItemPrice(a.txtPriceBN, options)) {
+        form.field("amount", formatAmount(a.txtPriceBN, currency));
+    }
 
     summary.add("Currency: ", a.cmbCurrencyBN);
     form.field("currency_code", currency);
@@ -54,6 +58,8 @@ Button writeBuyNow(const BuyNowAnswers& a, const Context& context) {
         form.field("handling", a.txtHandlingBN);
     }
     writeReturnAddresses(form, summary, a.txtWebSiteSuccessBN, a.txtCancelBN);
+    writeItemOptions(form, summary, options, currency);
+    writeAdvancedVariables(form, summary, a.txtAdvancedBN);
     chooseImage(form, summary, a.optBN, BuyNow::kPictures, context.endpoints.images,
                 a.txtButtonURLBN);
 
