@@ -21,20 +21,26 @@ template <typename Answers> struct AnswerKey {
     std::string_view name;
     std::string Answers::*text = nullptr;
     OptionIndex Answers::*option = nullptr;
-    int options = 0;   // an option group's number of options
-    int maxLength = 0; // a box's limit in characters; 0 for none
+    int options = 0;    // an option group's number of options
+    int maxLength = 0;  // a box's limit in characters; 0 for none
+    bool lines = false; // a box of several lines, one entry a line
 };
 
 template <typename Answers>
 constexpr AnswerKey<Answers> textKey(std::string_view name, std::string Answers::*member,
                                      int maxLength = 0) {
-    return {name, member, nullptr, 0, maxLength};
+    return {name, member, nullptr, 0, maxLength, false};
+}
+
+template <typename Answers>
+constexpr AnswerKey<Answers> linesKey(std::string_view name, std::string Answers::*member) {
+    return {name, member, nullptr, 0, 0, true};
 }
 
 template <typename Answers>
 constexpr AnswerKey<Answers> optionKey(std::string_view name, OptionIndex Answers::*member,
                                        std::size_t options) {
-    return {name, nullptr, member, static_cast<int>(options), 0};
+    return {name, nullptr, member, static_cast<int>(options), 0, false};
 }
 
 // The boxes of a type's Item options dialog: five drop-down menus, each a name box and a box of

@@ -43,15 +43,15 @@ struct BuyNow {
         textKey("cmbCurrencyBN", &Answers::cmbCurrencyBN),
         optionKey("optExtraBN", &Answers::optExtraBN, 2),
         textKey("txtOption1NameBN", &Answers::txtOption1NameBN),
-        textKey("txtOption1ChoicesBN", &Answers::txtOption1ChoicesBN),
+        linesKey("txtOption1ChoicesBN", &Answers::txtOption1ChoicesBN),
         textKey("txtOption2NameBN", &Answers::txtOption2NameBN),
-        textKey("txtOption2ChoicesBN", &Answers::txtOption2ChoicesBN),
+        linesKey("txtOption2ChoicesBN", &Answers::txtOption2ChoicesBN),
         textKey("txtOption3NameBN", &Answers::txtOption3NameBN),
-        textKey("txtOption3ChoicesBN", &Answers::txtOption3ChoicesBN),
+        linesKey("txtOption3ChoicesBN", &Answers::txtOption3ChoicesBN),
         textKey("txtOption4NameBN", &Answers::txtOption4NameBN),
-        textKey("txtOption4ChoicesBN", &Answers::txtOption4ChoicesBN),
+        linesKey("txtOption4ChoicesBN", &Answers::txtOption4ChoicesBN),
         textKey("txtOption5NameBN", &Answers::txtOption5NameBN),
-        textKey("txtOption5ChoicesBN", &Answers::txtOption5ChoicesBN),
+        linesKey("txtOption5ChoicesBN", &Answers::txtOption5ChoicesBN),
         textKey("txtText1NameBN", &Answers::txtText1NameBN),
         textKey("txtText2NameBN", &Answers::txtText2NameBN),
         textKey("txtBaseShippingBN", &Answers::txtBaseShippingBN),
@@ -60,7 +60,7 @@ struct BuyNow {
         textKey("txtLogoBN", &Answers::txtLogoBN),
         textKey("txtWebSiteSuccessBN", &Answers::txtWebSiteSuccessBN),
         textKey("txtCancelBN", &Answers::txtCancelBN),
-        textKey("txtAdvancedBN", &Answers::txtAdvancedBN),
+        linesKey("txtAdvancedBN", &Answers::txtAdvancedBN),
     };
     // The Item options dialog's boxes; PayPal takes at most seven options on its buttons.
     static constexpr ItemOptionKeys<Answers> kItemOptions = {
@@ -97,21 +97,21 @@ struct AddToCart {
         optionKey("optNoteATC", &Answers::optNoteATC, 2),
         textKey("txtNoteATC", &Answers::txtNoteATC, 30),
         textKey("txtOption1NameATC", &Answers::txtOption1NameATC),
-        textKey("txtOption1ChoicesATC", &Answers::txtOption1ChoicesATC),
+        linesKey("txtOption1ChoicesATC", &Answers::txtOption1ChoicesATC),
         textKey("txtOption2NameATC", &Answers::txtOption2NameATC),
-        textKey("txtOption2ChoicesATC", &Answers::txtOption2ChoicesATC),
+        linesKey("txtOption2ChoicesATC", &Answers::txtOption2ChoicesATC),
         textKey("txtOption3NameATC", &Answers::txtOption3NameATC),
-        textKey("txtOption3ChoicesATC", &Answers::txtOption3ChoicesATC),
+        linesKey("txtOption3ChoicesATC", &Answers::txtOption3ChoicesATC),
         textKey("txtOption4NameATC", &Answers::txtOption4NameATC),
-        textKey("txtOption4ChoicesATC", &Answers::txtOption4ChoicesATC),
+        linesKey("txtOption4ChoicesATC", &Answers::txtOption4ChoicesATC),
         textKey("txtOption5NameATC", &Answers::txtOption5NameATC),
-        textKey("txtOption5ChoicesATC", &Answers::txtOption5ChoicesATC),
+        linesKey("txtOption5ChoicesATC", &Answers::txtOption5ChoicesATC),
         textKey("txtText1NameATC", &Answers::txtText1NameATC),
         textKey("txtText2NameATC", &Answers::txtText2NameATC),
         textKey("txtLogoATC", &Answers::txtLogoATC),
         textKey("txtWebSiteSuccessATC", &Answers::txtWebSiteSuccessATC),
         textKey("txtCancelATC", &Answers::txtCancelATC),
-        textKey("txtAdvancedATC", &Answers::txtAdvancedATC),
+        linesKey("txtAdvancedATC", &Answers::txtAdvancedATC),
     };
     // The Item options dialog's boxes; PayPal takes at most seven options on its buttons.
     static constexpr ItemOptionKeys<Answers> kItemOptions = {
@@ -140,7 +140,7 @@ struct ViewCart {
     static constexpr std::array kKeys = {
         optionKey("optVC", &Answers::optVC, kPictures.size() + 1),
         textKey("txtButtonURLVC", &Answers::txtButtonURLVC),
-        textKey("txtAdvancedVC", &Answers::txtAdvancedVC),
+        linesKey("txtAdvancedVC", &Answers::txtAdvancedVC),
     };
     // The Advanced variables dialog's box.
     static constexpr auto kAdvanced = &Answers::txtAdvancedVC;
@@ -167,7 +167,7 @@ struct Donate {
         textKey("txtLogoATC", &Answers::txtLogoATC),
         textKey("txtWebSiteSuccessATC", &Answers::txtWebSiteSuccessATC),
         textKey("txtCancelATC", &Answers::txtCancelATC),
-        textKey("txtAdvancedDON", &Answers::txtAdvancedDON),
+        linesKey("txtAdvancedDON", &Answers::txtAdvancedDON),
     };
     // The Advanced variables dialog's box.
     static constexpr auto kAdvanced = &Answers::txtAdvancedDON;
@@ -191,15 +191,15 @@ struct Subscribe {
         textKey("txtItemIDSUB", &Answers::txtItemIDSUB),
         textKey("cmbCurrencySUB", &Answers::cmbCurrencySUB),
         textKey("txtOption1NameSUB", &Answers::txtOption1NameSUB),
-        textKey("txtOption1ChoicesSUB", &Answers::txtOption1ChoicesSUB),
+        linesKey("txtOption1ChoicesSUB", &Answers::txtOption1ChoicesSUB),
         textKey("txtOption2NameSUB", &Answers::txtOption2NameSUB),
-        textKey("txtOption2ChoicesSUB", &Answers::txtOption2ChoicesSUB),
+        linesKey("txtOption2ChoicesSUB", &Answers::txtOption2ChoicesSUB),
         textKey("txtOption3NameSUB", &Answers::txtOption3NameSUB),
-        textKey("txtOption3ChoicesSUB", &Answers::txtOption3ChoicesSUB),
+        linesKey("txtOption3ChoicesSUB", &Answers::txtOption3ChoicesSUB),
         textKey("txtOption4NameSUB", &Answers::txtOption4NameSUB),
-        textKey("txtOption4ChoicesSUB", &Answers::txtOption4ChoicesSUB),
+        linesKey("txtOption4ChoicesSUB", &Answers::txtOption4ChoicesSUB),
         textKey("txtOption5NameSUB", &Answers::txtOption5NameSUB),
-        textKey("txtOption5ChoicesSUB", &Answers::txtOption5ChoicesSUB),
+        linesKey("txtOption5ChoicesSUB", &Answers::txtOption5ChoicesSUB),
         textKey("txtText1NameSUB", &Answers::txtText1NameSUB),
         textKey("txtText2NameSUB", &Answers::txtText2NameSUB),
         textKey("txtPriceSUB", &Answers::txtPriceSUB),
@@ -213,7 +213,7 @@ struct Subscribe {
         textKey("txtLogoBN", &Answers::txtLogoBN),
         textKey("txtWebSiteSuccessBN", &Answers::txtWebSiteSuccessBN),
         textKey("txtCancelBN", &Answers::txtCancelBN),
-        textKey("txtAdvancedSUB", &Answers::txtAdvancedSUB),
+        linesKey("txtAdvancedSUB", &Answers::txtAdvancedSUB),
     };
     // The Item options dialog's boxes; PayPal takes at most six options on Subscribe buttons
     // and prices none of them.
