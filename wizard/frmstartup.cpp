@@ -11,6 +11,7 @@
 #include "objectmodel/paste.h"
 #include "ravelin/version.h"
 #include "ui_frmstartup.h"
+#include "wizard/answerdialog.h"
 #include "wizard/attach.h"
 #include "wizard/choices.h"
 #include "wizard/focus.h"
@@ -93,6 +94,7 @@ FrmStartup::FrmStartup(objectmodel::Application* editor, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     ui_->setupUi(this);
     placePanels();
+    createAnswerDialogs();
     connectPages();
     connectAnswerEdits();
     load();
@@ -153,6 +155,13 @@ void FrmStartup::placePanels() {
     }
 }
 
+void FrmStartup::createAnswerDialogs() {
+    for (const DialogPlace& place : kAnswerDialogs) {
+        auto* dialog = new AnswerDialog(place, this);
+        dialog->hide();
+    }
+}
+
 void FrmStartup::connectPages() {
     connect(ui_->btnStart, &QAbstractButton::clicked, this, &FrmStartup::startClicked);
     connect(ui_->btnFirstTime, &QAbstractButton::clicked, this, &FrmStartup::firstTimeClicked);
@@ -203,6 +212,20 @@ void FrmStartup::connectPages() {
                     box->setEnabled(false);
                 }
             });
+        }
+    }
+
+    // Item options and Advanced variables: a push button on a borrowed page opens the dialog
+    // of the tab in use.
+    std::vector<std::string_view> openers;
+    for (const DialogPlace& place : kAnswerDialogs) {
+        if (std::ranges::find(openers, place.opener) != openers.end()) {
+            continue;
+        }
+        openers.push_back(place.opener);
+        if (auto* opener = named<QAbstractButton>(*this, place.opener)) {
+            connect(opener, &QAbstractButton::clicked, this,
+                    [this, name = place.opener] { openAnswerDialog(name); });
         }
     }
 
@@ -313,6 +336,11 @@ void FrmStartup::connectAnswerEdits() {
     }
     for (auto* option : findChildren<QAbstractButton*>(QRegularExpression("^opt"))) {
         connect(option, &QAbstractButton::toggled, this, &FrmStartup::updateFindings);
+    }
+    for (auto* dialog : findChildren<AnswerDialog*>()) {
+        for (auto* box : dialog->findChildren<QPlainTextEdit*>()) {
+            connect(box, &QPlainTextEdit::textChanged, this, &FrmStartup::updateFindings);
+        }
     }
 }
 
@@ -457,6 +485,17 @@ void FrmStartup::protectClicked() {
     dialog->open();
 }
 
+void FrmStartup::openAnswerDialog(std::string_view opener) {
+    const DialogPlace* place =
+        lastTab_ != nullptr ? dialogPlace(opener, lastTab_->suffix) : nullptr;
+    if (place == nullptr) {
+        return;
+    }
+    if (auto* dialog = named<AnswerDialog>(*this, place->name())) {
+        dialog->open();
+    }
+}
+
 void FrmStartup::sandboxToggled(bool checked) {
     if (!storeSandbox(checked)) {
         qWarning("ravelin: could not store the sandbox choice in %s",
@@ -517,11 +556,18 @@ void FrmStartup::markFindings(const ButtonTab& tab) {
             left.push_back(panel);
         }
     }
+    // A control of a dialog shows its finding once the page with the dialog's push button is
+    // left.
     marks_.mark(mstartup::checkButton(tab, *this, account_.toStdString()),
-                [&left](const QWidget& control) {
-                    return std::ranges::any_of(left, [&control](const QWidget* panel) {
-                        return panel->isAncestorOf(&control);
-                    });
+                [this, &left](const QWidget& control) {
+                    const QWidget* onPage = &control;
+                    if (const AnswerDialog* dialog = answerDialogOf(control)) {
+                        onPage = mstartup::control(*this, dialog->place().opener);
+                    }
+                    return onPage != nullptr &&
+                           std::ranges::any_of(left, [onPage](const QWidget* panel) {
+                               return panel->isAncestorOf(onPage);
+                           });
                 });
 }
 

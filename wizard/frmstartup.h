@@ -65,6 +65,7 @@ protected:
 private:
     void load();
     void placePanels();
+    void createAnswerDialogs();
     void connectPages();
     void setUpKeyboard();
     void selectNeighbourTab(int step);
@@ -78,6 +79,8 @@ private:
     void previousClicked(const ButtonTab& tab);
     void insertHtmlClicked(const ButtonTab& tab);
     void protectClicked();
+    // Opens the dialog that the push button `opener` opens on the tab in use.
+    void openAnswerDialog(std::string_view opener);
     void sandboxToggled(bool checked);
 
     // Writes the tab's button into its result boxes, encrypted when the seller asked for it;
