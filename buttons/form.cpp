@@ -123,7 +123,10 @@ void Form::image(std::string source) {
 std::vector<HiddenField> Form::hiddenFields() const {
     std::vector<HiddenField> all = opening_;
     // Without it the payment service reads the values in the account's legacy encoding.
-    if (holdsNonAscii(opening_) || holdsNonAscii(fields_) || holdsNonAscii(options_)) {
+    const bool given =
+        std::ranges::any_of(opening_, [](const HiddenField& f) { return f.name == "charset"; }) ||
+        std::ranges::any_of(fields_, [](const HiddenField& f) { return f.name == "charset"; });
+    if (!given && (holdsNonAscii(opening_) || holdsNonAscii(fields_) || holdsNonAscii(options_))) {
         all.push_back({"charset", "utf-8", false});
     }
     all.insert(all.end(), fields_.begin(), fields_.end());

@@ -53,7 +53,8 @@ public:
 
     // The hidden fields in the order render() writes them: the opening fields, the field
     // `charset` = "utf-8" when any hidden value or any text of the buyer's options holds a
-    // non-ASCII character, then the own fields. The buyer's options are not among them.
+    // non-ASCII character and no field is named `charset`, then the own fields. The buyer's
+    // options are not among them.
     std::vector<HiddenField> hiddenFields() const;
     // The same button carrying `fields` in place of all its hidden fields: the description
     // lines, the buyer's options and the image stay as they are.
