@@ -12,6 +12,7 @@
 #include <array>
 #include <optional>
 #include <set>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -656,27 +657,30 @@ bool isOptionField(std::string_view name) {
 }
 
 // A variable PayPal takes only with one of a few values, or only so long.
+constexpr std::array<std::string_view, 3> kZeroToTwo = {"0", "1", "2"};
+constexpr std::array<std::string_view, 2> kZeroOrOne = {"0", "1"};
+
 struct VariableRule {
     std::string_view name;
-    std::initializer_list<std::string_view> values; // none: any value
-    std::size_t maxLength;                          // 0: any length
+    std::span<const std::string_view> values; // none: any value
+    std::size_t maxLength;                    // 0: any length
 };
 
-const std::array<VariableRule, 7> kVariableRules = {{
-    {"no_shipping", {"0", "1", "2"}, 0},
-    {"no_note", {"0", "1"}, 0},
-    {"rm", {"0", "1", "2"}, 0},
+constexpr std::array<VariableRule, 7> kVariableRules = {{
+    {"no_shipping", kZeroToTwo, 0},
+    {"no_note", kZeroOrOne, 0},
+    {"rm", kZeroToTwo, 0},
     {"custom", {}, 256},
     {"invoice", {}, 127},
     {"notify_url", {}, 255},
     {"cbt", {}, 60},
 }};
 
-std::string joinedValues(std::initializer_list<std::string_view> values) {
+std::string joinedValues(std::span<const std::string_view> values) {
     std::string text;
     for (std::size_t i = 0; i < values.size(); ++i) {
         text += i == 0 ? "" : i + 1 == values.size() ? " or " : ", ";
-        text += *(values.begin() + i);
+        text += values[i];
     }
     return text;
 }
@@ -697,8 +701,7 @@ void checkVariableValue(Report& report, std::string_view control, const Advanced
     }
     const auto rule = std::ranges::find(kVariableRules, v.name, &VariableRule::name);
     if (rule != kVariableRules.end()) {
-        if (rule->values.size() > 0 &&
-            std::ranges::find(rule->values, value) == rule->values.end()) {
+        if (!rule->values.empty() && std::ranges::find(rule->values, value) == rule->values.end()) {
             report.error(control, join({"PayPal takes ", name, " only as ",
                                         joinedValues(rule->values), ", not ", quoted(value), "."}));
             return;
