@@ -595,11 +595,10 @@ void checkItemOptions(Report& report, const typename Type::Answers& a, std::stri
             checkChoices(report, option, currency, prices);
         }
         if (i == most) {
-            report.error(option.name.control,
-                         join({"PayPal takes at most ", std::to_string(most),
-                               " options on this button, menus and text boxes together; this is "
-                               "the ",
-                               ordinal(i + 1), "."}));
+            const std::string sentence = " options on this button, menus and text boxes "
+                                         "together; this is the ";
+            report.error(option.name.control, join({"PayPal takes at most ", std::to_string(most),
+                                                    sentence, ordinal(i + 1), "."}));
         }
     }
 }
@@ -775,13 +774,23 @@ void checkAdvanced(Report& report, const typename Type::Answers& a, std::string_
     if (boxLines(variables.text).empty()) {
         return;
     }
-    // The fields the button carries from the wizard's pages alone.
+    // The fields the button carries from the wizard's pages alone, and the item price, which
+    // the item page gives even where a priced menu leaves it out.
     typename Type::Answers pagesOnly = a;
     pagesOnly.*Type::kAdvanced = {};
     std::set<std::string> written;
-    for (const HiddenField& field :
-         Type::kWrite(pagesOnly, Context{std::string(account), {}, {}}).form.hiddenFields()) {
-        written.insert(field.name);
+    const auto addWritten = [&](const typename Type::Answers& answers) {
+        for (const HiddenField& field :
+             Type::kWrite(answers, Context{std::string(account), {}, {}}).form.hiddenFields()) {
+            written.insert(field.name);
+        }
+    };
+    addWritten(pagesOnly);
+    if constexpr (HasItemOptions<Type>) {
+        if (pricedMenu(itemOptions<Type>(pagesOnly)) != nullptr) {
+            pagesOnly.*Type::kItemOptions.menuChoices[0] = {};
+            addWritten(pagesOnly);
+        }
     }
     checkAdvancedVariables(report, variables, written, HasItemOptions<Type>);
 }

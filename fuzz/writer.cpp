@@ -85,10 +85,10 @@ std::string trimmed(std::string_view text) {
 using Fields = std::vector<std::pair<std::string, std::string>>;
 
 // The names of the options the answers give, in the order PayPal numbers them.
-std::vector<std::string> optionNames(const Type::Answers& answers) {
+template <typename T> std::vector<std::string> optionNames(const typename T::Answers& answers) {
     std::vector<std::string> names;
-    if constexpr (buttons::HasItemOptions<Type>) {
-        const auto& boxes = Type::kItemOptions;
+    if constexpr (buttons::HasItemOptions<T>) {
+        const auto& boxes = T::kItemOptions;
         for (std::size_t i = 0; i < buttons::kMenuCount; ++i) {
             const std::string& name = answers.*boxes.menuNames[i];
             if (!name.empty() || !lines(answers.*boxes.menuChoices[i]).empty()) {
@@ -106,9 +106,10 @@ std::vector<std::string> optionNames(const Type::Answers& answers) {
 
 // The first menu's prices, when it gives its choices prices: the text after each line's last
 // "=", or nothing for a line without one.
-std::optional<std::vector<std::optional<std::string>>> prices(const Type::Answers& answers) {
-    if constexpr (buttons::HasItemOptions<Type>) {
-        const auto& boxes = Type::kItemOptions;
+template <typename T>
+std::optional<std::vector<std::optional<std::string>>> prices(const typename T::Answers& answers) {
+    if constexpr (buttons::HasItemOptions<T>) {
+        const auto& boxes = T::kItemOptions;
         const std::vector<std::string> choices = lines(answers.*boxes.menuChoices[0]);
         if (boxes.pricedFirstMenu && std::ranges::any_of(choices, [](const std::string& line) {
                 return line.find('=') != std::string::npos;
@@ -151,26 +152,38 @@ std::string escaped(std::string_view text) {
     return out;
 }
 
+// Whether an advanced variable of the answers has a name `named` accepts.
+template <typename Named> bool givesVariable(const Type::Answers& answers, Named named) {
+    return std::ranges::any_of(lines(answers.*Type::kAdvanced), [&](const std::string& line) {
+        return named(trimmed(line.substr(0, line.find('='))));
+    });
+}
+
 // Whether an advanced variable of the answers is named as an item option's field is.
 bool givesOptionFields(const Type::Answers& answers) {
-    return std::ranges::any_of(lines(answers.*Type::kAdvanced), [](const std::string& line) {
-        const std::string name = trimmed(line.substr(0, line.find('=')));
+    return givesVariable(answers, [](const std::string& name) {
         return name.starts_with("option_") || name.starts_with("on") || name.starts_with("os");
     });
+}
+
+// Where the menu or text box osN begins, from `from` on: elements that no escaped text can hold.
+std::size_t controlAt(const std::string& html, std::size_t n, std::size_t from) {
+    const std::string index = std::to_string(n);
+    return std::min(html.find("<select name=\"os" + index + "\">", from),
+                    html.find("<input type=\"text\" name=\"os" + index + "\"", from));
 }
 
 void checkOptions(const Type::Answers& answers, const std::string& html, const Fields& fields) {
     // Each option: its name as the hidden onN directly above its label, then its menu or text
     // box osN, the options one after another.
-    const std::vector<std::string> names = optionNames(answers);
+    const std::vector<std::string> names = optionNames<Type>(answers);
     std::size_t at = 0;
     for (std::size_t n = 0; n < names.size(); ++n) {
         const std::string index = std::to_string(n);
         const std::size_t name = html.find("<input type=\"hidden\" name=\"on" + index +
                                                "\" value=\"" + escaped(names[n]) + "\">\r\n<label>",
                                            at);
-        const std::size_t control =
-            name == std::string::npos ? name : html.find("name=\"os" + index + "\"", name);
+        const std::size_t control = name == std::string::npos ? name : controlAt(html, n, name);
         fuzz::require(control != std::string::npos,
                       "each option is named as its box, its menu or text box after it, in order",
                       html);
@@ -179,11 +192,11 @@ void checkOptions(const Type::Answers& answers, const std::string& html, const F
     if (givesOptionFields(answers)) {
         return; // the checker's error; the fields are written all the same
     }
-    fuzz::require(html.find("name=\"os" + std::to_string(names.size()) + "\"") == std::string::npos,
+    fuzz::require(controlAt(html, names.size(), 0) == std::string::npos,
                   "no option numbered past the options given", html);
 
     const std::optional<std::string> currency = fuzz::fieldValue(fields, "currency_code");
-    const auto priced = prices(answers);
+    const auto priced = prices<Type>(answers);
     fuzz::require(fuzz::fieldValue(fields, "option_index").has_value() == priced.has_value(),
                   "option_index goes with a priced menu", html);
     if (!priced) {
@@ -273,7 +286,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string_view amountField = Type::kName == "subscribe" ? "a3" : "amount";
         const std::optional<std::string> amount = fuzz::fieldValue(fields, amountField);
         const std::optional<std::string> currency = fuzz::fieldValue(fields, "currency_code");
-        if (amount) {
+        // An advanced variable of the same name is the checker's error, written all the same.
+        const bool given =
+            givesVariable(answers, [&](const std::string& name) { return name == amountField; });
+        if (amount && !given) {
             const bool yen = currency == std::string("JPY");
             const auto rounded = fuzz::referenceRounding(*price, yen ? 0 : 2);
             if (price->empty()) {

@@ -664,6 +664,9 @@ std::vector<Case> optionCases() {
             warning("PayPal charges that one")),
         tShirt(
             "ItemPriceEmpty", [](BuyNowAnswers& a) { a.txtPriceBN = ""; }, "txtPriceBN", none),
+        tShirt(
+            "ItemPriceAsAnAdvancedVariable", [](BuyNowAnswers& a) { a.txtAdvancedBN = "amount=5"; },
+            "txtAdvancedBN", error("already writes amount")),
         makeCase<AddToCartAnswers>(
             "AddToCartPricedMenuWithoutItemPrice", &checkAddToCart, workedExample<AddToCart>(),
             [](AddToCartAnswers& a) {
