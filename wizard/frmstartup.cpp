@@ -39,6 +39,7 @@
 #include <algorithm>
 #include <array>
 #include <ctime>
+#include <utility>
 #include <vector>
 
 namespace ravelin::wizard {
@@ -83,6 +84,21 @@ public:
 
 template <typename T> T* named(const QWidget& window, std::string_view name) {
     return qobject_cast<T*>(mstartup::control(window, name));
+}
+
+// The findings, and each finding of a dialog's box once more on the push button that opens the
+// dialog, so that the page shows what the closed dialog holds to put right.
+buttons::Findings withDialogOpeners(const QWidget& window, buttons::Findings findings) {
+    const std::size_t count = findings.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        const QWidget* control = mstartup::control(window, findings[i].control);
+        if (const AnswerDialog* dialog = control != nullptr ? answerDialogOf(*control) : nullptr) {
+            buttons::Finding onOpener = findings[i];
+            onOpener.control = dialog->place().opener;
+            findings.push_back(std::move(onOpener));
+        }
+    }
+    return findings;
 }
 
 } // namespace
@@ -557,8 +573,8 @@ void FrmStartup::markFindings(const ButtonTab& tab) {
         }
     }
     // A control of a dialog shows its finding once the page with the dialog's push button is
-    // left.
-    marks_.mark(mstartup::checkButton(tab, *this, account_.toStdString()),
+    // left, and so does that push button.
+    marks_.mark(withDialogOpeners(*this, mstartup::checkButton(tab, *this, account_.toStdString())),
                 [this, &left](const QWidget& control) {
                     const QWidget* onPage = &control;
                     if (const AnswerDialog* dialog = answerDialogOf(control)) {
@@ -578,7 +594,8 @@ void FrmStartup::updateFindings() {
     // While the Setup page is shown the address box may hold a new address.
     auto* email = named<QLineEdit>(*this, "txtEmail");
     const QString account = email != nullptr && email->isVisible() ? email->text() : account_;
-    marks_.update(mstartup::checkButton(*lastTab_, *this, account.toStdString()));
+    marks_.update(
+        withDialogOpeners(*this, mstartup::checkButton(*lastTab_, *this, account.toStdString())));
 }
 
 bool FrmStartup::confirmInsertDespiteErrors(const ButtonTab& tab) {

@@ -311,7 +311,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // --- Findings ----------------------------------------------------------------------------------
 
-TEST_F(Dialogs, AFindingInADialogShowsOnItsLabelOnceThePageWithItsButtonIsLeft) {
+TEST_F(Dialogs, AFindingInADialogShowsOnItsLabelAndItsButtonOnceTheirPageIsLeft) {
     goTo(Tab::BuyNow, 2);
     ASSERT_TRUE(driver::type(*window, "txtItemNameBN", QStringLiteral("T-Shirt")));
     ASSERT_TRUE(driver::click(*window, "btnOptionsBN"));
@@ -324,14 +324,22 @@ TEST_F(Dialogs, AFindingInADialogShowsOnItsLabelOnceThePageWithItsButtonIsLeft) 
 
     ASSERT_TRUE(driver::click(*window, "btnNextBN"));
     EXPECT_EQ(label->palette().color(QPalette::WindowText), kRed);
-    EXPECT_EQ(label->toolTip(),
-              QStringLiteral("The price of \"Small\" must be a number such as 12.50."));
+    const QString sentence =
+        QStringLiteral("The price of \"Small\" must be a number such as 12.50.");
+    EXPECT_EQ(label->toolTip(), sentence);
+    // The push button tells of it on the page.
+    auto* opener = named<QPushButton>("btnOptionsBN");
+    EXPECT_EQ(window->findingShownOn("btnOptionsBN"), opener);
+    EXPECT_EQ(opener->palette().color(QPalette::ButtonText), kRed);
+    EXPECT_EQ(opener->toolTip(), sentence);
 
     ASSERT_TRUE(driver::click(*window, "btnPrevBN"));
     ASSERT_TRUE(driver::click(*window, "btnOptionsBN"));
     ASSERT_TRUE(driver::type(*window, "txtOption1ChoicesBN", QStringLiteral("Small = 10")));
     EXPECT_NE(label->palette().color(QPalette::WindowText), kRed) << "fixed as it is typed";
     EXPECT_EQ(label->toolTip(), QString());
+    EXPECT_NE(opener->palette().color(QPalette::ButtonText), kRed);
+    EXPECT_EQ(opener->toolTip(), QString());
     ASSERT_TRUE(driver::closeDialog(*named("frmOptionsBN"), true));
 }
 
