@@ -77,6 +77,11 @@ BENCHMARK_CAPTURE(BM_Write, Subscribe, &writeSubscribe, workedExample<Subscribe>
     ->ComputeStatistics("min", least);
 BENCHMARK_CAPTURE(BM_CopyOutput, Subscribe, &writeSubscribe, workedExample<Subscribe>())
     ->ComputeStatistics("min", least);
+// A Buy Now button with item options and an advanced variable.
+BENCHMARK_CAPTURE(BM_Write, BuyNowTShirt, &writeBuyNow, tShirtExample())
+    ->ComputeStatistics("min", least);
+BENCHMARK_CAPTURE(BM_CopyOutput, BuyNowTShirt, &writeBuyNow, tShirtExample())
+    ->ComputeStatistics("min", least);
 
 template <typename Answers>
 void BM_Check(benchmark::State& state, Findings (*check)(const Answers&, std::string_view),
@@ -92,5 +97,7 @@ BENCHMARK_CAPTURE(BM_Check, AddToCart, &checkAddToCart, workedExample<AddToCart>
 BENCHMARK_CAPTURE(BM_Check, ViewCart, &checkViewCart, workedExample<ViewCart>());
 BENCHMARK_CAPTURE(BM_Check, Donate, &checkDonate, workedExample<Donate>());
 BENCHMARK_CAPTURE(BM_Check, Subscribe, &checkSubscribe, workedExample<Subscribe>());
+// Item options and an advanced variable, whose check looks at the fields the button carries.
+BENCHMARK_CAPTURE(BM_Check, BuyNowTShirt, &checkBuyNow, tShirtExample());
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "buttons/writers.h"
 
 #include <utility>
+#include <vector>
 
 namespace ravelin::buttons {
 
@@ -27,8 +28,11 @@ Button writeAddToCart(const AddToCartAnswers& a, const Context& context) {
     summary.add("Item ID/Number: ", a.txtItemIDATC);
     form.field("item_number", a.txtItemIDATC);
 
+    const std::vector<ItemOption> options = itemOptions<AddToCart>(a);
     summary.add("Item Price: ", shownPrice(currency, a.txtPriceATC));
-    form.field("amount", formatAmount(a.txtPriceATC, codeOf(currency)));
+    if (writesItemPrice(a.txtPriceATC, options)) {
+        form.field("amount", formatAmount(a.txtPriceATC, codeOf(currency)));
+    }
 
     writeCurrency(form, summary, a.cmbCurrencyATC, currency);
 
@@ -44,6 +48,8 @@ Button writeAddToCart(const AddToCartAnswers& a, const Context& context) {
         form.field("image_url", a.txtLogoATC);
     }
     writeReturnAddresses(form, summary, a.txtWebSiteSuccessATC, a.txtCancelATC);
+    writeItemOptions(form, summary, options, codeOf(currency));
+    writeAdvancedVariables(form, summary, a.txtAdvancedATC);
     chooseImage(form, summary, a.optImageButtonATC, AddToCart::kPictures, context.endpoints.images,
                 a.txtButtonURLATC);
 

@@ -24,6 +24,21 @@ struct BuyNowAnswers {
     std::string txtPriceBN;
     std::string cmbCurrencyBN = "US Dollar ($)";
     OptionIndex optExtraBN = 0; // 0 "Yes": the buyer may choose the quantity; 1 "No".
+    // Item options dialog, opened from the item page: up to five drop-down menus, each a name
+    // and its choices one a line (on the first menu a choice may carry its own price, as in
+    // "Large = 12.50"), then two text boxes the buyer fills, each by its name.
+    std::string txtOption1NameBN;
+    std::string txtOption1ChoicesBN;
+    std::string txtOption2NameBN;
+    std::string txtOption2ChoicesBN;
+    std::string txtOption3NameBN;
+    std::string txtOption3ChoicesBN;
+    std::string txtOption4NameBN;
+    std::string txtOption4ChoicesBN;
+    std::string txtOption5NameBN;
+    std::string txtOption5ChoicesBN;
+    std::string txtText1NameBN;
+    std::string txtText2NameBN;
     // Shipping page.
     std::string txtBaseShippingBN;
     std::string txtExtraShippingBN;
@@ -32,6 +47,9 @@ struct BuyNowAnswers {
     std::string txtLogoBN;
     std::string txtWebSiteSuccessBN = "http://";
     std::string txtCancelBN = "http://";
+    // Advanced variables dialog, opened from the last answer page: further PayPal variables,
+    // one name=value a line.
+    std::string txtAdvancedBN;
 };
 
 struct AddToCartAnswers {
@@ -45,16 +63,37 @@ struct AddToCartAnswers {
     std::string cmbCurrencyATC = "US Dollar ($)";
     OptionIndex optNoteATC = 1; // 0 "Yes", 1 "No".
     std::string txtNoteATC = "(optional instructions)";
+    // Item options dialog, opened from the item page: up to five drop-down menus, each a name
+    // and its choices one a line (on the first menu a choice may carry its own price, as in
+    // "Large = 12.50"), then two text boxes the buyer fills, each by its name.
+    std::string txtOption1NameATC;
+    std::string txtOption1ChoicesATC;
+    std::string txtOption2NameATC;
+    std::string txtOption2ChoicesATC;
+    std::string txtOption3NameATC;
+    std::string txtOption3ChoicesATC;
+    std::string txtOption4NameATC;
+    std::string txtOption4ChoicesATC;
+    std::string txtOption5NameATC;
+    std::string txtOption5ChoicesATC;
+    std::string txtText1NameATC;
+    std::string txtText2NameATC;
     // Optional-settings page (also read by the Donations writer).
     std::string txtLogoATC;
     std::string txtWebSiteSuccessATC = "http://";
     std::string txtCancelATC = "http://";
+    // Advanced variables dialog, opened from the last answer page: further PayPal variables,
+    // one name=value a line.
+    std::string txtAdvancedATC;
 };
 
 struct ViewCartAnswers {
     // Options 0 to 2 are the standard images, 3 the custom image.
     OptionIndex optVC = 0;
     std::string txtButtonURLVC = "https://";
+    // Advanced variables dialog, opened from the last answer page: further PayPal variables,
+    // one name=value a line.
+    std::string txtAdvancedVC;
 };
 
 struct DonateAnswers {
@@ -72,6 +111,8 @@ struct DonateAnswers {
     std::string txtLogoATC;
     std::string txtWebSiteSuccessATC = "http://";
     std::string txtCancelATC = "http://";
+    // On that page, the Donations tab's own Advanced variables dialog.
+    std::string txtAdvancedDON;
 };
 
 struct SubscribeAnswers {
@@ -82,6 +123,20 @@ struct SubscribeAnswers {
     std::string txtItemNameSUB;
     std::string txtItemIDSUB;
     std::string cmbCurrencySUB = "US Dollar ($)";
+    // Item options dialog, opened from the item page: up to five drop-down menus, each a name
+    // and its choices one a line (without prices), then two text boxes the buyer fills.
+    std::string txtOption1NameSUB;
+    std::string txtOption1ChoicesSUB;
+    std::string txtOption2NameSUB;
+    std::string txtOption2ChoicesSUB;
+    std::string txtOption3NameSUB;
+    std::string txtOption3ChoicesSUB;
+    std::string txtOption4NameSUB;
+    std::string txtOption4ChoicesSUB;
+    std::string txtOption5NameSUB;
+    std::string txtOption5ChoicesSUB;
+    std::string txtText1NameSUB;
+    std::string txtText2NameSUB;
     // Billing page: the regular plan.
     std::string txtPriceSUB;
     std::string cmbNumberSUB = "1";
@@ -97,6 +152,8 @@ struct SubscribeAnswers {
     std::string txtLogoBN;
     std::string txtWebSiteSuccessBN = "http://";
     std::string txtCancelBN = "http://";
+    // On that page, the Subscriptions tab's own Advanced variables dialog.
+    std::string txtAdvancedSUB;
 };
 
 } // namespace ravelin::buttons

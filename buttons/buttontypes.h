@@ -3,7 +3,8 @@
 //
 // Each button type described once: its name on the command line, its title, the suffix of its
 // wizard controls, its answers, the keys that read them (the wizard's control names, in page
-// order), the standard pictures of its button-image page, its writer and its answer checker.
+// order), the standard pictures of its button-image page, the boxes of its Item options and
+// Advanced variables dialogs, its writer and its answer checker.
 // ravelin-button's type list, the wizard's tabs, its picture choices and the run of a writer or
 // a check all come from here.
 //
@@ -41,13 +42,39 @@ struct BuyNow {
         textKey("txtPriceBN", &Answers::txtPriceBN),
         textKey("cmbCurrencyBN", &Answers::cmbCurrencyBN),
         optionKey("optExtraBN", &Answers::optExtraBN, 2),
+        textKey("txtOption1NameBN", &Answers::txtOption1NameBN),
+        linesKey("txtOption1ChoicesBN", &Answers::txtOption1ChoicesBN),
+        textKey("txtOption2NameBN", &Answers::txtOption2NameBN),
+        linesKey("txtOption2ChoicesBN", &Answers::txtOption2ChoicesBN),
+        textKey("txtOption3NameBN", &Answers::txtOption3NameBN),
+        linesKey("txtOption3ChoicesBN", &Answers::txtOption3ChoicesBN),
+        textKey("txtOption4NameBN", &Answers::txtOption4NameBN),
+        linesKey("txtOption4ChoicesBN", &Answers::txtOption4ChoicesBN),
+        textKey("txtOption5NameBN", &Answers::txtOption5NameBN),
+        linesKey("txtOption5ChoicesBN", &Answers::txtOption5ChoicesBN),
+        textKey("txtText1NameBN", &Answers::txtText1NameBN),
+        textKey("txtText2NameBN", &Answers::txtText2NameBN),
         textKey("txtBaseShippingBN", &Answers::txtBaseShippingBN),
         textKey("txtExtraShippingBN", &Answers::txtExtraShippingBN),
         textKey("txtHandlingBN", &Answers::txtHandlingBN),
         textKey("txtLogoBN", &Answers::txtLogoBN),
         textKey("txtWebSiteSuccessBN", &Answers::txtWebSiteSuccessBN),
         textKey("txtCancelBN", &Answers::txtCancelBN),
+        linesKey("txtAdvancedBN", &Answers::txtAdvancedBN),
     };
+    // The Item options dialog's boxes; PayPal takes at most seven options on its buttons.
+    static constexpr ItemOptionKeys<Answers> kItemOptions = {
+        .menuNames = {&Answers::txtOption1NameBN, &Answers::txtOption2NameBN,
+                      &Answers::txtOption3NameBN, &Answers::txtOption4NameBN,
+                      &Answers::txtOption5NameBN},
+        .menuChoices = {&Answers::txtOption1ChoicesBN, &Answers::txtOption2ChoicesBN,
+                        &Answers::txtOption3ChoicesBN, &Answers::txtOption4ChoicesBN,
+                        &Answers::txtOption5ChoicesBN},
+        .textBoxNames = {&Answers::txtText1NameBN, &Answers::txtText2NameBN},
+        .pricedFirstMenu = true,
+        .mostOptions = 7};
+    // The Advanced variables dialog's box.
+    static constexpr auto kAdvanced = &Answers::txtAdvancedBN;
     static constexpr auto kWrite = &writeBuyNow;
     static constexpr auto kCheck = &checkBuyNow;
 };
@@ -69,10 +96,36 @@ struct AddToCart {
         textKey("cmbCurrencyATC", &Answers::cmbCurrencyATC),
         optionKey("optNoteATC", &Answers::optNoteATC, 2),
         textKey("txtNoteATC", &Answers::txtNoteATC, 30),
+        textKey("txtOption1NameATC", &Answers::txtOption1NameATC),
+        linesKey("txtOption1ChoicesATC", &Answers::txtOption1ChoicesATC),
+        textKey("txtOption2NameATC", &Answers::txtOption2NameATC),
+        linesKey("txtOption2ChoicesATC", &Answers::txtOption2ChoicesATC),
+        textKey("txtOption3NameATC", &Answers::txtOption3NameATC),
+        linesKey("txtOption3ChoicesATC", &Answers::txtOption3ChoicesATC),
+        textKey("txtOption4NameATC", &Answers::txtOption4NameATC),
+        linesKey("txtOption4ChoicesATC", &Answers::txtOption4ChoicesATC),
+        textKey("txtOption5NameATC", &Answers::txtOption5NameATC),
+        linesKey("txtOption5ChoicesATC", &Answers::txtOption5ChoicesATC),
+        textKey("txtText1NameATC", &Answers::txtText1NameATC),
+        textKey("txtText2NameATC", &Answers::txtText2NameATC),
         textKey("txtLogoATC", &Answers::txtLogoATC),
         textKey("txtWebSiteSuccessATC", &Answers::txtWebSiteSuccessATC),
         textKey("txtCancelATC", &Answers::txtCancelATC),
+        linesKey("txtAdvancedATC", &Answers::txtAdvancedATC),
     };
+    // The Item options dialog's boxes; PayPal takes at most seven options on its buttons.
+    static constexpr ItemOptionKeys<Answers> kItemOptions = {
+        .menuNames = {&Answers::txtOption1NameATC, &Answers::txtOption2NameATC,
+                      &Answers::txtOption3NameATC, &Answers::txtOption4NameATC,
+                      &Answers::txtOption5NameATC},
+        .menuChoices = {&Answers::txtOption1ChoicesATC, &Answers::txtOption2ChoicesATC,
+                        &Answers::txtOption3ChoicesATC, &Answers::txtOption4ChoicesATC,
+                        &Answers::txtOption5ChoicesATC},
+        .textBoxNames = {&Answers::txtText1NameATC, &Answers::txtText2NameATC},
+        .pricedFirstMenu = true,
+        .mostOptions = 7};
+    // The Advanced variables dialog's box.
+    static constexpr auto kAdvanced = &Answers::txtAdvancedATC;
     static constexpr auto kWrite = &writeAddToCart;
     static constexpr auto kCheck = &checkAddToCart;
 };
@@ -87,7 +140,10 @@ struct ViewCart {
     static constexpr std::array kKeys = {
         optionKey("optVC", &Answers::optVC, kPictures.size() + 1),
         textKey("txtButtonURLVC", &Answers::txtButtonURLVC),
+        linesKey("txtAdvancedVC", &Answers::txtAdvancedVC),
     };
+    // The Advanced variables dialog's box.
+    static constexpr auto kAdvanced = &Answers::txtAdvancedVC;
     static constexpr auto kWrite = &writeViewCart;
     static constexpr auto kCheck = &checkViewCart;
 };
@@ -111,7 +167,10 @@ struct Donate {
         textKey("txtLogoATC", &Answers::txtLogoATC),
         textKey("txtWebSiteSuccessATC", &Answers::txtWebSiteSuccessATC),
         textKey("txtCancelATC", &Answers::txtCancelATC),
+        linesKey("txtAdvancedDON", &Answers::txtAdvancedDON),
     };
+    // The Advanced variables dialog's box.
+    static constexpr auto kAdvanced = &Answers::txtAdvancedDON;
     static constexpr auto kWrite = &writeDonate;
     static constexpr auto kCheck = &checkDonate;
 };
@@ -131,6 +190,18 @@ struct Subscribe {
         textKey("txtItemNameSUB", &Answers::txtItemNameSUB),
         textKey("txtItemIDSUB", &Answers::txtItemIDSUB),
         textKey("cmbCurrencySUB", &Answers::cmbCurrencySUB),
+        textKey("txtOption1NameSUB", &Answers::txtOption1NameSUB),
+        linesKey("txtOption1ChoicesSUB", &Answers::txtOption1ChoicesSUB),
+        textKey("txtOption2NameSUB", &Answers::txtOption2NameSUB),
+        linesKey("txtOption2ChoicesSUB", &Answers::txtOption2ChoicesSUB),
+        textKey("txtOption3NameSUB", &Answers::txtOption3NameSUB),
+        linesKey("txtOption3ChoicesSUB", &Answers::txtOption3ChoicesSUB),
+        textKey("txtOption4NameSUB", &Answers::txtOption4NameSUB),
+        linesKey("txtOption4ChoicesSUB", &Answers::txtOption4ChoicesSUB),
+        textKey("txtOption5NameSUB", &Answers::txtOption5NameSUB),
+        linesKey("txtOption5ChoicesSUB", &Answers::txtOption5ChoicesSUB),
+        textKey("txtText1NameSUB", &Answers::txtText1NameSUB),
+        textKey("txtText2NameSUB", &Answers::txtText2NameSUB),
         textKey("txtPriceSUB", &Answers::txtPriceSUB),
         textKey("cmbNumberSUB", &Answers::cmbNumberSUB),
         textKey("cmbTermSUB", &Answers::cmbTermSUB),
@@ -142,7 +213,22 @@ struct Subscribe {
         textKey("txtLogoBN", &Answers::txtLogoBN),
         textKey("txtWebSiteSuccessBN", &Answers::txtWebSiteSuccessBN),
         textKey("txtCancelBN", &Answers::txtCancelBN),
+        linesKey("txtAdvancedSUB", &Answers::txtAdvancedSUB),
     };
+    // The Item options dialog's boxes; PayPal takes at most six options on Subscribe buttons
+    // and prices none of them.
+    static constexpr ItemOptionKeys<Answers> kItemOptions = {
+        .menuNames = {&Answers::txtOption1NameSUB, &Answers::txtOption2NameSUB,
+                      &Answers::txtOption3NameSUB, &Answers::txtOption4NameSUB,
+                      &Answers::txtOption5NameSUB},
+        .menuChoices = {&Answers::txtOption1ChoicesSUB, &Answers::txtOption2ChoicesSUB,
+                        &Answers::txtOption3ChoicesSUB, &Answers::txtOption4ChoicesSUB,
+                        &Answers::txtOption5ChoicesSUB},
+        .textBoxNames = {&Answers::txtText1NameSUB, &Answers::txtText2NameSUB},
+        .pricedFirstMenu = false,
+        .mostOptions = 6};
+    // The Advanced variables dialog's box.
+    static constexpr auto kAdvanced = &Answers::txtAdvancedSUB;
     static constexpr auto kWrite = &writeSubscribe;
     static constexpr auto kCheck = &checkSubscribe;
 };
@@ -218,6 +304,23 @@ consteval std::string_view keyName(Value Answers::*member) {
     return name;
 }
 
+// The control name of a text answer of `Type`, as keyName gives it, looked up while running.
+template <typename Type>
+constexpr std::string_view controlName(std::string Type::Answers::*member) {
+    for (const auto& key : Type::kKeys) {
+        if (key.text == member) {
+            return key.name;
+        }
+    }
+    return {};
+}
+
+// The types whose buttons carry item options (Buy Now, Add to Cart, Subscriptions).
+template <typename Type>
+concept HasItemOptions = requires {
+    Type::kItemOptions;
+};
+
 // Every description keeps to the shape the wizard and ravelin-button rely on.
 static_assert([] {
     bool ok = true;
@@ -242,11 +345,29 @@ template <typename Type> consteval bool eachAnswerHasOneKey() {
     return true;
 }
 
+// Whether every box of the type's dialogs is read by a key.
+template <typename Type> consteval bool dialogBoxesHaveKeys() {
+    bool ok = !controlName<Type>(Type::kAdvanced).empty();
+    if constexpr (HasItemOptions<Type>) {
+        const auto& boxes = Type::kItemOptions;
+        for (std::size_t i = 0; i < kMenuCount; ++i) {
+            ok = ok && !controlName<Type>(boxes.menuNames[i]).empty() &&
+                 !controlName<Type>(boxes.menuChoices[i]).empty();
+        }
+        for (const auto name : boxes.textBoxNames) {
+            ok = ok && !controlName<Type>(name).empty();
+        }
+    }
+    return ok;
+}
+
 } // namespace detail
 
 static_assert([] {
     bool ok = true;
-    forEachButtonType([&]<typename Type>() { ok = ok && detail::eachAnswerHasOneKey<Type>(); });
+    forEachButtonType([&]<typename Type>() {
+        ok = ok && detail::eachAnswerHasOneKey<Type>() && detail::dialogBoxesHaveKeys<Type>();
+    });
     return ok;
 }());
 

@@ -8,6 +8,7 @@
 #include "buttons/writers.h"
 
 #include <utility>
+#include <vector>
 
 namespace ravelin::buttons {
 
@@ -27,8 +28,11 @@ Button writeBuyNow(const BuyNowAnswers& a, const Context& context) {
     summary.add("Item ID/Number: ", a.txtItemIDBN);
     form.field("item_number", a.txtItemIDBN);
 
+    const std::vector<ItemOption> options = itemOptions<BuyNow>(a);
     summary.add("Item Price: ", shownPrice(currency, a.txtPriceBN));
-    form.field("amount", formatAmount(a.txtPriceBN, codeOf(currency)));
+    if (writesItemPrice(a.txtPriceBN, options)) {
+        form.field("amount", formatAmount(a.txtPriceBN, codeOf(currency)));
+    }
 
     writeCurrency(form, summary, a.cmbCurrencyBN, currency);
 
@@ -53,6 +57,8 @@ Button writeBuyNow(const BuyNowAnswers& a, const Context& context) {
         form.field("handling", a.txtHandlingBN);
     }
     writeReturnAddresses(form, summary, a.txtWebSiteSuccessBN, a.txtCancelBN);
+    writeItemOptions(form, summary, options, codeOf(currency));
+    writeAdvancedVariables(form, summary, a.txtAdvancedBN);
     chooseImage(form, summary, a.optBN, BuyNow::kPictures, context.endpoints.images,
                 a.txtButtonURLBN);
 

@@ -12,6 +12,10 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <set>
+#include <span>
+#include <string>
+#include <vector>
 
 namespace ravelin::buttons {
 
@@ -313,8 +317,9 @@ std::optional<std::string_view> hostOf(std::string_view authority) {
 }
 
 // A non-empty address the writer puts into the button. `secure`: the picture is shown on
-// pages that are served over https://, so an http:// address is worth a warning.
-void checkAddress(Report& report, Box box, std::string_view noun, bool secure) {
+// pages that are served over https://, so an http:// address is worth a warning. `full`: the
+// payment service itself goes to the address, so one that is not full is an error.
+void checkAddress(Report& report, Box box, std::string_view noun, bool secure, bool full = false) {
     const std::string_view control = box.control;
     const std::string_view address = box.text;
     if (hasBlank(address)) {
@@ -332,6 +337,12 @@ void checkAddress(Report& report, Box box, std::string_view noun, bool secure) {
         isAsciiLetter(address.front()) && std::ranges::all_of(address.substr(0, colon), [](char c) {
             return isAsciiLetter(c) || isDigit(c) || c == '+' || c == '-' || c == '.';
         });
+    if (!hasScheme && full) {
+        report.error(control, join({"The ", noun,
+                                    " must be a full address starting with https:// or "
+                                    "http://, such as https://www.example.com/ipn."}));
+        return;
+    }
     if (!hasScheme) {
         report.warning(control, join({"The ", noun,
                                       " is not a full address starting with https:// or "
@@ -456,6 +467,342 @@ void checkPeriod(Report& report, std::string_view noun, Box number, Box unitBox)
     }
 }
 
+// ---- Item options -----------------------------------------------------------------------
+
+// An item price given beside a priced menu, whose choices' prices PayPal charges instead.
+void checkPriceBesidePricedMenu(Report& report, Box price, std::span<const ItemOption> options) {
+    if (pricedMenu(options) != nullptr) {
+        report.warning(price.control, "The first menu gives each choice its price, and PayPal "
+                                      "charges that one, not this price.");
+    }
+}
+
+// The longest option name and menu choice the payment service takes (`on0`, a menu's `os0`,
+// `option_select0`), and the most choices a menu may give prices.
+constexpr std::size_t kMaxOptionLength = 64;
+constexpr std::size_t kMaxPricedChoices = 10;
+// How much of a line a finding quotes.
+constexpr std::size_t kQuotedLength = 40;
+
+// A line as a finding quotes it: in double quotes, cut after kQuotedLength characters.
+std::string quoted(std::string_view line) {
+    std::string text = "\"";
+    std::size_t characters = 0;
+    while (!line.empty() && characters < kQuotedLength) {
+        const std::string_view character = firstCharacter(line);
+        text += character;
+        line.remove_prefix(character.size());
+        ++characters;
+    }
+    return text + (line.empty() ? "\"" : "…\"");
+}
+
+// Whether a menu line reads as a choice with a price, as "Large = 12.50" does: a number after
+// its last "=".
+bool looksPriced(std::string_view line) {
+    const std::size_t equals = line.rfind('=');
+    if (equals == std::string_view::npos) {
+        return false;
+    }
+    const std::string_view after = line.substr(equals + 1);
+    return std::ranges::any_of(after, isDigit) && std::ranges::all_of(after, [](char c) {
+               return isDigit(c) || c == '.' || c == ',' || c == ' ' || c == '\t';
+           });
+}
+
+std::string ordinal(std::size_t n) {
+    const std::string_view suffix = n % 100 >= 11 && n % 100 <= 13 ? "th"
+                                    : n % 10 == 1                  ? "st"
+                                    : n % 10 == 2                  ? "nd"
+                                    : n % 10 == 3                  ? "rd"
+                                                                   : "th";
+    return std::to_string(n) + std::string(suffix);
+}
+
+// The name of a menu or text box, which the payment service shows the buyer and sends back.
+void checkOptionName(Report& report, const OptionBox& name) {
+    if (hasQuote(name.text)) {
+        report.error(name.control, quoteSentence("option name"));
+    } else if (utf16Length(name.text) > kMaxOptionLength) {
+        report.error(name.control, "The option name can be at most 64 characters long.");
+    }
+}
+
+// The choices of a menu; `prices`: what is said of a line that gives a price on a menu that
+// takes none, or nothing on the priced menu.
+void checkChoices(Report& report, const ItemOption& menu, const Currency* currency,
+                  std::optional<std::string_view> prices) {
+    const std::string_view control = menu.choicesBox->control;
+    if (menu.choices.empty()) {
+        report.error(control, "The menu has no choices; write them one a line.");
+        return;
+    }
+    bool quote = false;
+    bool tooLong = false;
+    bool priceless = false;
+    for (const MenuChoice& choice : menu.choices) {
+        if (hasQuote(choice.name) && !std::exchange(quote, true)) {
+            report.error(control, join({"The choice ", quoted(choice.line),
+                                        " contains a double quote, which ends the value early "
+                                        "in the button's HTML."}));
+        } else if (utf16Length(choice.name) > kMaxOptionLength && !std::exchange(tooLong, true)) {
+            report.error(control, join({"The choice ", quoted(choice.line),
+                                        " is longer than the 64 characters PayPal takes."}));
+        }
+        if (prices && looksPriced(choice.line)) {
+            report.error(control, join({"The choice ", quoted(choice.line), " gives a price, but ",
+                                        *prices}));
+            return;
+        }
+        if (!menu.priced) {
+            continue;
+        }
+        if (!choice.price) {
+            if (!std::exchange(priceless, true)) {
+                report.error(control, join({"The choice ", quoted(choice.line),
+                                            " has no price; once one choice of the menu has a "
+                                            "price, each needs one, as in Large = 12.50."}));
+            }
+        } else if (choice.price->empty()) {
+            report.error(control,
+                         join({"The choice ", quoted(choice.line), " has no price after its =."}));
+        } else {
+            const std::string noun = join({"price of ", quoted(choice.name)});
+            checkAmount(report, {control, *choice.price}, {noun, true, true}, currency);
+        }
+    }
+    if (menu.priced && menu.choices.size() > kMaxPricedChoices) {
+        report.error(control, join({"PayPal takes prices for at most 10 choices; this menu has ",
+                                    std::to_string(menu.choices.size()), "."}));
+    }
+}
+
+// The options of a type's Item options dialog, as the button carries them, numbered in order.
+template <HasItemOptions Type>
+void checkItemOptions(Report& report, const typename Type::Answers& a, const Currency* currency) {
+    const ItemOptionBoxes boxes = itemOptionBoxes<Type>(a);
+    const std::vector<ItemOption> options = itemOptions(boxes);
+    const std::size_t most = Type::kItemOptions.mostOptions;
+    for (std::size_t i = 0; i < options.size(); ++i) {
+        const ItemOption& option = options[i];
+        if (option.choicesBox && option.name.text.empty()) {
+            report.error(option.name.control, "The menu has choices but no name; PayPal shows the "
+                                              "name above the menu and sends it with the choice.");
+        } else {
+            checkOptionName(report, option.name);
+        }
+        if (option.choicesBox) {
+            std::optional<std::string_view> prices;
+            if (!boxes.pricedFirstMenu) {
+                prices = "Subscribe buttons take no prices in their menus; PayPal shows the whole "
+                         "line as the choice.";
+            } else if (option.name.control != boxes.menuNames[0].control) {
+                prices = "only the first menu can give its choices prices; PayPal shows the whole "
+                         "line as the choice.";
+            }
+            checkChoices(report, option, currency, prices);
+        }
+        if (i == most) {
+            const std::string sentence = " options on this button, menus and text boxes "
+                                         "together; this is the ";
+            report.error(option.name.control, join({"PayPal takes at most ", std::to_string(most),
+                                                    sentence, ordinal(i + 1), "."}));
+        }
+    }
+}
+
+// ---- Advanced variables -------------------------------------------------------------------
+
+// The variables of PayPal's reference of HTML variables for its payment buttons, but the item
+// options' numbered ones (kOptionFields).
+constexpr auto kPayPalVariables = std::to_array<std::string_view>(
+    {// Technical variables.
+     "bn", "business", "charset", "cmd", "hosted_button_id", "notify_url",
+     // Individual items.
+     "amount", "discount_amount", "discount_amount2", "discount_num", "discount_rate",
+     "discount_rate2", "handling", "item_name", "item_number", "quantity", "shipping", "shipping2",
+     "tax", "tax_rate", "undefined_quantity", "weight", "weight_unit",
+     // Payment transactions.
+     "address_override", "currency_code", "custom", "invoice", "paymentaction", "tax_cart",
+     "weight_cart",
+     // Shopping cart.
+     "add", "discount_amount_cart", "discount_rate_cart", "display", "handling_cart",
+     "shopping_url", "upload",
+     // Recurring payments.
+     "a1", "a2", "a3", "modify", "p1", "p2", "p3", "src", "sra", "srt", "t1", "t2", "t3",
+     "usr_manage",
+     // Automatic billing.
+     "max_text", "min_amount", "set_customer_limit",
+     // Checkout pages.
+     "cancel_return", "cbt", "cn", "cpp_cart_border_color", "cpp_header_image",
+     "cpp_headerback_color", "cpp_headerborder_color", "cpp_logo_image", "cpp_payflow_color",
+     "image_url", "lc", "no_note", "no_shipping", "page_style", "return", "rm",
+     // Filling out the checkout pages for the buyer.
+     "address1", "address2", "city", "country", "email", "first_name", "last_name", "night_phone_a",
+     "night_phone_b", "night_phone_c", "state", "zip"});
+
+// The locales PayPal's checkout pages take in `lc`, beside a two-letter country code.
+constexpr auto kPayPalLocales = std::to_array<std::string_view>(
+    {"ar_EG", "cs_CZ", "da_DK", "de_DE", "el_GR", "en_AU", "en_GB", "en_IN", "en_US",
+     "es_ES", "es_XC", "fi_FI", "fr_CA", "fr_FR", "fr_XC", "he_IL", "hu_HU", "id_ID",
+     "it_IT", "ja_JP", "ko_KR", "nl_NL", "no_NO", "pl_PL", "pt_BR", "pt_PT", "ru_RU",
+     "sk_SK", "sv_SE", "th_TH", "tr_TR", "zh_CN", "zh_HK", "zh_TW", "zh_XC"});
+
+// The item options' fields: on0, os0, option_select0, option_amount0 and their like, and
+// option_index.
+bool isOptionField(std::string_view name) {
+    if (name == "option_index") {
+        return true;
+    }
+    for (std::string_view prefix : {"option_select", "option_amount", "on", "os"}) {
+        if (name.starts_with(prefix) && name.size() > prefix.size() &&
+            std::ranges::all_of(name.substr(prefix.size()), isDigit)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A variable PayPal takes only with one of a few values, or only so long.
+constexpr std::array<std::string_view, 3> kZeroToTwo = {"0", "1", "2"};
+constexpr std::array<std::string_view, 2> kZeroOrOne = {"0", "1"};
+
+struct VariableRule {
+    std::string_view name;
+    std::span<const std::string_view> values; // none: any value
+    std::size_t maxLength;                    // 0: any length
+};
+
+constexpr std::array<VariableRule, 7> kVariableRules = {{
+    {"no_shipping", kZeroToTwo, 0},
+    {"no_note", kZeroOrOne, 0},
+    {"rm", kZeroToTwo, 0},
+    {"custom", {}, 256},
+    {"invoice", {}, 127},
+    {"notify_url", {}, 255},
+    {"cbt", {}, 60},
+}};
+
+std::string joinedValues(std::span<const std::string_view> values) {
+    std::string text;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        text += i == 0 ? "" : i + 1 == values.size() ? " or " : ", ";
+        text += values[i];
+    }
+    return text;
+}
+
+bool isLanguage(std::string_view code) {
+    return (code.size() == 2 &&
+            std::ranges::all_of(code, [](char c) { return c >= 'A' && c <= 'Z'; })) ||
+           std::ranges::find(kPayPalLocales, code) != kPayPalLocales.end();
+}
+
+// One variable's value against PayPal's rules for it.
+void checkVariableValue(Report& report, std::string_view control, const AdvancedVariable& v) {
+    const std::string_view value = *v.value;
+    const std::string name(v.name);
+    if (hasQuote(value)) {
+        report.error(control, quoteSentence("value of " + name));
+        return;
+    }
+    const auto rule = std::ranges::find(kVariableRules, v.name, &VariableRule::name);
+    if (rule != kVariableRules.end()) {
+        if (!rule->values.empty() && std::ranges::find(rule->values, value) == rule->values.end()) {
+            report.error(control, join({"PayPal takes ", name, " only as ",
+                                        joinedValues(rule->values), ", not ", quoted(value), "."}));
+            return;
+        }
+        if (rule->maxLength > 0 && utf16Length(value) > rule->maxLength) {
+            report.error(control, join({"PayPal takes at most ", std::to_string(rule->maxLength),
+                                        " characters in ", name, "."}));
+            return;
+        }
+    }
+    if (v.name == "lc" && !isLanguage(value)) {
+        report.error(control, join({"PayPal takes lc only as a country code of two capital "
+                                    "letters, such as DE, or one of its locales, such as de_DE, "
+                                    "not ",
+                                    quoted(value), "."}));
+    } else if (v.name == "notify_url" || v.name == "shopping_url") {
+        if (value.empty()) {
+            report.error(control, join({"The ", name, " address is empty."}));
+        } else {
+            checkAddress(report, {control, value}, name + " address", false, true);
+        }
+    }
+}
+
+// The advanced variables of a type's answers. `written`: the names of the fields the wizard
+// writes for those answers.
+void checkAdvancedVariables(Report& report, Box box, const std::set<std::string>& written,
+                            bool takesOptions) {
+    std::set<std::string_view> seen;
+    for (const AdvancedVariable& v : advancedVariables(box.text)) {
+        const std::string name(v.name);
+        if (!v.value) {
+            report.error(box.control, join({"The line ", quoted(v.line),
+                                            " has no =; write each variable as name=value."}));
+        } else if (v.name.empty()) {
+            report.error(box.control, join({"The line ", quoted(v.line),
+                                            " has no name before "
+                                            "its =."}));
+        } else if (hasQuote(v.name)) {
+            report.error(box.control, quoteSentence("variable name " + quoted(v.name)));
+        } else if (v.name == "charset") {
+            report.error(box.control, "The wizard writes charset itself when the button needs it.");
+        } else if (isOptionField(v.name)) {
+            report.error(box.control,
+                         takesOptions
+                             ? join({"The variable ", name,
+                                     " is a field of the item options; give them with "
+                                     "\"Item options\" on the item page."})
+                             : join({"The variable ", name,
+                                     " is a field of item options, which PayPal takes "
+                                     "only on Buy Now, Add to Cart and Subscribe buttons."}));
+        } else if (written.contains(name)) {
+            report.error(box.control, join({"The wizard already writes ", name,
+                                            " for this button from its pages; change it there."}));
+        } else if (!seen.insert(v.name).second) {
+            report.error(box.control, join({"The variable ", name,
+                                            " is given twice; PayPal would read only one."}));
+        } else {
+            checkVariableValue(report, box.control, v);
+            if (std::ranges::find(kPayPalVariables, v.name) == kPayPalVariables.end()) {
+                report.warning(box.control, join({"PayPal's list of variables has no ", name,
+                                                  ", so PayPal will ignore it."}));
+            }
+        }
+    }
+}
+
+template <typename Type>
+void checkAdvanced(Report& report, const typename Type::Answers& a, std::string_view account) {
+    const Box variables{controlName<Type>(Type::kAdvanced), a.*Type::kAdvanced};
+    if (boxLines(variables.text).empty()) {
+        return;
+    }
+    // The fields the button carries from the wizard's pages alone, and the item price, which
+    // the item page gives even where a priced menu leaves it out.
+    typename Type::Answers pagesOnly = a;
+    pagesOnly.*Type::kAdvanced = {};
+    std::set<std::string> written;
+    const auto addWritten = [&](const typename Type::Answers& answers) {
+        for (const HiddenField& field :
+             Type::kWrite(answers, Context{std::string(account), {}, {}}).form.hiddenFields()) {
+            written.insert(field.name);
+        }
+    };
+    addWritten(pagesOnly);
+    if constexpr (HasItemOptions<Type>) {
+        if (pricedMenu(itemOptions<Type>(pagesOnly)) != nullptr) {
+            pagesOnly.*Type::kItemOptions.menuChoices[0] = {};
+            addWritten(pagesOnly);
+        }
+    }
+    checkAdvancedVariables(report, variables, written, HasItemOptions<Type>);
+}
+
 } // namespace
 
 Findings checkBuyNow(const BuyNowAnswers& a, std::string_view account) {
@@ -474,13 +821,18 @@ Findings checkBuyNow(const BuyNowAnswers& a, std::string_view account) {
     checkName(report, box<&A::txtItemIDBN>(a), "item number", true);
 
     const Currency* currency = findCurrency(a.cmbCurrencyBN);
+    const std::vector<ItemOption> options = itemOptions<BuyNow>(a);
     const Box price = box<&A::txtPriceBN>(a);
-    if (price.text.empty()) {
+    if (!writesItemPrice(price.text, options)) {
+        // The first menu gives the prices.
+    } else if (price.text.empty()) {
         report.warning(price.control, "With no price, the buyer is asked to type the amount.");
     } else {
         checkAmount(report, price, {"price", true, true}, currency);
+        checkPriceBesidePricedMenu(report, price, options);
     }
     checkCurrency(report, box<&A::cmbCurrencyBN>(a));
+    checkItemOptions<BuyNow>(report, a, currency);
 
     checkShippingAmount(report, box<&A::txtBaseShippingBN>(a), "base shipping", currency);
     const Box extraShipping = box<&A::txtExtraShippingBN>(a);
@@ -493,6 +845,7 @@ Findings checkBuyNow(const BuyNowAnswers& a, std::string_view account) {
     checkShippingAmount(report, box<&A::txtHandlingBN>(a), "handling", currency);
     checkOptionalAddress(report, box<&A::txtLogoBN>(a), "logo address", writesLogo(a), true);
     checkReturnAddresses(report, box<&A::txtWebSiteSuccessBN>(a), box<&A::txtCancelBN>(a));
+    checkAdvanced<BuyNow>(report, a, account);
     return findings;
 }
 
@@ -510,16 +863,23 @@ Findings checkAddToCart(const AddToCartAnswers& a, std::string_view account) {
     checkName(report, name, "item name", true);
     checkName(report, box<&A::txtItemIDATC>(a), "item number", true);
 
+    const Currency* currency = findCurrency(a.cmbCurrencyATC);
+    const std::vector<ItemOption> options = itemOptions<AddToCart>(a);
     const Box price = box<&A::txtPriceATC>(a);
-    if (price.text.empty()) {
+    if (!writesItemPrice(price.text, options)) {
+        // The first menu gives the prices.
+    } else if (price.text.empty()) {
         report.error(price.control, "No price is given; an item in the cart needs one.");
     } else {
-        checkAmount(report, price, {"price", true, true}, findCurrency(a.cmbCurrencyATC));
+        checkAmount(report, price, {"price", true, true}, currency);
+        checkPriceBesidePricedMenu(report, price, options);
     }
     checkCurrency(report, box<&A::cmbCurrencyATC>(a));
     checkNote(report, box<&A::txtNoteATC>(a), writesNote(a));
+    checkItemOptions<AddToCart>(report, a, currency);
     checkOptionalAddress(report, box<&A::txtLogoATC>(a), "logo address", writesLogo(a), true);
     checkReturnAddresses(report, box<&A::txtWebSiteSuccessATC>(a), box<&A::txtCancelATC>(a));
+    checkAdvanced<AddToCart>(report, a, account);
     return findings;
 }
 
@@ -528,6 +888,7 @@ Findings checkViewCart(const ViewCartAnswers& a, std::string_view account) {
     Report report(findings);
     checkAccount(report, account);
     checkPicture<ViewCart>(report, a);
+    checkAdvanced<ViewCart>(report, a, account);
     return findings;
 }
 
@@ -549,6 +910,7 @@ Findings checkDonate(const DonateAnswers& a, std::string_view account) {
     checkNote(report, box<&A::txtNoteDON>(a), writesNote(a));
     checkOptionalAddress(report, box<&A::txtLogoATC>(a), "logo address", writesLogo(a), true);
     checkReturnAddresses(report, box<&A::txtWebSiteSuccessATC>(a), box<&A::txtCancelATC>(a));
+    checkAdvanced<Donate>(report, a, account);
     return findings;
 }
 
@@ -569,6 +931,7 @@ Findings checkSubscribe(const SubscribeAnswers& a, std::string_view account) {
 
     const Currency* currency = findCurrency(a.cmbCurrencySUB);
     checkCurrency(report, box<&A::cmbCurrencySUB>(a));
+    checkItemOptions<Subscribe>(report, a, currency);
 
     // The regular plan.
     const Box price = box<&A::txtPriceSUB>(a);
@@ -597,6 +960,7 @@ Findings checkSubscribe(const SubscribeAnswers& a, std::string_view account) {
     }
     checkOptionalAddress(report, box<&A::txtLogoBN>(a), "logo address", writesLogo(a), true);
     checkReturnAddresses(report, box<&A::txtWebSiteSuccessBN>(a), box<&A::txtCancelBN>(a));
+    checkAdvanced<Subscribe>(report, a, account);
     return findings;
 }
 

@@ -39,6 +39,7 @@ Button writeDonate(const DonateAnswers& a, const Context& context) {
         form.field("image_url", a.txtLogoATC);
     }
     writeReturnAddresses(form, summary, a.txtWebSiteSuccessATC, a.txtCancelATC);
+    writeAdvancedVariables(form, summary, a.txtAdvancedDON);
     chooseImage(form, summary, a.optDON, Donate::kPictures, context.endpoints.images,
                 a.txtButtonURLDON);
 

@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// The worked example of each button type: one set of answers per type, written here once. The
+// The worked example of each button type: one set of answers per type, written here once, and a
+// Buy Now button with item options. The
 // writers' tests check each writer's output for them to the character, the wizard's walk tests
 // and the add-in's test type them into the window, ravelin-button's tests hand them over as an
 // answers file, ravelin-screens draws their result pages and the benchmarks time them.
@@ -72,6 +73,23 @@ template <> inline SubscribeAnswers workedExample<Subscribe>() {
     a.cmbNumber2SUB = "1";
     a.cmbTerm2SUB = "Months(s)";
     a.optSUB = 0;
+    return a;
+}
+
+// A Buy Now button with item options and an advanced variable: a T-shirt in three sizes at three
+// prices, given by the first menu, and two colours, with a name to print typed by the buyer and
+// the address of the seller's payment notifications.
+inline BuyNowAnswers tShirtExample() {
+    BuyNowAnswers a;
+    a.txtItemNameBN = "T-Shirt";
+    a.txtItemIDBN = "TS-1";
+    a.cmbCurrencyBN = "Swiss Franc (CHF)";
+    a.txtOption1NameBN = "Size";
+    a.txtOption1ChoicesBN = "Small = 10\nMedium = 11.5\nLarge = 12.50";
+    a.txtOption2NameBN = "Colour";
+    a.txtOption2ChoicesBN = "Red\nBlue";
+    a.txtText1NameBN = "Name to print";
+    a.txtAdvancedBN = "notify_url=https://shop.example.com/ipn";
     return a;
 }
 

@@ -9,6 +9,9 @@ namespace ravelin::buttons {
 
 namespace {
 
+// The longest text the payment service takes from a text box the buyer fills.
+constexpr std::string_view kTextOptionLength = "200";
+
 // Appends `text` with & < > replaced by their entities, and in an attribute also the double
 // quote; runs of other characters are appended at once.
 void appendEscaped(std::string& out, std::string_view text, bool attribute) {
@@ -49,11 +52,50 @@ void appendAttribute(std::string& out, std::string_view value) {
     appendEscaped(out, value, true);
 }
 
+bool isNonAscii(std::string_view text) {
+    return std::ranges::any_of(text, [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+}
+
 bool holdsNonAscii(const std::vector<HiddenField>& fields) {
-    return std::ranges::any_of(fields, [](const HiddenField& field) {
-        return std::ranges::any_of(field.value,
-                                   [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    return std::ranges::any_of(fields,
+                               [](const HiddenField& field) { return isNonAscii(field.value); });
+}
+
+// What the buyer's options post: their names and the values of their choices.
+bool holdsNonAscii(const std::vector<BuyerOption>& options) {
+    return std::ranges::any_of(options, [](const BuyerOption& option) {
+        return isNonAscii(option.name) ||
+               std::ranges::any_of(option.choices, [](const BuyerOption::Choice& choice) {
+                   return isNonAscii(choice.value);
+               });
     });
+}
+
+// An option the buyer sets, numbered `number`: its name as the hidden onN, then a label with
+// the name above the menu or text box osN.
+void appendBuyerOption(std::string& html, const BuyerOption& option, std::size_t number) {
+    const std::string index = std::to_string(number);
+    html += R"(<input type="hidden" name="on)" + index + R"(" value=")";
+    appendAttribute(html, option.name);
+    html += "\">\r\n<label>";
+    appendText(html, option.name);
+    html += "<br>\r\n";
+    if (option.textBox) {
+        html += R"(<input type="text" name="os)" + index + R"(" maxlength=")";
+        html += kTextOptionLength;
+        html += "\">";
+    } else {
+        html += R"(<select name="os)" + index + "\">\r\n";
+        for (const BuyerOption::Choice& choice : option.choices) {
+            html += R"(<option value=")";
+            appendAttribute(html, choice.value);
+            html += "\">";
+            appendText(html, choice.caption);
+            html += "</option>\r\n";
+        }
+        html += "</select>";
+    }
+    html += "</label><br>\r\n";
 }
 
 } // namespace
@@ -70,6 +112,10 @@ void Form::field(std::string_view name, std::string_view value) {
     fields_.push_back({std::string(name), std::string(value), false});
 }
 
+void Form::buyerOption(BuyerOption option) {
+    options_.push_back(std::move(option));
+}
+
 void Form::image(std::string source) {
     image_ = std::move(source);
 }
@@ -77,7 +123,10 @@ void Form::image(std::string source) {
 std::vector<HiddenField> Form::hiddenFields() const {
     std::vector<HiddenField> all = opening_;
     // Without it the payment service reads the values in the account's legacy encoding.
-    if (holdsNonAscii(opening_) || holdsNonAscii(fields_)) {
+    const bool given =
+        std::ranges::any_of(opening_, [](const HiddenField& f) { return f.name == "charset"; }) ||
+        std::ranges::any_of(fields_, [](const HiddenField& f) { return f.name == "charset"; });
+    if (!given && (holdsNonAscii(opening_) || holdsNonAscii(fields_) || holdsNonAscii(options_))) {
         all.push_back({"charset", "utf-8", false});
     }
     all.insert(all.end(), fields_.begin(), fields_.end());
@@ -88,6 +137,7 @@ Form Form::withHiddenFields(std::vector<HiddenField> fields) const {
     Form form;
     form.descriptions_ = descriptions_;
     form.opening_ = std::move(fields);
+    form.options_ = options_;
     form.image_ = image_;
     return form;
 }
@@ -107,6 +157,9 @@ std::string Form::render(std::string_view action) const {
         html += R"(" value=")";
         appendAttribute(html, field.value);
         html += field.spaced ? "\" > \r\n" : "\">\r\n";
+    }
+    for (std::size_t i = 0; i < options_.size(); ++i) {
+        appendBuyerOption(html, options_[i], i);
     }
     if (image_) {
         html += R"(<input type="image" src=")";

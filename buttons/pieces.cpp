@@ -2,10 +2,115 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "buttons/pieces.h"
 
+#include "buttons/money.h"
+
+#include <algorithm>
 #include <string>
 #include <utility>
 
 namespace ravelin::buttons {
+
+namespace {
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && isBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+MenuChoice menuChoice(std::string_view line, bool priced) {
+    const std::size_t equals = line.rfind('=');
+    if (!priced || equals == std::string_view::npos) {
+        return {line, line, std::nullopt};
+    }
+    return {line, trimmed(line.substr(0, equals)), trimmed(line.substr(equals + 1))};
+}
+
+// What a menu shows for a choice: its name, and the price in the money format with the
+// currency's code, as in "Small - 10.00 EUR".
+std::string caption(const MenuChoice& choice, std::string_view currency) {
+    std::string text(choice.name);
+    if (choice.price) {
+        text += " - " + formatAmount(*choice.price, currency);
+        if (!currency.empty()) {
+            text += ' ';
+            text += currency;
+        }
+    }
+    return text;
+}
+
+} // namespace
+
+std::vector<std::string_view> boxLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find_first_of("\r\n"), text.size());
+        if (const std::string_view line = trimmed(text.substr(0, end)); !line.empty()) {
+            lines.push_back(line);
+        }
+        const bool crlf = text.substr(end).starts_with("\r\n");
+        text.remove_prefix(std::min(end + (crlf ? 2 : 1), text.size()));
+    }
+    return lines;
+}
+
+std::vector<ItemOption> itemOptions(const ItemOptionBoxes& boxes) {
+    std::vector<ItemOption> options;
+    for (std::size_t i = 0; i < kMenuCount; ++i) {
+        const OptionBox& name = boxes.menuNames[i];
+        const OptionBox& choices = boxes.menuChoices[i];
+        const std::vector<std::string_view> lines = boxLines(choices.text);
+        if (isNotEmpty(name.text) || !lines.empty()) {
+            ItemOption menu{name, choices, {}, false};
+            menu.priced = i == 0 && boxes.pricedFirstMenu &&
+                          std::ranges::any_of(lines, [](std::string_view line) {
+                              return line.find('=') != std::string_view::npos;
+                          });
+            for (std::string_view line : lines) {
+                menu.choices.push_back(menuChoice(line, menu.priced));
+            }
+            options.push_back(std::move(menu));
+        }
+    }
+    for (const OptionBox& name : boxes.textBoxNames) {
+        if (isNotEmpty(name.text)) {
+            options.push_back({name, std::nullopt, {}, false});
+        }
+    }
+    return options;
+}
+
+const ItemOption* pricedMenu(std::span<const ItemOption> options) {
+    const auto priced = std::ranges::find_if(options, &ItemOption::priced);
+    return priced == options.end() ? nullptr : &*priced;
+}
+
+bool writesItemPrice(std::string_view price, std::span<const ItemOption> options) {
+    return isNotEmpty(price) || pricedMenu(options) == nullptr;
+}
+
+std::vector<AdvancedVariable> advancedVariables(std::string_view box) {
+    std::vector<AdvancedVariable> variables;
+    for (std::string_view line : boxLines(box)) {
+        const std::size_t equals = line.find('=');
+        if (equals == std::string_view::npos) {
+            variables.push_back({line, line, std::nullopt});
+        } else {
+            variables.push_back(
+                {line, trimmed(line.substr(0, equals)), trimmed(line.substr(equals + 1))});
+        }
+    }
+    return variables;
+}
 
 void writeOpeningFields(
     Form& form, const Context& context, std::string_view command,
@@ -54,6 +159,40 @@ void writeReturnAddresses(Form& form, Summary& summary, std::string_view returnA
     if (writesAddress(cancelAddress)) {
         summary.add("Cancel URL: ", cancelAddress);
         form.field("cancel_return", cancelAddress);
+    }
+}
+
+void writeItemOptions(Form& form, Summary& summary, std::span<const ItemOption> options,
+                      std::string_view currency) {
+    if (const ItemOption* priced = pricedMenu(options)) {
+        for (std::size_t i = 0; i < priced->choices.size(); ++i) {
+            const MenuChoice& choice = priced->choices[i];
+            const std::string index = std::to_string(i);
+            form.field("option_select" + index, choice.name);
+            form.field("option_amount" + index, formatAmount(choice.price.value_or(""), currency));
+        }
+        // The menu with the prices is the first, on0.
+        form.field("option_index", "0");
+    }
+    for (const ItemOption& option : options) {
+        BuyerOption shown{std::string(option.name.text), {}, !option.choicesBox};
+        std::string listed;
+        for (const MenuChoice& choice : option.choices) {
+            shown.choices.push_back({std::string(choice.name), caption(choice, currency)});
+            listed += (listed.empty() ? "" : ", ") + shown.choices.back().caption;
+        }
+        summary.add("Option " + std::string(option.name.text) + ": ",
+                    option.choicesBox ? listed : "typed by the buyer");
+        form.buyerOption(std::move(shown));
+    }
+}
+
+void writeAdvancedVariables(Form& form, Summary& summary, std::string_view box) {
+    for (const AdvancedVariable& variable : advancedVariables(box)) {
+        if (writesVariable(variable)) {
+            summary.add("Variable " + std::string(variable.name) + ": ", *variable.value);
+            form.field(variable.name, *variable.value);
+        }
     }
 }
 

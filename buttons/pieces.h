@@ -2,22 +2,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // The pieces every writer shares: the opening fields, the currency code, which optional fields
-// are written, the image choice and the finished button. The answer checker asks the same
-// questions of the answers here, so that it looks at exactly the fields a writer writes.
+// are written, the item options and advanced variables, the image choice and the finished
+// button. The answer checker asks the same questions of the answers here, so that it looks at
+// exactly the fields a writer writes.
 #pragma once
 
 #include "buttons/answers.h"
+#include "buttons/buttontypes.h"
 #include "buttons/currency.h"
 #include "buttons/form.h"
 #include "buttons/summary.h"
 #include "buttons/text.h"
 #include "buttons/writers.h"
 
+#include <array>
 #include <cstddef>
 #include <initializer_list>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace ravelin::buttons {
 
@@ -94,6 +99,95 @@ inline bool writesTrial(const SubscribeAnswers& a) {
     return isNotEmpty(a.txtPrice2SUB);
 }
 
+// ---- Item options ---------------------------------------------------------------------------
+
+// The lines of a box that holds one entry a line, each without the blanks (spaces and tabs)
+// around it; lines left empty are skipped. A line ends at CR LF, CR or LF.
+std::vector<std::string_view> boxLines(std::string_view text);
+
+// A box of an Item options dialog: its control and what it holds.
+struct OptionBox {
+    std::string_view control;
+    std::string_view text;
+};
+
+// The boxes of a type's Item options dialog, as its answers hold them.
+struct ItemOptionBoxes {
+    std::array<OptionBox, kMenuCount> menuNames;
+    std::array<OptionBox, kMenuCount> menuChoices;
+    std::array<OptionBox, kTextBoxCount> textBoxNames;
+    bool pricedFirstMenu = false;
+};
+
+template <HasItemOptions Type> ItemOptionBoxes itemOptionBoxes(const typename Type::Answers& a) {
+    const auto& keys = Type::kItemOptions;
+    ItemOptionBoxes boxes;
+    for (std::size_t i = 0; i < kMenuCount; ++i) {
+        boxes.menuNames[i] = {controlName<Type>(keys.menuNames[i]), a.*keys.menuNames[i]};
+        boxes.menuChoices[i] = {controlName<Type>(keys.menuChoices[i]), a.*keys.menuChoices[i]};
+    }
+    for (std::size_t i = 0; i < kTextBoxCount; ++i) {
+        boxes.textBoxNames[i] = {controlName<Type>(keys.textBoxNames[i]), a.*keys.textBoxNames[i]};
+    }
+    boxes.pricedFirstMenu = keys.pricedFirstMenu;
+    return boxes;
+}
+
+// One choice of a menu: its line, or on a priced menu the text before the line's last "=" as
+// the choice and the text after it as its price, each without blanks around it.
+struct MenuChoice {
+    std::string_view line;
+    std::string_view name;
+    std::optional<std::string_view> price;
+};
+
+// An option the button carries: a menu (its name and choices boxes) or a text box the buyer
+// fills (its name box alone).
+struct ItemOption {
+    OptionBox name;
+    std::optional<OptionBox> choicesBox; // a menu's
+    std::vector<MenuChoice> choices;     // a menu's, one a line of its box
+    // The first menu, on a type that prices its choices, when a line of it holds "=": the
+    // price comes from the choice.
+    bool priced = false;
+};
+
+// The options the answers give, in the order of their numbers (on0 and os0 for the first): each
+// menu whose name or choices box holds something, then each text box whose name box does.
+std::vector<ItemOption> itemOptions(const ItemOptionBoxes& boxes);
+
+template <typename Type> std::vector<ItemOption> itemOptions(const typename Type::Answers& a) {
+    if constexpr (HasItemOptions<Type>) {
+        return itemOptions(itemOptionBoxes<Type>(a));
+    } else {
+        return {};
+    }
+}
+
+// The menu that gives the item its prices, or nullptr.
+const ItemOption* pricedMenu(std::span<const ItemOption> options);
+
+// The item price, `amount`: written always, except when it is left empty beside a priced menu,
+// whose choices give the price.
+bool writesItemPrice(std::string_view price, std::span<const ItemOption> options);
+
+// ---- Advanced variables -------------------------------------------------------------------
+
+// One line of an Advanced variables box: the name before its first "=" and the value after it,
+// each without blanks around it; no value when the line has no "=".
+struct AdvancedVariable {
+    std::string_view line;
+    std::string_view name;
+    std::optional<std::string_view> value;
+};
+
+std::vector<AdvancedVariable> advancedVariables(std::string_view box);
+
+// A variable is written when its line has a name and an "=".
+inline bool writesVariable(const AdvancedVariable& v) {
+    return v.value.has_value() && !v.name.empty();
+}
+
 // What a picture option group selects: options 0 to `standardPictures` - 1 the standard
 // pictures, the one after them the custom picture; no option, or any other index, nothing.
 enum class PictureChoice { None, Standard, Custom };
@@ -109,6 +203,17 @@ void writeCurrency(Form& form, Summary& summary, std::string_view text, const Cu
 // "Cancel URL: " and `cancel_return`.
 void writeReturnAddresses(Form& form, Summary& summary, std::string_view returnAddress,
                           std::string_view cancelAddress);
+
+// The item options, after the type's own fields: the priced menu's `option_select` and
+// `option_amount` pairs (each amount in the money format of `currency`, a currency code) and
+// `option_index`, then each option in the form above the picture; a summary entry each, such as
+// "Option Size: Small - 10.00 EUR, Large - 12.50 EUR" or "Option Name: typed by the buyer".
+void writeItemOptions(Form& form, Summary& summary, std::span<const ItemOption> options,
+                      std::string_view currency);
+
+// The advanced variables, in their order, after the item options: a hidden field and a summary
+// entry "Variable NAME: VALUE" each.
+void writeAdvancedVariables(Form& form, Summary& summary, std::string_view box);
 
 // The image choice, run after all other fields. `imageNames` are the standard pictures by
 // option index; the custom image's address is written as typed and gets the summary entry

@@ -65,6 +65,8 @@ Button writeSubscribe(const SubscribeAnswers& a, const Context& context) {
         form.field("p1", a.cmbNumber2SUB);
         form.field("t1", firstCharacter(a.cmbTerm2SUB));
     }
+    writeItemOptions(form, summary, itemOptions<Subscribe>(a), codeOf(currency));
+    writeAdvancedVariables(form, summary, a.txtAdvancedSUB);
     chooseImage(form, summary, a.optSUB, Subscribe::kPictures, context.endpoints.subscriptionImages,
                 a.txtButtonURLSUB);
 

@@ -16,6 +16,7 @@ Button writeViewCart(const ViewCartAnswers& a, const Context& context) {
 
     writeOpeningFields(form, context, "_cart");
     form.openingField("display", "1", true);
+    writeAdvancedVariables(form, summary, a.txtAdvancedVC);
 
     chooseImage(form, summary, a.optVC, ViewCart::kPictures, context.endpoints.images,
                 a.txtButtonURLVC);

@@ -137,7 +137,9 @@ template <typename Type> std::string describeKeys() {
         std::string kind;
         std::string value;
         if (key.text) {
-            kind = key.maxLength > 0 ? "text, at most " + std::to_string(key.maxLength) : "text";
+            kind = key.maxLength > 0 ? "text, at most " + std::to_string(key.maxLength)
+                   : key.lines       ? "text, one a line"
+                                     : "text";
             value = jsonQuoted(defaults.*(key.text));
         } else {
             kind = "option 0 to " + std::to_string(key.options - 1) + " or null";

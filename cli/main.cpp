@@ -225,7 +225,9 @@ Payments wizard does.
 Answer keys are the wizard's control names. A text box or combo box takes a string, an
 option group the index of its selected option (null for none). Keys left out keep the
 wizard's defaults. Each key is given once; texts hold no control characters but tab, CR
-and LF.
+and LF. A box of several lines takes one entry a line: a menu's choices of the Item options
+(on the first menu of buy-now and add-to-cart, "Large = 12.50" gives a choice its price)
+and the Advanced variables (name=value), separated by \n.
 
 A currency box takes one of these captions, or its code alone, which stands for the caption:
 )" + currencyList() +

@@ -4,8 +4,9 @@
 // ravelin-button's answers reader on any bytes. What it accepts is an object whose keys and
 // texts can all be typed (no control character but tab, CR and LF, no half of a surrogate
 // pair), nested no deeper than it allows: written out again and read back, it is the same
-// object. The accepted answers then go through every type's key table and writer.
+// object. The accepted answers then go through every type's key table, writer and checker.
 #include "buttons/buttontypes.h"
+#include "buttons/check.h"
 #include "cli/answerfile.h"
 #include "fuzz/support.h"
 
@@ -76,6 +77,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             buttons::Context context;
             context.account = email.value_or("seller@example.com");
             (void)Type::kWrite(answers, context);
+            for (const buttons::Finding& finding : Type::kCheck(answers, context.account)) {
+                fuzz::require(finding.message.find('\n') == std::string::npos,
+                              "a finding is one line", finding.message);
+            }
         }
     });
     return 0;

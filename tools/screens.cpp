@@ -3,8 +3,9 @@
 //
 // ravelin-screens DIR: writes a PNG of the wizard window in each of its states into DIR,
 // drawn offscreen: the welcome panel, the examples, the Setup page, every page of every button
-// type with its design defaults, and each result page after a walk with sample answers. It
-// keeps its settings in a temporary folder, so the user's stored address is never touched.
+// type with its design defaults, each result page after a walk with sample answers, and the
+// Item options and Advanced variables dialogs holding the T-shirt example's answers. It keeps
+// its settings in a temporary folder, so the user's stored address is never touched.
 
 #include "buttons/buttontypes.h"
 #include "buttons/examples.h"
@@ -20,6 +21,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -30,13 +32,19 @@ using wizard::Tab;
 
 class Camera {
 public:
-    Camera(QWidget& window, const QDir& dir) : window_(window), dir_(dir) {}
+    // Numbers its pictures from `count` + 1.
+    Camera(QWidget& window, const QDir& dir, int count = 0)
+        : window_(window), dir_(dir), count_(count) {}
 
-    bool shoot(const QString& name) {
+    int count() const { return count_; }
+
+    bool shoot(const QString& name) { return shoot(window_, name); }
+
+    bool shoot(QWidget& widget, const QString& name) {
         wizard::driver::settle();
         const QString file = dir_.filePath(
             QStringLiteral("%1-%2.png").arg(++count_, 2, 10, QLatin1Char('0')).arg(name));
-        if (!window_.grab().save(file)) {
+        if (!widget.grab().save(file)) {
             std::fprintf(stderr, "ravelin-screens: cannot write %s\n", qPrintable(file));
             return false;
         }
@@ -125,6 +133,31 @@ int main(int argc, char** argv) {
                   drive::answersFor<Type>(buttons::workedExample<Type>())) &&
              ok;
     });
+    delete window;
+
+    // The T-shirt in a window of its own: its result page, then its two dialogs as they hold
+    // its answers.
+    window = new wizard::FrmStartup(nullptr);
+    window->show();
+    Camera tShirt(*window, dir, camera.count());
+    ok = drive::click(*window, "btnStart") && ok;
+    ok = drive::type(*window, "txtEmail", QStringLiteral("seller@example.com")) && ok;
+    ok = walk(*window, tShirt, wizard::tabOf<buttons::BuyNow>(), QStringLiteral("buy-now-t-shirt"),
+              false, drive::answersFor<buttons::BuyNow>(buttons::tShirtExample())) &&
+         ok;
+    for (const auto& [opener, page, dialog] : {std::tuple{"btnAdvancedBN", 4, "frmAdvancedBN"},
+                                               std::tuple{"btnOptionsBN", 2, "frmOptionsBN"}}) {
+        while (window->pageNumber() > page) {
+            ok = drive::click(*window, "btnPrevBN") && ok;
+        }
+        ok = drive::click(*window, opener) && ok;
+        if (auto* shown = window->findChild<QWidget*>(QString::fromLatin1(dialog))) {
+            ok = tShirt.shoot(*shown, QString::fromLatin1(dialog)) && ok;
+            ok = drive::closeDialog(*shown, false) && ok;
+        } else {
+            ok = false;
+        }
+    }
     delete window;
     return ok ? 0 : 1;
 }

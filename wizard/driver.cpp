@@ -2,16 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wizard/driver.h"
 
+#include "wizard/answerdialog.h"
 #include "wizard/choices.h"
 #include "wizard/mstartup.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QStringList>
 #include <QTabBar>
 #include <QTabWidget>
@@ -107,6 +110,43 @@ bool give(QWidget& window, const Answer& answer) {
     return answer.text ? type(window, answer.control, *answer.text) : click(window, answer.control);
 }
 
+bool closeDialog(QWidget& dialog, bool keep) {
+    auto* buttons = dialog.findChild<QDialogButtonBox*>();
+    QAbstractButton* button =
+        buttons != nullptr ? buttons->button(keep ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)
+                           : nullptr;
+    if (!dialog.isVisible() || button == nullptr) {
+        return false;
+    }
+    button->click();
+    settle();
+    return !dialog.isVisible();
+}
+
+namespace {
+
+// Gives an answer whose control lies in an answer dialog of `tab`, as a user does: the push
+// button on the page opens the dialog, the answer is given and OK closes it. Nothing when the
+// page shows no such push button: false in `given`.
+common::Result<void> giveInDialog(QWidget& window, const ButtonTab& tab, const Answer& answer,
+                                  AnswerDialog& dialog, bool& given) {
+    given = false;
+    const QWidget* opener = mstartup::control(window, dialog.place().opener);
+    if (dialog.place().suffix != tab.suffix || opener == nullptr || !opener->isVisible()) {
+        return {};
+    }
+    if (!click(window, dialog.place().opener) || !dialog.isVisible() || !give(window, answer) ||
+        !closeDialog(dialog, true)) {
+        return common::Failure{QStringLiteral("cannot answer %1 in %2")
+                                   .arg(QString::fromStdString(answer.control),
+                                        QString::fromStdString(dialog.place().name()))};
+    }
+    given = true;
+    return {};
+}
+
+} // namespace
+
 common::Result<void> walk(QWidget& window, const ButtonTab& tab, const std::vector<Answer>& answers,
                           const std::function<void(int page)>& onPage) {
     std::vector<const Answer*> waiting;
@@ -117,6 +157,15 @@ common::Result<void> walk(QWidget& window, const ButtonTab& tab, const std::vect
     for (int page = 1; page <= tab.resultPage; ++page) {
         for (auto it = waiting.begin(); it != waiting.end();) {
             const QWidget* control = mstartup::control(window, (*it)->control);
+            if (AnswerDialog* dialog = control != nullptr ? answerDialogOf(*control) : nullptr) {
+                bool given = false;
+                if (common::Result<void> done = giveInDialog(window, tab, **it, *dialog, given);
+                    !done) {
+                    return done;
+                }
+                it = given ? waiting.erase(it) : it + 1;
+                continue;
+            }
             if (control == nullptr || !control->isVisible()) {
                 ++it;
                 continue;

@@ -67,9 +67,13 @@ template <typename Type> std::vector<Answer> answersFor(const typename Type::Ans
 // Gives one answer: types its text or clicks its control.
 bool give(QWidget& window, const Answer& answer);
 
+// Closes a dialog the window shows with its OK (`keep`) or its Cancel button.
+bool closeDialog(QWidget& dialog, bool keep);
+
 // Walks the button type of `tab`, whose first page the window shows, to its result page: on
-// each page it gives those of `answers` whose controls the page shows, calls `onPage` with the
-// page number (1 for the first page) and presses Next. Fails, saying what went wrong, when an
+// each page it gives those of `answers` whose controls the page shows, or the dialog that a push
+// button of the page opens (opened by it and closed with OK), calls `onPage` with the page
+// number (1 for the first page) and presses Next. Fails, saying what went wrong, when an
 // answer could not be given or a page not reached.
 common::Result<void> walk(QWidget& window, const ButtonTab& tab, const std::vector<Answer>& answers,
                           const std::function<void(int page)>& onPage = {});

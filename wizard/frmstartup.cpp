@@ -11,6 +11,7 @@
 #include "objectmodel/paste.h"
 #include "ravelin/version.h"
 #include "ui_frmstartup.h"
+#include "wizard/answerdialog.h"
 #include "wizard/attach.h"
 #include "wizard/choices.h"
 #include "wizard/focus.h"
@@ -41,6 +42,7 @@
 #include <algorithm>
 #include <array>
 #include <ctime>
+#include <utility>
 #include <vector>
 
 namespace ravelin::wizard {
@@ -87,6 +89,21 @@ template <typename T> T* named(const QWidget& window, std::string_view name) {
     return qobject_cast<T*>(mstartup::control(window, name));
 }
 
+// The findings, and each finding of a dialog's box once more on the push button that opens the
+// dialog, so that the page shows what the closed dialog holds to put right.
+buttons::Findings withDialogOpeners(const QWidget& window, buttons::Findings findings) {
+    const std::size_t count = findings.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        const QWidget* control = mstartup::control(window, findings[i].control);
+        if (const AnswerDialog* dialog = control != nullptr ? answerDialogOf(*control) : nullptr) {
+            buttons::Finding onOpener = findings[i];
+            onOpener.control = dialog->place().opener;
+            findings.push_back(std::move(onOpener));
+        }
+    }
+    return findings;
+}
+
 } // namespace
 
 FrmStartup::FrmStartup(objectmodel::Application* editor, QWidget* parent)
@@ -99,6 +116,7 @@ FrmStartup::FrmStartup(objectmodel::Application* editor, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     ui_->setupUi(this);
     placePanels();
+    createAnswerDialogs();
     connectPages();
     connectAnswerEdits();
     load();
@@ -159,6 +177,13 @@ void FrmStartup::placePanels() {
         panel->move(pixels(layout::kPageLeft), pixels(layout::kPageTop));
         panel->hide();
         panel->raise();
+    }
+}
+
+void FrmStartup::createAnswerDialogs() {
+    for (const DialogPlace& place : kAnswerDialogs) {
+        auto* dialog = new AnswerDialog(place, this);
+        dialog->hide();
     }
 }
 
@@ -228,6 +253,19 @@ void FrmStartup::connectPages() {
             goToStep(*back->tab, back->step, back->control);
         }
     });
+    // Item options and Advanced variables: a push button on a borrowed page opens the dialog
+    // of the tab in use.
+    std::vector<std::string_view> openers;
+    for (const DialogPlace& place : kAnswerDialogs) {
+        if (std::ranges::find(openers, place.opener) != openers.end()) {
+            continue;
+        }
+        openers.push_back(place.opener);
+        if (auto* opener = named<QAbstractButton>(*this, place.opener)) {
+            connect(opener, &QAbstractButton::clicked, this,
+                    [this, name = place.opener] { openAnswerDialog(name); });
+        }
+    }
 
     if (auto* protect = named<QAbstractButton>(*this, "btnProtect")) {
         connect(protect, &QAbstractButton::clicked, this, &FrmStartup::protectClicked);
@@ -337,6 +375,11 @@ void FrmStartup::connectAnswerEdits() {
     }
     for (auto* option : findChildren<QAbstractButton*>(QRegularExpression("^opt"))) {
         connect(option, &QAbstractButton::toggled, this, &FrmStartup::updateFindings);
+    }
+    for (auto* dialog : findChildren<AnswerDialog*>()) {
+        for (auto* box : dialog->findChildren<QPlainTextEdit*>()) {
+            connect(box, &QPlainTextEdit::textChanged, this, &FrmStartup::updateFindings);
+        }
     }
 }
 
@@ -494,6 +537,17 @@ void FrmStartup::protectClicked() {
     dialog->open();
 }
 
+void FrmStartup::openAnswerDialog(std::string_view opener) {
+    const DialogPlace* place =
+        lastTab_ != nullptr ? dialogPlace(opener, lastTab_->suffix) : nullptr;
+    if (place == nullptr) {
+        return;
+    }
+    if (auto* dialog = named<AnswerDialog>(*this, place->name())) {
+        dialog->open();
+    }
+}
+
 void FrmStartup::sandboxToggled(bool checked) {
     tellWhenNotStored(tr("The sandbox choice"), storeSandbox(checked));
 }
@@ -564,11 +618,18 @@ void FrmStartup::markFindings(const ButtonTab& tab) {
             left.push_back(panel);
         }
     }
-    marks_.mark(mstartup::checkButton(tab, *this, account_.toStdString()),
-                [&left](const QWidget& control) {
-                    return std::ranges::any_of(left, [&control](const QWidget* panel) {
-                        return panel->isAncestorOf(&control);
-                    });
+    // A control of a dialog shows its finding once the page with the dialog's push button is
+    // left, and so does that push button.
+    marks_.mark(withDialogOpeners(*this, mstartup::checkButton(tab, *this, account_.toStdString())),
+                [this, &left](const QWidget& control) {
+                    const QWidget* onPage = &control;
+                    if (const AnswerDialog* dialog = answerDialogOf(control)) {
+                        onPage = mstartup::control(*this, dialog->place().opener);
+                    }
+                    return onPage != nullptr &&
+                           std::ranges::any_of(left, [onPage](const QWidget* panel) {
+                               return panel->isAncestorOf(onPage);
+                           });
                 });
 }
 
@@ -579,7 +640,8 @@ void FrmStartup::updateFindings() {
     // While the Setup page is shown the address box may hold a new address.
     auto* email = named<QLineEdit>(*this, "txtEmail");
     const QString account = email != nullptr && email->isVisible() ? email->text() : account_;
-    marks_.update(mstartup::checkButton(*lastTab_, *this, account.toStdString()));
+    marks_.update(
+        withDialogOpeners(*this, mstartup::checkButton(*lastTab_, *this, account.toStdString())));
 }
 
 bool FrmStartup::confirmInsertDespiteErrors(const ButtonTab& tab) {

@@ -68,6 +68,7 @@ protected:
 private:
     void load();
     void placePanels();
+    void createAnswerDialogs();
     void connectPages();
     void setUpKeyboard();
     void selectNeighbourTab(int step);
@@ -83,6 +84,8 @@ private:
     // Puts the text of the tab's HTML box, whole, on the clipboard and says so beside the button.
     void copyHtmlClicked(const ButtonTab& tab);
     void protectClicked();
+    // Opens the dialog that the push button `opener` opens on the tab in use.
+    void openAnswerDialog(std::string_view opener);
     void sandboxToggled(bool checked);
 
     // Writes the tab's button into its result boxes, encrypted when the seller asked for it;

@@ -562,10 +562,254 @@ std::vector<Case> periodCases() {
     };
 }
 
+// Item options: at and around PayPal's limits, on the T-shirt example (which gives no finding)
+// and on the other types' worked examples.
+Case tShirt(const std::string& name, std::function<void(BuyNowAnswers&)> change,
+            std::string_view control, std::optional<Expected> expected) {
+    return makeCase<BuyNowAnswers>("TShirt" + name, &checkBuyNow, tShirtExample(),
+                                   std::move(change), control, expected);
+}
+
+std::string lines(int count, const std::string& line) {
+    std::string text;
+    for (int i = 0; i < count; ++i) {
+        text += line + std::to_string(i) + "\n";
+    }
+    return text;
+}
+
+std::vector<Case> optionCases() {
+    const std::string x64(64, 'x');
+    const auto choices = [](const std::string& label, const std::string& text,
+                            std::optional<Expected> e) {
+        return tShirt(
+            "Choices" + label, [=](BuyNowAnswers& a) { a.txtOption1ChoicesBN = text; },
+            "txtOption1ChoicesBN", e);
+    };
+    const auto colours = [](const std::string& label, const std::string& text,
+                            std::optional<Expected> e) {
+        return tShirt(
+            "SecondMenu" + label, [=](BuyNowAnswers& a) { a.txtOption2ChoicesBN = text; },
+            "txtOption2ChoicesBN", e);
+    };
+    // Every menu and text box of Subscriptions given, but `left` text boxes.
+    const auto subscribeOptions = [](const std::string& label, int textBoxes,
+                                     std::string_view control, std::optional<Expected> e) {
+        return subscribe(
+            label,
+            [=](SubscribeAnswers& a) {
+                for (const auto name : Subscribe::kItemOptions.menuNames) {
+                    a.*name = "Menu";
+                }
+                for (const auto choices : Subscribe::kItemOptions.menuChoices) {
+                    a.*choices = "One\nTwo";
+                }
+                for (int i = 0; i < textBoxes; ++i) {
+                    a.*Subscribe::kItemOptions.textBoxNames[static_cast<std::size_t>(i)] = "Text";
+                }
+            },
+            control, e);
+    };
+    return {
+        // How many: seven on Buy Now and Add to Cart, six on Subscriptions.
+        tShirt(
+            "SevenOptions",
+            [](BuyNowAnswers& a) {
+                for (const auto name : BuyNow::kItemOptions.menuNames) {
+                    a.*name = "Menu";
+                }
+                for (const auto choices : BuyNow::kItemOptions.menuChoices) {
+                    a.*choices = "One\nTwo";
+                }
+                a.txtOption1ChoicesBN = "One = 1\nTwo = 2";
+                a.txtText2NameBN = "Engraving";
+            },
+            "txtText2NameBN", none),
+        makeCase<AddToCartAnswers>(
+            "AddToCartSevenOptions", &checkAddToCart, workedExample<AddToCart>(),
+            [](AddToCartAnswers& a) {
+                for (const auto name : AddToCart::kItemOptions.menuNames) {
+                    a.*name = "Menu";
+                }
+                for (const auto choices : AddToCart::kItemOptions.menuChoices) {
+                    a.*choices = "One";
+                }
+                a.txtText1NameATC = "Text";
+                a.txtText2NameATC = "Text";
+            },
+            "txtText2NameATC", none),
+        subscribeOptions("FiveMenusAndATextBox", 1, "txtText1NameSUB", none),
+        subscribeOptions("SevenOptions", 2, "txtText2NameSUB", error("at most 6 options")),
+        // Names.
+        tShirt(
+            "MenuName64", [=](BuyNowAnswers& a) { a.txtOption2NameBN = x64; }, "txtOption2NameBN",
+            none),
+        tShirt(
+            "MenuName65", [=](BuyNowAnswers& a) { a.txtOption2NameBN = x64 + "x"; },
+            "txtOption2NameBN", error("at most 64 characters")),
+        tShirt(
+            "TextBoxName64", [=](BuyNowAnswers& a) { a.txtText1NameBN = x64; }, "txtText1NameBN",
+            none),
+        tShirt(
+            "TextBoxName65Accented", [=](BuyNowAnswers& a) { a.txtText1NameBN = x64 + "\u00e9"; },
+            "txtText1NameBN", error("at most 64 characters")),
+        tShirt(
+            "MenuNameQuote", [](BuyNowAnswers& a) { a.txtOption1NameBN = "Size \"EU\""; },
+            "txtOption1NameBN", error("double quote")),
+        tShirt(
+            "MenuWithoutName", [](BuyNowAnswers& a) { a.txtOption2NameBN = ""; },
+            "txtOption2NameBN", error("no name")),
+        tShirt(
+            "MenuWithoutChoices", [](BuyNowAnswers& a) { a.txtOption2ChoicesBN = " \n"; },
+            "txtOption2ChoicesBN", error("no choices")),
+        // Choices.
+        colours("Choice64", x64, none),
+        colours("Choice65", x64 + "x", error("longer than the 64 characters")),
+        colours("ChoiceQuote", "Red\n\"Navy\" blue", error("double quote")),
+        colours("EqualsWithoutAPrice", "Red=Blue", none),
+        colours("APrice", "Red\nBlue = 2", error("only the first menu")),
+        choices("PricedChoice64", x64 + " = 5", none),
+        choices("PricedChoice65", x64 + "x = 5", error("longer than the 64 characters")),
+        choices("TenPrices", lines(10, "Size = 1"), none),
+        choices("ElevenPrices", lines(11, "Size = 1"), error("at most 10 choices")),
+        choices("DecimalComma", "Small = 10\nLarge = 12,50", error("no thousands separators")),
+        choices("Zero", "Small = 0", error("must be more than zero")),
+        choices("Rounded", "Small = 2.675", warning("asks for 2.68")),
+        choices("OneWithoutAPrice", "Small = 10\nLarge", error("has no price")),
+        choices("NothingAfterTheEquals", "Small =", error("no price after")),
+        makeCase<BuyNowAnswers>(
+            "TShirtYenRounded", &checkBuyNow, tShirtExample(),
+            [](BuyNowAnswers& a) {
+                a.cmbCurrencyBN = kYen;
+                a.txtOption1ChoicesBN = "Small = 1000.5";
+            },
+            "txtOption1ChoicesBN", warning("asks for 1001")),
+        makeCase<BuyNowAnswers>(
+            "ElevenChoicesWithoutPrices", &checkBuyNow, workedExample<BuyNow>(),
+            [](BuyNowAnswers& a) {
+                a.txtOption1NameBN = "Size";
+                a.txtOption1ChoicesBN = lines(11, "Size ");
+            },
+            "txtOption1ChoicesBN", none),
+        subscribe(
+            "PricedChoice",
+            [](SubscribeAnswers& a) {
+                a.txtOption1NameSUB = "Plan";
+                a.txtOption1ChoicesSUB = "Gold = 20";
+            },
+            "txtOption1ChoicesSUB", error("Subscribe buttons take no prices")),
+        // The item price beside a priced menu.
+        tShirt(
+            "ItemPriceGiven", [](BuyNowAnswers& a) { a.txtPriceBN = "5"; }, "txtPriceBN",
+            warning("PayPal charges that one")),
+        tShirt(
+            "ItemPriceEmpty", [](BuyNowAnswers& a) { a.txtPriceBN = ""; }, "txtPriceBN", none),
+        tShirt(
+            "ItemPriceAsAnAdvancedVariable", [](BuyNowAnswers& a) { a.txtAdvancedBN = "amount=5"; },
+            "txtAdvancedBN", error("already writes amount")),
+        makeCase<AddToCartAnswers>(
+            "AddToCartPricedMenuWithoutItemPrice", &checkAddToCart, workedExample<AddToCart>(),
+            [](AddToCartAnswers& a) {
+                a.txtPriceATC = "";
+                a.txtOption1NameATC = "Size";
+                a.txtOption1ChoicesATC = "Small = 10";
+            },
+            "txtPriceATC", none),
+    };
+}
+
+// Advanced variables, one line added to a worked example.
+std::vector<Case> advancedCases() {
+    const auto buyNowLine = [](const std::string& label, const std::string& text,
+                               std::optional<Expected> e) {
+        return buyNow(
+            "Advanced" + label, [=](BuyNowAnswers& a) { a.txtAdvancedBN = text; }, "txtAdvancedBN",
+            e);
+    };
+    // `phrase` names the limit; a finding keeps only a view of it.
+    const auto length = [&](const std::string& name, std::size_t most, const char* phrase) {
+        const std::string start = name == "notify_url" ? "https://shop.example.com/" : "";
+        const std::string at = start + std::string(most - start.size(), 'x');
+        return std::vector<Case>{
+            buyNowLine(name + std::to_string(most), name + "=" + at, none),
+            buyNowLine(name + std::to_string(most + 1), name + "=" + at + "x", error(phrase)),
+        };
+    };
+    std::vector<Case> cases = {
+        buyNowLine("Known", "custom=order 7", none),
+        buyNowLine("BlankLinesAndBlanks", "\n  custom = order 7  \n\n", none),
+        buyNowLine("NoEquals", "custom order 7", error("has no =")),
+        buyNowLine("NoName", "=7", error("no name")),
+        buyNowLine("Unknown", "colour=red", warning("has no colour")),
+        buyNowLine("GivenTwice", "custom=1\ncustom=2", error("given twice")),
+        buyNowLine("Quote", "custom=say \"hi\"", error("double quote")),
+        // Names the wizard writes for the button.
+        buyNowLine("Amount", "amount=1.00", error("already writes amount")),
+        buyNowLine("Command", "cmd=_cart", error("already writes cmd")),
+        buyNowLine("Business", "business=other@example.com", error("already writes business")),
+        buyNowLine("BuildCode", "bn=Mine", error("already writes bn")),
+        buyNowLine("Charset", "charset=windows-1252", error("writes charset itself")),
+        buyNowLine("OptionName", "on0=Size", error("field of the item options")),
+        buyNowLine("OptionPrice", "option_amount3=5", error("field of the item options")),
+        buyNowLine("OptionIndex", "option_index=1", error("field of the item options")),
+        buyNowLine("ReturnLeftOut", "return=https://shop.example.com/thanks", none),
+        makeCase<AddToCartAnswers>(
+            "AddToCartNoShipping", &checkAddToCart, workedExample<AddToCart>(),
+            [](AddToCartAnswers& a) { a.txtAdvancedATC = "no_shipping=1"; }, "txtAdvancedATC",
+            error("already writes no_shipping")),
+        makeCase<ViewCartAnswers>(
+            "ViewCartOptionPrice", &checkViewCart, workedExample<ViewCart>(),
+            [](ViewCartAnswers& a) { a.txtAdvancedVC = "option_amount0=5"; }, "txtAdvancedVC",
+            error("only on Buy Now, Add to Cart and Subscribe")),
+        makeCase<ViewCartAnswers>(
+            "ViewCartShoppingUrl", &checkViewCart, workedExample<ViewCart>(),
+            [](ViewCartAnswers& a) { a.txtAdvancedVC = "shopping_url=https://shop.example.com/"; },
+            "txtAdvancedVC", none),
+        makeCase<DonateAnswers>(
+            "DonateNoNote", &checkDonate, workedExample<Donate>(),
+            [](DonateAnswers& a) { a.txtAdvancedDON = "no_note=1"; }, "txtAdvancedDON", none),
+        makeCase<SubscribeAnswers>(
+            "SubscribeRegularPrice", &checkSubscribe, workedExample<Subscribe>(),
+            [](SubscribeAnswers& a) { a.txtAdvancedSUB = "a3=5"; }, "txtAdvancedSUB",
+            error("already writes a3")),
+        // PayPal's fixed values.
+        buyNowLine("NoShipping0", "no_shipping=0", none),
+        buyNowLine("NoShipping2", "no_shipping=2", none),
+        buyNowLine("NoShipping3", "no_shipping=3", error("only as 0, 1 or 2")),
+        buyNowLine("NoShippingEmpty", "no_shipping=", error("only as 0, 1 or 2")),
+        buyNowLine("NoNote1", "no_note=1", none),
+        buyNowLine("NoNote2", "no_note=2", error("only as 0 or 1")),
+        buyNowLine("ReturnMethod2", "rm=2", none),
+        buyNowLine("ReturnMethod3", "rm=3", error("only as 0, 1 or 2")),
+        buyNowLine("LanguageCountry", "lc=DE", none),
+        buyNowLine("LanguageLocale", "lc=de_DE", none),
+        buyNowLine("LanguageLocaleXC", "lc=zh_XC", none),
+        buyNowLine("LanguageLowerCase", "lc=de", error("two capital letters")),
+        buyNowLine("LanguageThreeLetters", "lc=DEU", error("two capital letters")),
+        buyNowLine("LanguageUnknownLocale", "lc=xx_YY", error("two capital letters")),
+        // Addresses PayPal goes to.
+        buyNowLine("NotifyUrl", "notify_url=https://shop.example.com/ipn", none),
+        buyNowLine("NotifyUrlPlain", "notify_url=http://shop.example.com/ipn", none),
+        buyNowLine("NotifyUrlRelative", "notify_url=ipn.php", error("must be a full address")),
+        buyNowLine("NotifyUrlOtherScheme", "notify_url=ftp://shop.example.com/ipn",
+                   error("must start with https://")),
+        buyNowLine("NotifyUrlEmpty", "notify_url=", error("address is empty")),
+        buyNowLine("ShoppingUrlNoHost", "shopping_url=https://", error("no host name")),
+    };
+    for (auto group : {length("notify_url", 255, "at most 255 characters"),
+                       length("custom", 256, "at most 256 characters"),
+                       length("invoice", 127, "at most 127 characters"),
+                       length("cbt", 60, "at most 60 characters")}) {
+        cases.insert(cases.end(), group.begin(), group.end());
+    }
+    return cases;
+}
+
 std::vector<Case> allCases() {
     std::vector<Case> cases;
-    for (auto group : {accountCases(), priceCases(), typedAmountCases(), nameCases(),
-                       currencyCases(), noteCases(), addressCases(), periodCases()}) {
+    for (auto group :
+         {accountCases(), priceCases(), typedAmountCases(), nameCases(), currencyCases(),
+          noteCases(), addressCases(), periodCases(), optionCases(), advancedCases()}) {
         cases.insert(cases.end(), group.begin(), group.end());
     }
     return cases;
@@ -591,6 +835,10 @@ INSTANTIATE_TEST_SUITE_P(Rules, CheckRule, ::testing::ValuesIn(allCases()),
                          [](const auto& info) { return info.param.name; });
 
 // ---- whole answers --------------------------------------------------------------------------
+
+TEST(CheckTShirt, GivesNoFinding) {
+    EXPECT_EQ(checkBuyNow(tShirtExample(), kAccount), Findings{});
+}
 
 TEST(CheckWorkedExamples, GiveNoErrorsAndOnlyTheRelativeReturnAddressWarnings) {
     const Finding relativeReturn{Severity::Warning, "txtWebSiteSuccessATC",

@@ -8,6 +8,7 @@
 #include "ravelin/version.h"
 
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
@@ -15,9 +16,12 @@
 #include <QProcessEnvironment>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 #include <type_traits>
+#include <utility>
+#include <vector>
 
 namespace ravelin::cli {
 
@@ -94,6 +98,62 @@ template <typename Type> std::string answersFile(const typename Type::Answers& a
         }
     }
     return QJsonDocument(object).toJson().toStdString();
+}
+
+using Pairs = std::vector<std::pair<std::string, std::string>>;
+
+// What a browser posts for a button: its one form's action, the hidden name=value pairs in
+// order, the whole form data set in order (the hidden fields, the chosen options and the typed
+// texts), and the picture inputs.
+struct Posted {
+    int forms = 0;
+    std::string action;
+    Pairs hidden;
+    Pairs posted;
+    std::vector<std::string> images;
+
+    std::vector<std::string> names() const {
+        std::vector<std::string> names;
+        for (const auto& field : hidden) {
+            names.push_back(field.first);
+        }
+        return names;
+    }
+    std::string value(const std::string& name) const {
+        const auto at =
+            std::ranges::find(hidden, name, &std::pair<std::string, std::string>::first);
+        return at == hidden.end() ? std::string() : at->second;
+    }
+};
+
+// The button read by cli/tests/parse_form.py, with the buyer's `choices` by control name
+// ({"os0": "Large"}); a menu not named posts its first option.
+inline Posted parsed(const std::string& html, const QJsonObject& choices = {}) {
+    QProcess python;
+    python.start("python3",
+                 {PARSE_FORM_PATH, "--posted",
+                  QString::fromUtf8(QJsonDocument(choices).toJson(QJsonDocument::Compact))});
+    EXPECT_TRUE(python.waitForStarted());
+    python.write(html.data(), static_cast<qint64>(html.size()));
+    python.closeWriteChannel();
+    EXPECT_TRUE(python.waitForFinished());
+    EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
+    const QJsonObject json = QJsonDocument::fromJson(python.readAllStandardOutput()).object();
+    Posted posted;
+    posted.forms = json["forms"].toInt();
+    posted.action = json["action"].toString().toStdString();
+    for (const QJsonValue field : json["hidden"].toArray()) {
+        posted.hidden.emplace_back(field[0].toString().toStdString(),
+                                   field[1].toString().toStdString());
+    }
+    for (const QJsonValue field : json["posted"].toArray()) {
+        posted.posted.emplace_back(field[0].toString().toStdString(),
+                                   field[1].toString().toStdString());
+    }
+    for (const QJsonValue image : json["images"].toArray()) {
+        posted.images.push_back(image.toString().toStdString());
+    }
+    return posted;
 }
 
 } // namespace ravelin::cli

@@ -4,8 +4,10 @@
 // Runs the built ravelin-button as a user would and checks what it writes and how it exits.
 #include "buttons/buttontypes.h"
 #include "buttons/examples.h"
+#include "buttons/tests/dialoganswers.h"
 #include "buttons/tests/examples.h"
 #include "buttons/tests/expected.h"
+#include "buttons/tests/tshirt.h"
 #include "buttons/writers.h"
 #include "cli/tests/command.h"
 #include "ravelin/version.h"
@@ -77,6 +79,84 @@ TEST_F(Command, WritesTheWritersButtonForEveryKindOfCurrencyText) {
             EXPECT_EQ(result.out, summary ? expected.summary : expected.html);
         }
     }
+}
+
+// The answers of the wizard's Item options and Advanced variables dialogs, given as keys.
+TEST_F(Command, WritesTheTShirtWithItsOptionsAndItsNotificationAddressExactly) {
+    const QString answers =
+        file("t-shirt.json", answersFile<buttons::BuyNow>(buttons::tShirtExample()));
+    const QStringList arguments = {"buy-now", "--answers", answers, "--account",
+                                   QString::fromStdString(kAccount)};
+    const buttons::Button expected = buttons::testing::tShirtButton(kAccount, kBuild);
+    const Outcome html = run(arguments);
+    EXPECT_EQ(html.exitCode, 0);
+    EXPECT_EQ(html.out, expected.html);
+    EXPECT_EQ(html.err, "") << "PayPal reads every field as meant";
+    EXPECT_EQ(run(arguments + QStringList{"--summary"}).out, expected.summary);
+}
+
+TEST_F(Command, WritesWhatTheWriterWritesForEveryAnswerOfTheDialogs) {
+    buttons::forEachButtonType([&]<typename Type>() {
+        SCOPED_TRACE(Type::kName);
+        const auto answers = buttons::testing::withEveryDialogAnswer<Type>();
+        const buttons::Button expected = Type::kWrite(answers, {kAccount, kBuild, {}});
+        const QStringList arguments = {QString::fromUtf8(Type::kName.data()), "--answers",
+                                       file("dialogs.json", answersFile<Type>(answers)),
+                                       "--account", QString::fromStdString(kAccount)};
+        const Outcome html = run(arguments);
+        EXPECT_EQ(html.exitCode, 0);
+        EXPECT_EQ(html.out, expected.html);
+        EXPECT_EQ(run(arguments + QStringList{"--summary"}).out, expected.summary);
+    });
+}
+
+// A browser posts the buyer's choices of two menus and the text typed into a text box under
+// os0, os1 and os2, each after its name on0, on1 and on2.
+TEST_F(Command, ABrowserPostsTheChosenOptionsAndTheTypedTextInOrder) {
+    const std::string answers = R"json({"txtItemNameBN": "T-Shirt", "cmbCurrencyBN": "Euro (EUR)",
+        "txtOption1NameBN": "Size", "txtOption1ChoicesBN": "Small = 10\nLarge = 12.50",
+        "txtOption2NameBN": "Colour", "txtOption2ChoicesBN": "Red\nBlue",
+        "txtText1NameBN": "Name to print"})json";
+    const Outcome result =
+        run({"buy-now", "--answers", "-", "--account", "seller@example.com"}, answers);
+    ASSERT_EQ(result.exitCode, 0);
+    const auto options = [](const Pairs& pairs) {
+        Pairs out;
+        for (const auto& pair : pairs) {
+            if (pair.first.starts_with("on") || pair.first.starts_with("os") ||
+                pair.first.starts_with("option_")) {
+                out.push_back(pair);
+            }
+        }
+        return out;
+    };
+    const Pairs prices = {{"option_select0", "Small"},
+                          {"option_amount0", "10.00"},
+                          {"option_select1", "Large"},
+                          {"option_amount1", "12.50"},
+                          {"option_index", "0"}};
+    const Posted chosen = parsed(
+        result.out, QJsonObject{{"os0", "Large"}, {"os1", "Blue"}, {"os2", "Ada \"Lovelace\""}});
+    Pairs expected = prices;
+    expected.insert(expected.end(), {{"on0", "Size"},
+                                     {"os0", "Large"},
+                                     {"on1", "Colour"},
+                                     {"os1", "Blue"},
+                                     {"on2", "Name to print"},
+                                     {"os2", "Ada \"Lovelace\""}});
+    EXPECT_EQ(options(chosen.posted), expected);
+    EXPECT_EQ(chosen.forms, 1);
+
+    // Left as the page shows it: each menu's first choice, nothing typed.
+    const Posted untouched = parsed(result.out);
+    expected = prices;
+    expected.insert(expected.end(), {{"on0", "Size"},
+                                     {"os0", "Small"},
+                                     {"on1", "Colour"},
+                                     {"os1", "Red"},
+                                     {"on2", "Name to print"},
+                                     {"os2", ""}});
+    EXPECT_EQ(options(untouched.posted), expected);
 }
 
 TEST_F(Command, ReadsAnswersFromStandardInputForADash) {
@@ -182,6 +262,9 @@ TEST_F(Command, ListsEveryTypesAnswerKeysWithTheirDefaultsForHelp) {
     EXPECT_TRUE(lineOf("cmbStopSUB").ends_with(R"(default "-")"));
     EXPECT_TRUE(lineOf("txtWebSiteSuccessBN").ends_with(R"(default "http://")"));
     EXPECT_TRUE(lineOf("txtButtonURLBN").ends_with(R"(default "https://")"));
+    EXPECT_TRUE(buttons::testing::contains(lineOf("txtOption1ChoicesBN"), "text, one a line"));
+    EXPECT_TRUE(buttons::testing::contains(lineOf("txtAdvancedVC"), "text, one a line"));
+    EXPECT_TRUE(lineOf("txtText2NameSUB").ends_with(R"(default "")"));
 }
 
 TEST_F(Command, RefusesBadInputWithOneLineAndStatusTwo) {

@@ -31,50 +31,6 @@ using crypto::testing::Who;
 constexpr char kCertificateId[] = "SELLER42";
 constexpr char kPassphrase[] = "correct horse battery";
 
-// What a browser posts for a button: its one form's action, the hidden name=value pairs in
-// order, and the picture inputs.
-struct Posted {
-    int forms = 0;
-    std::string action;
-    std::vector<std::pair<std::string, std::string>> hidden;
-    std::vector<std::string> images;
-
-    std::vector<std::string> names() const {
-        std::vector<std::string> names;
-        for (const auto& field : hidden) {
-            names.push_back(field.first);
-        }
-        return names;
-    }
-    std::string value(const std::string& name) const {
-        const auto at =
-            std::ranges::find(hidden, name, &std::pair<std::string, std::string>::first);
-        return at == hidden.end() ? std::string() : at->second;
-    }
-};
-
-Posted parsed(const std::string& html) {
-    QProcess python;
-    python.start("python3", {PARSE_FORM_PATH, "--posted"});
-    EXPECT_TRUE(python.waitForStarted());
-    python.write(html.data(), static_cast<qint64>(html.size()));
-    python.closeWriteChannel();
-    EXPECT_TRUE(python.waitForFinished());
-    EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
-    const QJsonObject json = QJsonDocument::fromJson(python.readAllStandardOutput()).object();
-    Posted posted;
-    posted.forms = json["forms"].toInt();
-    posted.action = json["action"].toString().toStdString();
-    for (const QJsonValue field : json["hidden"].toArray()) {
-        posted.hidden.emplace_back(field[0].toString().toStdString(),
-                                   field[1].toString().toStdString());
-    }
-    for (const QJsonValue image : json["images"].toArray()) {
-        posted.images.push_back(image.toString().toStdString());
-    }
-    return posted;
-}
-
 class EncryptCommand : public Command {
 protected:
     // Every run has an account, so the answer checker has nothing to say of it.
@@ -137,6 +93,29 @@ TEST_F(EncryptCommand, EncryptsEachWorkedExampleToItsPlainFields) {
         EXPECT_EQ(summary.out,
                   expected.summary + "Encrypted: Yes (certificate ID SELLER42)\r\n\r\n");
     });
+}
+
+// The buyer's choices post beside the encrypted block, and PayPal reads the prices inside it.
+TEST_F(EncryptCommand, ABrowserPostsTheChosenOptionsBesideTheEncryptedBlock) {
+    const QString answers =
+        file("t-shirt.json", answersFile<buttons::BuyNow>(buttons::tShirtExample()));
+    const Outcome result = run(QStringList{"buy-now", "--answers", answers} + encryptArguments());
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const Posted posted = parsed(result.out, QJsonObject{{"os0", "Large"}, {"os2", "Ada"}});
+    ASSERT_EQ(posted.posted.size(), 8U);
+    EXPECT_EQ(posted.posted[0], (std::pair<std::string, std::string>{"cmd", "_s-xclick"}));
+    EXPECT_EQ(posted.posted[1].first, "encrypted");
+    EXPECT_EQ(Pairs(posted.posted.begin() + 2, posted.posted.end()),
+              (Pairs{{"on0", "Size"},
+                     {"os0", "Large"},
+                     {"on1", "Colour"},
+                     {"os1", "Red"},
+                     {"on2", "Name to print"},
+                     {"os2", "Ada"}}));
+    const crypto::testing::Opened opened = keys_.open(posted.value("encrypted"));
+    EXPECT_TRUE(opened.signedBySeller);
+    EXPECT_TRUE(contains(opened.lines, "\noption_select2=Large\noption_amount2=12.50\n"));
+    EXPECT_FALSE(contains(opened.lines, "\non0="));
 }
 
 TEST_F(EncryptCommand, InTheSandboxPostsToTheSandboxHost) {

@@ -5,8 +5,13 @@
 browsers' rules for attributes and character references, and checks that names, the account
 and a custom image address holding markup characters come back exactly as typed.
 
-With --posted, reads one button from standard input instead and writes what its form posts as
-JSON: {"forms": count, "action": address, "hidden": [[name, value], ...], "images": [src, ...]}."""
+With --posted [CHOICES], reads one button from standard input instead and writes what its form
+posts as JSON: {"forms": count, "action": address, "hidden": [[name, value], ...],
+"posted": [[name, value], ...], "images": [src, ...]}. "posted" is the whole form data set in
+the order of the document, as a browser sends it: the hidden fields, each menu's chosen option
+and each text box's text. CHOICES, a JSON object, says what the buyer chose or typed by the
+control's name ({"os0": "Large", "os2": "Ada"}); a menu not named posts its first option, a text
+box not named posts nothing typed."""
 
 import html.parser
 import json
@@ -37,6 +42,11 @@ class FormReader(html.parser.HTMLParser):
         self.text_before_form = ""
         self.action = None
         self.posted = []
+        self.data_set = []
+        self.choices = {}
+        self.select = None  # the name and options of the menu being read
+        self.option = None  # the value of the option being read, and its text
+        self.labels = 0
 
     def handle_starttag(self, tag, attrs):
         attributes = dict(attrs)
@@ -49,19 +59,48 @@ class FormReader(html.parser.HTMLParser):
             assert self.in_form, "a hidden input outside the form"
             self.hidden[attributes["name"]] = attributes["value"]
             self.posted.append([attributes["name"], attributes["value"]])
+            self.data_set.append([attributes["name"], attributes["value"]])
         elif tag == "input" and attributes.get("type") == "image":
             self.images.append(attributes["src"])
+        elif tag == "input" and attributes.get("type") == "text":
+            assert self.in_form and self.labels == 1, "a text box outside a label of the form"
+            typed = self.choices.get(attributes["name"], "")
+            assert len(typed) <= int(attributes["maxlength"]), "typed past the box's maxlength"
+            self.data_set.append([attributes["name"], typed])
+        elif tag == "select":
+            assert self.in_form and self.labels == 1, "a menu outside a label of the form"
+            self.select = (attributes["name"], [])
+        elif tag == "option":
+            assert self.select is not None, "an option outside a menu"
+            self.option = [attributes["value"], ""]
+        elif tag == "label":
+            self.labels += 1
         elif tag not in ("br",):
             raise AssertionError(f"unexpected element <{tag}>")
 
     def handle_endtag(self, tag):
         if tag == "form":
             self.in_form = False
+        elif tag == "option":
+            self.select[1].append(self.option)
+            self.option = None
+        elif tag == "select":
+            name, options = self.select
+            values = [value for value, _ in options]
+            chosen = self.choices.get(name, values[0] if values else None)
+            assert chosen in values, f"{chosen!r} is not a choice of {name}"
+            self.data_set.append([name, chosen])
+            self.select = None
+        elif tag == "label":
+            self.labels -= 1
         elif tag != "br":
             raise AssertionError(f"unexpected end tag </{tag}>")
 
     def handle_data(self, data):
-        self.text += data
+        if self.option is not None:
+            self.option[1] += data
+        else:
+            self.text += data
 
 
 def check(executable, button_type, name_key, image, label):
@@ -85,17 +124,19 @@ def check(executable, button_type, name_key, image, label):
         assert first_line == label + NAME, first_line
 
 
-def posted():
+def posted(choices):
     reader = FormReader()
+    reader.choices = choices
     reader.feed(sys.stdin.buffer.read().decode("utf-8"))
     reader.close()
+    assert reader.labels == 0 and reader.select is None, "a label or menu left open"
     json.dump({"forms": reader.forms, "action": reader.action, "hidden": reader.posted,
-               "images": reader.images}, sys.stdout)
+               "posted": reader.data_set, "images": reader.images}, sys.stdout)
 
 
 def main():
     if sys.argv[1] == "--posted":
-        posted()
+        posted(json.loads(sys.argv[2]) if len(sys.argv) > 2 else {})
         return
     executable = sys.argv[1]
     for case in CASES:

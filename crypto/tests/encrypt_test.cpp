@@ -3,6 +3,7 @@
 #include "buttons/buttontypes.h"
 #include "buttons/examples.h"
 #include "buttons/tests/expected.h"
+#include "buttons/tests/tshirt.h"
 #include "buttons/writers.h"
 #include "crypto/encrypt.h"
 #include "crypto/keys.h"
@@ -196,6 +197,62 @@ TEST_F(Encrypt, InTheSandboxPostsToTheSandboxAndSaysSo) {
               buttons::testing::picture("x-click-butcc-donate.gif", context.endpoints));
     EXPECT_TRUE(button.summary.starts_with("Sandbox: Yes\r\n\r\nPayPal Account: ACCOUNT\r\n"));
     EXPECT_TRUE(button.summary.ends_with("Encrypted: Yes (certificate ID ABCD1234EFGH5)\r\n\r\n"));
+}
+
+// The menus and the text box are the buyer's to set, so they post beside the encrypted block;
+// the prices of the choices, the notification address and everything else are inside it.
+TEST_F(Encrypt, KeepsTheMenusAndTextBoxesOutsideTheBlockAndEverythingElseInside) {
+    const Button plain = buttons::writeBuyNow(buttons::tShirtExample(), exampleContext());
+    const Button button = encrypted(plain);
+
+    const testing::Opened opened = keys_->open(fieldValue(button.html, "encrypted").value_or(""));
+    EXPECT_TRUE(opened.signatureValid);
+    EXPECT_EQ(opened.lines, "cert_id=ABCD1234EFGH5\n"
+                            "bn=BUILD\n"
+                            "cmd=_xclick\n"
+                            "business=ACCOUNT\n"
+                            "item_name=T-Shirt\n"
+                            "item_number=TS-1\n"
+                            "currency_code=CHF\n"
+                            "undefined_quantity=1\n"
+                            "option_select0=Small\n"
+                            "option_amount0=10.00\n"
+                            "option_select1=Medium\n"
+                            "option_amount1=11.50\n"
+                            "option_select2=Large\n"
+                            "option_amount2=12.50\n"
+                            "option_index=0\n"
+                            "notify_url=https://shop.example.com/ipn\n");
+
+    // The plain HTML with its hidden fields but the options' names replaced by the two of the
+    // encrypted button: the options stay as they are, above the picture.
+    std::vector<std::string> expected;
+    bool replaced = false;
+    for (const std::string& line : splitLines(plain.html)) {
+        if (!line.starts_with(R"(<input type="hidden")") ||
+            line.starts_with(R"(<input type="hidden" name="on)")) {
+            expected.push_back(line);
+        } else if (!std::exchange(replaced, true)) {
+            expected.push_back(R"(<input type="hidden" name="cmd" value="_s-xclick">)");
+            expected.push_back(R"(<input type="hidden" name="encrypted" value=")" +
+                               fieldValue(button.html, "encrypted").value_or("") + R"(">)");
+        }
+    }
+    EXPECT_EQ(splitLines(button.html), expected);
+    EXPECT_EQ(fieldNames(button.html),
+              (std::vector<std::string>{"cmd", "encrypted", "on0", "on1", "on2"}));
+    EXPECT_TRUE(contains(button.html, R"(<select name="os0">)"));
+    EXPECT_TRUE(contains(button.html, R"(<input type="text" name="os2" maxlength="200">)"));
+}
+
+TEST_F(Encrypt, KeepsTheCharsetBesideTheBlockWhenOnlyAnOptionNeedsIt) {
+    buttons::BuyNowAnswers answers;
+    answers.txtOption1NameBN = "Größe";
+    answers.txtOption1ChoicesBN = "S\nM";
+    const Button button = encrypted(buttons::writeBuyNow(answers, exampleContext()));
+    EXPECT_EQ(fieldNames(button.html),
+              (std::vector<std::string>{"cmd", "encrypted", "charset", "on0"}));
+    EXPECT_EQ(fieldValue(button.html, "on0"), "Größe");
 }
 
 TEST(SignedLines, PutTheCertificateIdFirstAndEndEveryLineWithALineFeed) {

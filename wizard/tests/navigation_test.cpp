@@ -4,6 +4,7 @@
 // Walking each button type's pages with Next and Previous: the panels shown, the buttons'
 // states, the borrowed panels, and the writer's output on the result page.
 #include "buttons/examples.h"
+#include "buttons/tests/dialoganswers.h"
 #include "wizard/tests/windowtest.h"
 #include "wizard/twips.h"
 
@@ -100,6 +101,19 @@ std::vector<WalkCase> walkCases() {
                                 a.txtLogoBN = "http://";
                                 return a;
                             }()),
+        // The answers of the Item options and Advanced variables dialogs, given in the dialogs
+        // that the push buttons of the pages open.
+        walkCase<BuyNow>("BuyNowTShirt", tShirtExample()),
+        walkCase<AddToCart>("AddToCartEveryDialogAnswer",
+                            buttons::testing::withEveryDialogAnswer<AddToCart>()),
+        walkCase<ViewCart>("ViewCartEveryDialogAnswer",
+                           buttons::testing::withEveryDialogAnswer<ViewCart>()),
+        walkCase<BuyNow>("BuyNowEveryDialogAnswer",
+                         buttons::testing::withEveryDialogAnswer<BuyNow>()),
+        walkCase<Donate>("DonateEveryDialogAnswer",
+                         buttons::testing::withEveryDialogAnswer<Donate>()),
+        walkCase<Subscribe>("SubscriptionsEveryDialogAnswer",
+                            buttons::testing::withEveryDialogAnswer<Subscribe>()),
     };
 }
 

@@ -160,6 +160,8 @@ const std::string kCustom =
 const std::string kCustomATC =
     "Yes, I would like to use my own button (HTTPS/Secured recommended).";
 const std::string kNote = "(optional instructions)";
+const std::string kItemOptions = "I&tem options\u2026";
+const std::string kAdvanced = "A&dvanced variables\u2026";
 
 // A button-image page: its options (standard ones without caption, the selected one, the
 // custom one), its pictures, its address box and its navigation buttons.
@@ -201,12 +203,14 @@ std::vector<Control> controlTable() {
         {"fmBN_2", "cmbCurrencyBN", Kind::Combo, "US Dollar ($)"},
         {"fmBN_2", "optExtraBN_0", Kind::Option, "Yes", true, true},
         {"fmBN_2", "optExtraBN_1", Kind::Option, "No"},
+        {"fmBN_2", "btnOptionsBN", Kind::Button, kItemOptions},
         {"fmBN_3", "txtBaseShippingBN", Kind::Edit, ""},
         {"fmBN_3", "txtExtraShippingBN", Kind::Edit, ""},
         {"fmBN_3", "txtHandlingBN", Kind::Edit, ""},
         {"fmBN_4", "txtLogoBN", Kind::Edit, ""},
         {"fmBN_4", "txtWebSiteSuccessBN", Kind::Edit, "http://"},
         {"fmBN_4", "txtCancelBN", Kind::Edit, "http://"},
+        {"fmBN_4", "btnAdvancedBN", Kind::Button, kAdvanced},
         {"fmBN_5", "txtLogBN", Kind::ResultBox, ""},
         {"fmBN_5", "txtHTMLBN", Kind::ResultBox, "", false},
         // Add to Cart
@@ -217,12 +221,15 @@ std::vector<Control> controlTable() {
         {"fmATC_2", "optNoteATC_0", Kind::Option, "Yes"},
         {"fmATC_2", "optNoteATC_1", Kind::Option, "No", true, true},
         {"fmATC_2", "txtNoteATC", Kind::Edit, kNote, false, false, 30},
+        {"fmATC_2", "btnOptionsATC", Kind::Button, kItemOptions},
         {"fmATC_3", "txtLogoATC", Kind::Edit, ""},
         {"fmATC_3", "txtWebSiteSuccessATC", Kind::Edit, "http://"},
         {"fmATC_3", "txtCancelATC", Kind::Edit, "http://"},
+        {"fmATC_3", "btnAdvancedATC", Kind::Button, kAdvanced},
         {"fmATC_4", "txtLogATC", Kind::ResultBox, ""},
         {"fmATC_4", "txtHTMLATC", Kind::ResultBox, "", false},
         // View Cart: its HTML box stays editable
+        {"fmVC_1", "btnAdvancedVC", Kind::Button, kAdvanced},
         {"fmVC_2", "txtLogVC", Kind::ResultBox, ""},
         {"fmVC_2", "txtHTMLVC", Kind::ResultBox, "", true},
         // Donations: the note box has no length limit
@@ -237,6 +244,7 @@ std::vector<Control> controlTable() {
         {"fmSUB_2", "txtItemNameSUB", Kind::Edit, ""},
         {"fmSUB_2", "txtItemIDSUB", Kind::Edit, ""},
         {"fmSUB_2", "cmbCurrencySUB", Kind::Combo, "US Dollar ($)"},
+        {"fmSUB_2", "btnOptionsSUB", Kind::Button, kItemOptions},
         {"fmSUB_3", "txtPriceSUB", Kind::Edit, ""},
         {"fmSUB_3", "cmbNumberSUB", Kind::Combo, "1"},
         {"fmSUB_3", "cmbTermSUB", Kind::Combo, "Months(s)"},
