@@ -210,8 +210,9 @@ void checkOptions(const Type::Answers& answers, const std::string& html, const F
             fuzz::fieldValue(fields, "option_amount" + std::to_string(i));
         fuzz::require(amount.has_value(), "each priced choice has its amount", html);
         const std::string price = (*priced)[i].value_or("");
-        const bool yen = currency == std::string("JPY");
-        const auto rounded = fuzz::referenceRounding(price, yen ? 0 : 2);
+        const buttons::Currency* chosen = buttons::findCurrency(currency.value_or(""));
+        const bool whole = chosen != nullptr && chosen->decimals == 0;
+        const auto rounded = fuzz::referenceRounding(price, whole ? 0 : 2);
         fuzz::require(*amount == (price.empty() ? ""
                                   : rounded     ? *rounded
                                                 : price),
