@@ -11,10 +11,6 @@ namespace ravelin::editor {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("ravelin::editor::MenuCommandBars", text);
-}
-
 // A button on a menu: one menu entry. The entry belongs to the menu; this object only refers
 // to it and carries the Click receiver while an add-in holds it.
 class MenuButton : public objectmodel::CommandBarButton,
@@ -60,7 +56,8 @@ private:
 
     QAction& action() const {
         if (deleted_ || action_.isNull()) {
-            throw objectmodel::HostError(tr("The menu entry has been deleted."));
+            throw objectmodel::HostError(QCoreApplication::translate(
+                "ravelin::editor::MenuCommandBars", "The menu entry has been deleted."));
         }
         return *action_;
     }
@@ -78,7 +75,8 @@ private:
         } catch (const std::exception& error) {
             reportFailure(caption, QString::fromStdString(error.what()));
         } catch (...) {
-            reportFailure(caption, tr("unknown error"));
+            reportFailure(caption, QCoreApplication::translate("ravelin::editor::MenuCommandBars",
+                                                               "unknown error"));
         }
     }
 
@@ -119,7 +117,10 @@ public:
     std::shared_ptr<objectmodel::CommandBarControl> Add(objectmodel::MsoControlType type,
                                                         bool temporary) override {
         if (type != objectmodel::msoControlButton) {
-            throw objectmodel::HostError(tr("The menu %1 takes only buttons.").arg(Name()));
+            throw objectmodel::HostError(
+                QCoreApplication::translate("ravelin::editor::MenuCommandBars",
+                                            "The menu %1 takes only buttons.")
+                    .arg(Name()));
         }
         auto* action = new QAction(&menu());
         action->setProperty("temporary", temporary);
@@ -130,7 +131,8 @@ public:
 private:
     QMenu& menu() const {
         if (menu_.isNull()) {
-            throw objectmodel::HostError(tr("The menu has been removed."));
+            throw objectmodel::HostError(QCoreApplication::translate(
+                "ravelin::editor::MenuCommandBars", "The menu has been removed."));
         }
         return *menu_;
     }
@@ -158,7 +160,9 @@ objectmodel::CommandBar* MenuCommandBars::Item(const QString& name) {
             }
         }
     }
-    throw objectmodel::HostError(tr("There is no command bar named %1.").arg(name));
+    throw objectmodel::HostError(QCoreApplication::translate("ravelin::editor::MenuCommandBars",
+                                                             "There is no command bar named %1.")
+                                     .arg(name));
 }
 
 } // namespace ravelin::editor
