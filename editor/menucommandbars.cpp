@@ -102,6 +102,20 @@ QString withoutAccessKeys(const QString& caption) {
     return plain;
 }
 
+namespace {
+
+// A command bar's name, the same in every language, as add-ins ask for it: the menu's object name
+// without its "mnu" ("Insert" of mnuInsert), or its title without access keys for a menu
+// without such a name.
+QString barName(const QMenu& menu) {
+    const QString prefix = QStringLiteral("mnu");
+    const QString name = menu.objectName();
+    return name.startsWith(prefix) && name.size() > prefix.size() ? name.mid(prefix.size())
+                                                                  : withoutAccessKeys(menu.title());
+}
+
+} // namespace
+
 // One menu as a command bar, and its entries as the bar's controls.
 class MenuCommandBars::Bar : public objectmodel::CommandBar,
                              public objectmodel::CommandBarControls {
@@ -109,7 +123,7 @@ public:
     Bar(QMenu* menu, MenuCommandBars::FailureReporter reportFailure)
         : menu_(menu), reportFailure_(std::move(reportFailure)) {}
 
-    QString Name() const override { return withoutAccessKeys(menu().title()); }
+    QString Name() const override { return barName(menu()); }
     objectmodel::CommandBarControls* Controls() override { return this; }
 
     int Count() const override { return static_cast<int>(menu().actions().size()); }
@@ -150,8 +164,7 @@ objectmodel::CommandBar* MenuCommandBars::Item(const QString& name) {
     if (!menuBar_.isNull()) {
         for (QAction* entry : menuBar_->actions()) {
             QMenu* menu = entry->menu();
-            if (menu != nullptr &&
-                withoutAccessKeys(menu->title()).compare(name, Qt::CaseInsensitive) == 0) {
+            if (menu != nullptr && barName(*menu).compare(name, Qt::CaseInsensitive) == 0) {
                 auto& bar = bars_[menu];
                 if (!bar) {
                     bar = std::make_unique<Bar>(menu, reportFailure_);
