@@ -822,7 +822,7 @@
     </message>
     <message>
         <source>&amp;PayPal Merchant Signup</source>
-        <translation>&amp;Inscription PayPal</translation>
+        <translation>Inscription &amp;PayPal</translation>
     </message>
     <message>
         <source>&amp;Other Software</source>
