@@ -601,15 +601,15 @@
     </message>
     <message>
         <source>Menus the buyer chooses from and boxes the buyer types into, shown above the button. Give each its name, and write a menu&apos;s choices one a line. PayPal takes at most %1 of them together.</source>
-        <translation>Menüs, aus denen der Käufer wählt, und Felder, in die er etwas eingibt, über der Schaltfläche angezeigt. Geben Sie jedem einen Namen und schreiben Sie die Auswahlmöglichkeiten eines Menüs eine pro Zeile. PayPal nimmt höchstens %1 davon zusammen an.</translation>
+        <translation>Menüs zur Auswahl und Felder zum Eintippen für den Käufer, über der Schaltfläche. Geben Sie jedem einen Namen, die Auswahl eines Menüs eine pro Zeile. PayPal nimmt höchstens %1 zusammen an.</translation>
     </message>
     <message>
         <source>In the first menu a choice may have a price of its own, written after an equals sign, as in Large = 12.50; the buyer then pays the price of the choice.</source>
-        <translation>Im ersten Menü kann eine Auswahl einen eigenen Preis haben, nach einem Gleichheitszeichen geschrieben, wie in Large = 12.50; der Käufer zahlt dann den Preis der Auswahl.</translation>
+        <translation>Im ersten Menü kann eine Auswahl einen eigenen Preis haben, nach einem =, wie in Large = 12.50; der Käufer zahlt dann diesen Preis.</translation>
     </message>
     <message>
         <source>Menu &amp;1 name:</source>
-        <translation>Name von Menü &amp;1:</translation>
+        <translation>Menü &amp;1:</translation>
     </message>
     <message>
         <source>Menu 1 name</source>
@@ -617,7 +617,7 @@
     </message>
     <message>
         <source>Its choices:</source>
-        <translation>Seine Auswahl:</translation>
+        <translation>Auswahl:</translation>
     </message>
     <message>
         <source>Menu 1 choices</source>
@@ -629,7 +629,7 @@
     </message>
     <message>
         <source>Menu &amp;2 name:</source>
-        <translation>Name von Menü &amp;2:</translation>
+        <translation>Menü &amp;2:</translation>
     </message>
     <message>
         <source>Menu 2 name</source>
@@ -641,7 +641,7 @@
     </message>
     <message>
         <source>Menu &amp;3 name:</source>
-        <translation>Name von Menü &amp;3:</translation>
+        <translation>Menü &amp;3:</translation>
     </message>
     <message>
         <source>Menu 3 name</source>
@@ -653,7 +653,7 @@
     </message>
     <message>
         <source>Menu &amp;4 name:</source>
-        <translation>Name von Menü &amp;4:</translation>
+        <translation>Menü &amp;4:</translation>
     </message>
     <message>
         <source>Menu 4 name</source>
@@ -665,7 +665,7 @@
     </message>
     <message>
         <source>Menu &amp;5 name:</source>
-        <translation>Name von Menü &amp;5:</translation>
+        <translation>Menü &amp;5:</translation>
     </message>
     <message>
         <source>Menu 5 name</source>
@@ -677,7 +677,7 @@
     </message>
     <message>
         <source>&amp;Text box 1 name:</source>
-        <translation>Name von &amp;Textfeld 1:</translation>
+        <translation>&amp;Textfeld 1:</translation>
     </message>
     <message>
         <source>Text box 1 name</source>
@@ -685,7 +685,7 @@
     </message>
     <message>
         <source>Te&amp;xt box 2 name:</source>
-        <translation>Name von Te&amp;xtfeld 2:</translation>
+        <translation>Te&amp;xtfeld 2:</translation>
     </message>
     <message>
         <source>Text box 2 name</source>
@@ -693,7 +693,7 @@
     </message>
     <message>
         <source>The buyer types up to 200 characters into a text box, such as a name to print.</source>
-        <translation>Der Käufer gibt bis zu 200 Zeichen in ein Textfeld ein, etwa einen Namen zum Aufdrucken.</translation>
+        <translation>Der Käufer gibt bis zu 200 Zeichen in ein Textfeld ein, etwa einen Namen.</translation>
     </message>
 </context>
 <context>
@@ -1093,7 +1093,7 @@
     <name>fmATC_4</name>
     <message>
         <source>Here is a summary of what you have selected for this PayPal Add to Cart button. Use the &quot;Previous&quot; button to make any changes or press the &quot;Insert HTML&quot; button to complete the wizard. The button will be placed at the bottom of your HTML document.</source>
-        <translation>Hier ist eine Zusammenfassung Ihrer Auswahl für diese PayPal-Schaltfläche „In den Warenkorb“. Mit „Zurück“ können Sie noch etwas ändern, mit „Einfügen“ schließen Sie den Assistenten ab. Die Schaltfläche wird am Ende Ihres HTML-Dokuments eingefügt.</translation>
+        <translation>Hier ist eine Zusammenfassung Ihrer Auswahl für diese PayPal-Schaltfläche „In den Warenkorb“. Mit „Zurück“ ändern Sie etwas, mit „Einfügen“ beenden Sie den Assistenten. Die Schaltfläche kommt ans Ende Ihres HTML-Dokuments.</translation>
     </message>
     <message>
         <source>Step</source>
@@ -1113,7 +1113,7 @@
     </message>
     <message>
         <source>For additional information on PayPal parameters, please visit the PayPal Developer Network.</source>
-        <translation>Weitere Informationen zu den PayPal-Parametern finden Sie im PayPal Developer Network.</translation>
+        <translation>Mehr zu den PayPal-Parametern im PayPal Developer Network.</translation>
     </message>
 </context>
 <context>
@@ -1201,7 +1201,7 @@
     </message>
     <message>
         <source>Would you like to allow your buyers to purchase more than one of this item or service?</source>
-        <translation>Möchten Sie Ihren Käufern erlauben, mehr als ein Stück dieses Artikels oder dieser Leistung zu kaufen?</translation>
+        <translation>Dürfen Ihre Käufer mehr als ein Stück dieses Artikels oder dieser Leistung kaufen?</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -1240,7 +1240,7 @@
     </message>
     <message>
         <source>Base Shipping: (Enter the shipping amount you wish to charge when only 1 item is purchased)</source>
-        <translation>Grundversand: (Geben Sie den Versandbetrag ein, den Sie berechnen möchten, wenn nur 1 Stück gekauft wird)</translation>
+        <translation>Grundversand: (Versandbetrag, wenn nur 1 Stück gekauft wird)</translation>
     </message>
     <message>
         <source>Extra Shipping: (Enter the shipping amount you wish to charge for each additional item purchased, when more than 1 quantity of the same item is ordered)</source>
@@ -1248,11 +1248,11 @@
     </message>
     <message>
         <source>Handling: (Enter the handling amount you wish to charge. Handling is calculated once per order as a flat fee)</source>
-        <translation>Bearbeitung: (Geben Sie die Bearbeitungsgebühr ein, die Sie berechnen möchten. Sie wird einmal pro Bestellung als Pauschale berechnet)</translation>
+        <translation>Bearbeitung: (Bearbeitungsgebühr, einmal pro Bestellung als Pauschale berechnet)</translation>
     </message>
     <message>
         <source>NOTE: If you would like to setup a generic method of calculating shipping and tax calculations cost for all items you sell, please login to your PayPal account and go to the Profile section, where you can edit Selling Preferences for Shipping Calculations.</source>
-        <translation>HINWEIS: Möchten Sie Versand- und Steuerkosten für alle Ihre Artikel einheitlich berechnen, melden Sie sich bei Ihrem PayPal-Konto an und öffnen Sie den Bereich „Profil“, wo Sie die Verkaufseinstellungen für die Versandberechnung bearbeiten können.</translation>
+        <translation>HINWEIS: Für eine einheitliche Berechnung von Versand und Steuern für alle Artikel melden Sie sich bei PayPal an und bearbeiten im Profil die Verkaufseinstellungen für die Versandberechnung.</translation>
     </message>
 </context>
 <context>
@@ -1326,7 +1326,7 @@
     <name>fmBN_5</name>
     <message>
         <source>Here is a summary of what you have selected for this PayPal Add to Cart button. Use the &quot;Previous&quot; button to make any changes or press the &quot;Insert HTML&quot; button to complete the wizard. The button will be placed at the bottom of your HTML document.</source>
-        <translation>Hier ist eine Zusammenfassung Ihrer Auswahl für diese PayPal-Schaltfläche „In den Warenkorb“. Mit „Zurück“ können Sie noch etwas ändern, mit „Einfügen“ schließen Sie den Assistenten ab. Die Schaltfläche wird am Ende Ihres HTML-Dokuments eingefügt.</translation>
+        <translation>Hier ist eine Zusammenfassung Ihrer Auswahl für diese PayPal-Schaltfläche „In den Warenkorb“. Mit „Zurück“ ändern Sie etwas, mit „Einfügen“ beenden Sie den Assistenten. Die Schaltfläche kommt ans Ende Ihres HTML-Dokuments.</translation>
     </message>
     <message>
         <source>Step</source>
@@ -1346,14 +1346,14 @@
     </message>
     <message>
         <source>For additional information on PayPal parameters, please visit the PayPal Developer Network.</source>
-        <translation>Weitere Informationen zu den PayPal-Parametern finden Sie im PayPal Developer Network.</translation>
+        <translation>Mehr zu den PayPal-Parametern im PayPal Developer Network.</translation>
     </message>
 </context>
 <context>
     <name>fmDON_1</name>
     <message>
         <source>PayPal Donations makes it easy for you to collect secure donations from your website. After inserting simple HTML code, you can collect your donations via secure PayPal payment pages.</source>
-        <translation>Mit PayPal-Spenden nehmen Sie auf Ihrer Website ganz einfach sichere Spenden entgegen. Nachdem Sie einfachen HTML-Code eingefügt haben, erhalten Sie Ihre Spenden über die sicheren Zahlungsseiten von PayPal.</translation>
+        <translation>Mit PayPal-Spenden nehmen Sie auf Ihrer Website einfach sichere Spenden an. Nach dem Einfügen von etwas HTML-Code erhalten Sie Ihre Spenden über die sicheren Zahlungsseiten von PayPal.</translation>
     </message>
     <message>
         <source>Step</source>
@@ -1624,7 +1624,7 @@
     <name>fmVC_1</name>
     <message>
         <source>Select a &quot;View Cart&quot; button so that your users can view the contents of their shopping cart and/or check out.</source>
-        <translation>Wählen Sie eine Schaltfläche „Warenkorb anzeigen“, damit Ihre Kunden den Inhalt ihres Warenkorbs ansehen und/oder zur Kasse gehen können.</translation>
+        <translation>Wählen Sie die Schaltfläche, mit der Kunden ihren Warenkorb ansehen und zur Kasse gehen.</translation>
     </message>
     <message>
         <source>Step</source>
@@ -1689,7 +1689,7 @@
     <name>fmVC_2</name>
     <message>
         <source>Here is a summary of what you have selected for this PayPal Add to Cart button. Use the &quot;Back&quot; button to make any changes or press the &quot;Insert HTML&quot; button to complete the wizard. The button will be placed at the bottom of your HTML document.</source>
-        <translation>Hier ist eine Zusammenfassung Ihrer Auswahl für diese PayPal-Schaltfläche. Mit „Zurück“ können Sie noch etwas ändern, mit „Einfügen“ schließen Sie den Assistenten ab. Die Schaltfläche wird am Ende Ihres HTML-Dokuments eingefügt.</translation>
+        <translation>Hier ist eine Zusammenfassung Ihrer Auswahl für diese PayPal-Schaltfläche. Mit „Zurück“ ändern Sie etwas, mit „Einfügen“ beenden Sie den Assistenten. Die Schaltfläche kommt ans Ende Ihres HTML-Dokuments.</translation>
     </message>
     <message>
         <source>Step</source>
@@ -1709,7 +1709,7 @@
     </message>
     <message>
         <source>For additional information on PayPal parameters, please visit the PayPal Developer Network.</source>
-        <translation>Weitere Informationen zu den PayPal-Parametern finden Sie im PayPal Developer Network.</translation>
+        <translation>Mehr zu den PayPal-Parametern im PayPal Developer Network.</translation>
     </message>
 </context>
 <context>

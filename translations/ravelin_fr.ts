@@ -601,15 +601,15 @@
     </message>
     <message>
         <source>Menus the buyer chooses from and boxes the buyer types into, shown above the button. Give each its name, and write a menu&apos;s choices one a line. PayPal takes at most %1 of them together.</source>
-        <translation>Des menus où l&apos;acheteur choisit et des zones où il saisit du texte, affichés au-dessus du bouton. Donnez un nom à chacun et écrivez les choix d&apos;un menu un par ligne. PayPal en accepte au plus %1 au total.</translation>
+        <translation>Des menus où l&apos;acheteur choisit et des zones où il écrit, au-dessus du bouton. Nommez-les, et écrivez les choix d&apos;un menu un par ligne. PayPal en accepte %1 au plus.</translation>
     </message>
     <message>
         <source>In the first menu a choice may have a price of its own, written after an equals sign, as in Large = 12.50; the buyer then pays the price of the choice.</source>
-        <translation>Dans le premier menu, un choix peut avoir son propre prix, écrit après un signe égal, comme dans Large = 12.50&#xa0;; l&apos;acheteur paie alors le prix du choix.</translation>
+        <translation>Dans le premier menu, un choix peut avoir son prix après un =, comme dans Large = 12.50&#xa0;; l&apos;acheteur paie alors ce prix.</translation>
     </message>
     <message>
         <source>Menu &amp;1 name:</source>
-        <translation>Nom du menu &amp;1&#xa0;:</translation>
+        <translation>Menu &amp;1&#xa0;:</translation>
     </message>
     <message>
         <source>Menu 1 name</source>
@@ -617,7 +617,7 @@
     </message>
     <message>
         <source>Its choices:</source>
-        <translation>Ses choix&#xa0;:</translation>
+        <translation>Choix&#xa0;:</translation>
     </message>
     <message>
         <source>Menu 1 choices</source>
@@ -629,7 +629,7 @@
     </message>
     <message>
         <source>Menu &amp;2 name:</source>
-        <translation>Nom du menu &amp;2&#xa0;:</translation>
+        <translation>Menu &amp;2&#xa0;:</translation>
     </message>
     <message>
         <source>Menu 2 name</source>
@@ -641,7 +641,7 @@
     </message>
     <message>
         <source>Menu &amp;3 name:</source>
-        <translation>Nom du menu &amp;3&#xa0;:</translation>
+        <translation>Menu &amp;3&#xa0;:</translation>
     </message>
     <message>
         <source>Menu 3 name</source>
@@ -653,7 +653,7 @@
     </message>
     <message>
         <source>Menu &amp;4 name:</source>
-        <translation>Nom du menu &amp;4&#xa0;:</translation>
+        <translation>Menu &amp;4&#xa0;:</translation>
     </message>
     <message>
         <source>Menu 4 name</source>
@@ -665,7 +665,7 @@
     </message>
     <message>
         <source>Menu &amp;5 name:</source>
-        <translation>Nom du menu &amp;5&#xa0;:</translation>
+        <translation>Menu &amp;5&#xa0;:</translation>
     </message>
     <message>
         <source>Menu 5 name</source>
@@ -677,7 +677,7 @@
     </message>
     <message>
         <source>&amp;Text box 1 name:</source>
-        <translation>Nom de la zone de &amp;texte 1&#xa0;:</translation>
+        <translation>Zone de &amp;texte 1&#xa0;:</translation>
     </message>
     <message>
         <source>Text box 1 name</source>
@@ -685,7 +685,7 @@
     </message>
     <message>
         <source>Te&amp;xt box 2 name:</source>
-        <translation>Nom de la zone de te&amp;xte 2&#xa0;:</translation>
+        <translation>Zone de te&amp;xte 2&#xa0;:</translation>
     </message>
     <message>
         <source>Text box 2 name</source>
@@ -693,7 +693,7 @@
     </message>
     <message>
         <source>The buyer types up to 200 characters into a text box, such as a name to print.</source>
-        <translation>L&apos;acheteur saisit jusqu&apos;à 200 caractères dans une zone de texte, comme un nom à imprimer.</translation>
+        <translation>L&apos;acheteur écrit jusqu&apos;à 200 caractères dans une zone de texte, comme un nom.</translation>
     </message>
 </context>
 <context>
@@ -1093,7 +1093,7 @@
     <name>fmATC_4</name>
     <message>
         <source>Here is a summary of what you have selected for this PayPal Add to Cart button. Use the &quot;Previous&quot; button to make any changes or press the &quot;Insert HTML&quot; button to complete the wizard. The button will be placed at the bottom of your HTML document.</source>
-        <translation>Voici un récapitulatif de vos choix pour ce bouton PayPal Ajouter au panier. Utilisez «&#xa0;Retour&#xa0;» pour modifier quelque chose, ou «&#xa0;Insérer&#xa0;» pour terminer l&apos;assistant. Le bouton sera placé à la fin de votre document HTML.</translation>
+        <translation>Voici le récapitulatif de vos choix pour ce bouton PayPal Ajouter au panier. «&#xa0;Retour&#xa0;» permet de modifier, «&#xa0;Insérer&#xa0;» termine l&apos;assistant. Le bouton sera placé à la fin de votre document HTML.</translation>
     </message>
     <message>
         <source>Step</source>
@@ -1113,7 +1113,7 @@
     </message>
     <message>
         <source>For additional information on PayPal parameters, please visit the PayPal Developer Network.</source>
-        <translation>Pour en savoir plus sur les paramètres PayPal, consultez le PayPal Developer Network.</translation>
+        <translation>Pour en savoir plus sur les paramètres PayPal&#xa0;: PayPal Developer Network.</translation>
     </message>
 </context>
 <context>
@@ -1201,7 +1201,7 @@
     </message>
     <message>
         <source>Would you like to allow your buyers to purchase more than one of this item or service?</source>
-        <translation>Souhaitez-vous permettre à vos acheteurs d&apos;acheter plus d&apos;un exemplaire de cet article ou service&#xa0;?</translation>
+        <translation>Vos acheteurs peuvent-ils acheter plusieurs exemplaires de cet article ou service&#xa0;?</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -1240,7 +1240,7 @@
     </message>
     <message>
         <source>Base Shipping: (Enter the shipping amount you wish to charge when only 1 item is purchased)</source>
-        <translation>Expédition de base&#xa0;: (saisissez le montant d&apos;expédition à facturer quand un seul article est acheté)</translation>
+        <translation>Expédition de base&#xa0;: (montant facturé quand un seul article est acheté)</translation>
     </message>
     <message>
         <source>Extra Shipping: (Enter the shipping amount you wish to charge for each additional item purchased, when more than 1 quantity of the same item is ordered)</source>
@@ -1248,11 +1248,11 @@
     </message>
     <message>
         <source>Handling: (Enter the handling amount you wish to charge. Handling is calculated once per order as a flat fee)</source>
-        <translation>Traitement&#xa0;: (saisissez le montant des frais de traitement à facturer. Ils sont comptés une fois par commande, de façon forfaitaire)</translation>
+        <translation>Traitement&#xa0;: (frais comptés une fois par commande, de façon forfaitaire)</translation>
     </message>
     <message>
         <source>NOTE: If you would like to setup a generic method of calculating shipping and tax calculations cost for all items you sell, please login to your PayPal account and go to the Profile section, where you can edit Selling Preferences for Shipping Calculations.</source>
-        <translation>REMARQUE&#xa0;: si vous souhaitez une méthode générale de calcul des frais d&apos;expédition et des taxes pour tous vos articles, connectez-vous à votre compte PayPal et ouvrez la section Profil, où vous pouvez modifier les préférences de vente pour le calcul de l&apos;expédition.</translation>
+        <translation>REMARQUE&#xa0;: pour calculer de la même façon l&apos;expédition et les taxes de tous vos articles, connectez-vous à PayPal et modifiez dans votre Profil les préférences de vente pour l&apos;expédition.</translation>
     </message>
 </context>
 <context>
@@ -1326,7 +1326,7 @@
     <name>fmBN_5</name>
     <message>
         <source>Here is a summary of what you have selected for this PayPal Add to Cart button. Use the &quot;Previous&quot; button to make any changes or press the &quot;Insert HTML&quot; button to complete the wizard. The button will be placed at the bottom of your HTML document.</source>
-        <translation>Voici un récapitulatif de vos choix pour ce bouton PayPal Ajouter au panier. Utilisez «&#xa0;Retour&#xa0;» pour modifier quelque chose, ou «&#xa0;Insérer&#xa0;» pour terminer l&apos;assistant. Le bouton sera placé à la fin de votre document HTML.</translation>
+        <translation>Voici le récapitulatif de vos choix pour ce bouton PayPal Ajouter au panier. «&#xa0;Retour&#xa0;» permet de modifier, «&#xa0;Insérer&#xa0;» termine l&apos;assistant. Le bouton sera placé à la fin de votre document HTML.</translation>
     </message>
     <message>
         <source>Step</source>
@@ -1346,14 +1346,14 @@
     </message>
     <message>
         <source>For additional information on PayPal parameters, please visit the PayPal Developer Network.</source>
-        <translation>Pour en savoir plus sur les paramètres PayPal, consultez le PayPal Developer Network.</translation>
+        <translation>Pour en savoir plus sur les paramètres PayPal&#xa0;: PayPal Developer Network.</translation>
     </message>
 </context>
 <context>
     <name>fmDON_1</name>
     <message>
         <source>PayPal Donations makes it easy for you to collect secure donations from your website. After inserting simple HTML code, you can collect your donations via secure PayPal payment pages.</source>
-        <translation>Avec les dons PayPal, vous recueillez facilement des dons sécurisés depuis votre site web. Après avoir inséré un simple code HTML, vous recevez vos dons via les pages de paiement sécurisées de PayPal.</translation>
+        <translation>Avec les dons PayPal, recueillez facilement des dons sécurisés sur votre site web. Après l&apos;insertion d&apos;un peu de code HTML, vos dons arrivent via les pages de paiement sécurisées de PayPal.</translation>
     </message>
     <message>
         <source>Step</source>
@@ -1624,7 +1624,7 @@
     <name>fmVC_1</name>
     <message>
         <source>Select a &quot;View Cart&quot; button so that your users can view the contents of their shopping cart and/or check out.</source>
-        <translation>Choisissez un bouton Voir le panier pour que vos clients puissent consulter le contenu de leur panier et/ou payer.</translation>
+        <translation>Choisissez un bouton Voir le panier, avec lequel vos clients consultent leur panier et passent à la caisse.</translation>
     </message>
     <message>
         <source>Step</source>
@@ -1689,7 +1689,7 @@
     <name>fmVC_2</name>
     <message>
         <source>Here is a summary of what you have selected for this PayPal Add to Cart button. Use the &quot;Back&quot; button to make any changes or press the &quot;Insert HTML&quot; button to complete the wizard. The button will be placed at the bottom of your HTML document.</source>
-        <translation>Voici un récapitulatif de vos choix pour ce bouton PayPal. Utilisez «&#xa0;Retour&#xa0;» pour modifier quelque chose, ou «&#xa0;Insérer&#xa0;» pour terminer l&apos;assistant. Le bouton sera placé à la fin de votre document HTML.</translation>
+        <translation>Voici le récapitulatif de vos choix pour ce bouton PayPal. «&#xa0;Retour&#xa0;» permet de modifier, «&#xa0;Insérer&#xa0;» termine l&apos;assistant. Le bouton sera placé à la fin de votre document HTML.</translation>
     </message>
     <message>
         <source>Step</source>
@@ -1709,7 +1709,7 @@
     </message>
     <message>
         <source>For additional information on PayPal parameters, please visit the PayPal Developer Network.</source>
-        <translation>Pour en savoir plus sur les paramètres PayPal, consultez le PayPal Developer Network.</translation>
+        <translation>Pour en savoir plus sur les paramètres PayPal&#xa0;: PayPal Developer Network.</translation>
     </message>
 </context>
 <context>
