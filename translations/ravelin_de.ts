@@ -936,7 +936,7 @@
     </message>
     <message>
         <source>Create a custom button.  Just enter the exact URL of any image on your website.</source>
-        <translation>Eigene Schaltfläche erstellen. Geben Sie einfach die genaue URL eines Bildes auf Ihrer Website ein.</translation>
+        <translation>Eigene Schaltfläche: Geben Sie die genaue URL eines Bildes auf Ihrer Website ein.</translation>
     </message>
     <message>
         <source>URL:</source>
@@ -1026,7 +1026,7 @@
     <name>fmATC_3</name>
     <message>
         <source>Display your logo on your customers payment pages by entering the URL of the image.  The required size of the image is 150x50 pixels.</source>
-        <translation>Ihr Logo auf den Zahlungsseiten Ihrer Kunden: Geben Sie die URL des Bildes ein (150x50 Pixel).</translation>
+        <translation>Zeigen Sie Ihr Logo auf den Zahlungsseiten Ihrer Kunden: Geben Sie die URL des Bildes ein. Das Bild muss 150x50 Pixel groß sein.</translation>
     </message>
     <message>
         <source>Step</source>
@@ -1074,7 +1074,7 @@
     </message>
     <message>
         <source>(http://www.yoursite.com/cancelled.html)</source>
-        <translation>(http://www.ihreseite.de/abgebrochen.html)</translation>
+        <translation>(http://www.ihreseite.de/abbruch.html)</translation>
     </message>
     <message>
         <source>A&amp;dvanced variables…</source>
@@ -1113,7 +1113,7 @@
     </message>
     <message>
         <source>For additional information on PayPal parameters, please visit the PayPal Developer Network.</source>
-        <translation>Mehr zu den PayPal-Parametern im PayPal Developer Network.</translation>
+        <translation>Weitere Informationen zu den PayPal-Parametern finden Sie im PayPal Developer Network.</translation>
     </message>
 </context>
 <context>
@@ -1142,7 +1142,7 @@
     </message>
     <message>
         <source>Create a custom button.  Just enter the exact URL of any image on your website.</source>
-        <translation>Eigene Schaltfläche erstellen. Geben Sie einfach die genaue URL eines Bildes auf Ihrer Website ein.</translation>
+        <translation>Eigene Schaltfläche: Geben Sie die genaue URL eines Bildes auf Ihrer Website ein.</translation>
     </message>
     <message>
         <source>URL:</source>
@@ -1228,7 +1228,7 @@
     <name>fmBN_3</name>
     <message>
         <source>Additional Shipping &amp; Handling Fees (optional)</source>
-        <translation>Zusätzliche Versand- und Bearbeitungsgebühren (optional)</translation>
+        <translation>Versand- und Bearbeitungsgebühren (optional)</translation>
     </message>
     <message>
         <source>Step</source>
@@ -1248,18 +1248,18 @@
     </message>
     <message>
         <source>Handling: (Enter the handling amount you wish to charge. Handling is calculated once per order as a flat fee)</source>
-        <translation>Bearbeitung: (Bearbeitungsgebühr, einmal pro Bestellung als Pauschale berechnet)</translation>
+        <translation>Bearbeitung: (Geben Sie die Bearbeitungsgebühr ein. Sie wird einmal pro Bestellung als Pauschale berechnet)</translation>
     </message>
     <message>
         <source>NOTE: If you would like to setup a generic method of calculating shipping and tax calculations cost for all items you sell, please login to your PayPal account and go to the Profile section, where you can edit Selling Preferences for Shipping Calculations.</source>
-        <translation>HINWEIS: Für eine einheitliche Berechnung von Versand und Steuern für alle Artikel melden Sie sich bei PayPal an und bearbeiten im Profil die Verkaufseinstellungen für die Versandberechnung.</translation>
+        <translation>HINWEIS: Möchten Sie Versand- und Steuerkosten für alle Ihre Artikel einheitlich berechnen, melden Sie sich bei Ihrem PayPal-Konto an und öffnen Sie den Bereich „Profil“, wo Sie die Verkaufseinstellungen für die Versandberechnung bearbeiten können.</translation>
     </message>
 </context>
 <context>
     <name>fmBN_4</name>
     <message>
         <source>Display your logo on your customers payment pages by entering the URL of the image.  The required size of the image is 150x50 pixels.</source>
-        <translation>Ihr Logo auf den Zahlungsseiten Ihrer Kunden: Geben Sie die URL des Bildes ein (150x50 Pixel).</translation>
+        <translation>Zeigen Sie Ihr Logo auf den Zahlungsseiten Ihrer Kunden: Geben Sie die URL des Bildes ein. Das Bild muss 150x50 Pixel groß sein.</translation>
     </message>
     <message>
         <source>Step</source>
@@ -1307,7 +1307,7 @@
     </message>
     <message>
         <source>(http://www.yoursite.com/cancelled.html)</source>
-        <translation>(http://www.ihreseite.de/abgebrochen.html)</translation>
+        <translation>(http://www.ihreseite.de/abbruch.html)</translation>
     </message>
     <message>
         <source>A&amp;dvanced variables…</source>
@@ -1346,7 +1346,7 @@
     </message>
     <message>
         <source>For additional information on PayPal parameters, please visit the PayPal Developer Network.</source>
-        <translation>Mehr zu den PayPal-Parametern im PayPal Developer Network.</translation>
+        <translation>Weitere Informationen zu den PayPal-Parametern finden Sie im PayPal Developer Network.</translation>
     </message>
 </context>
 <context>
@@ -1375,7 +1375,7 @@
     </message>
     <message>
         <source>Create a custom button.  Just enter the exact URL of any image on your website.</source>
-        <translation>Eigene Schaltfläche erstellen. Geben Sie einfach die genaue URL eines Bildes auf Ihrer Website ein.</translation>
+        <translation>Eigene Schaltfläche: Geben Sie die genaue URL eines Bildes auf Ihrer Website ein.</translation>
     </message>
     <message>
         <source>URL:</source>
@@ -1418,11 +1418,11 @@
     </message>
     <message>
         <source>Donation Name/Service (optional)</source>
-        <translation>Bezeichnung der Spende/Leistung (optional)</translation>
+        <translation>Spendenname (optional)</translation>
     </message>
     <message>
         <source>Donation ID/Number (optional)</source>
-        <translation>Spenden-ID/-Nummer (optional)</translation>
+        <translation>Spendennummer (optional)</translation>
     </message>
     <message>
         <source>If you are requesting a specific donation amount, please enter it below. Otherwise, leave this field blank to allow your donators to enter their own amount. (leave it blank)</source>
@@ -1457,7 +1457,7 @@
     <name>fmSUB_1</name>
     <message>
         <source>PayPal Subscriptions lets you accept recurring payments for your service. Your subscribers will be able to subscribe quickly and securely from PayPal hosted payment pages where they can make initial payments (if necessary) and set up any future payments for the subscription.</source>
-        <translation>Mit PayPal-Abonnements nehmen Sie wiederkehrende Zahlungen an. Ihre Abonnenten schließen das Abonnement schnell und sicher auf den Zahlungsseiten von PayPal ab und leisten dort alle Zahlungen.</translation>
+        <translation>Mit PayPal-Abonnements nehmen Sie wiederkehrende Zahlungen für Ihre Leistung an. Ihre Abonnenten schließen das Abonnement schnell und sicher auf den Zahlungsseiten von PayPal ab und leisten dort alle Zahlungen.</translation>
     </message>
     <message>
         <source>Step</source>
@@ -1479,7 +1479,7 @@
     </message>
     <message>
         <source>Create a custom button.  Just enter the exact URL of any image on your website.</source>
-        <translation>Eigene Schaltfläche erstellen. Geben Sie einfach die genaue URL eines Bildes auf Ihrer Website ein.</translation>
+        <translation>Eigene Schaltfläche: Geben Sie die genaue URL eines Bildes auf Ihrer Website ein.</translation>
     </message>
     <message>
         <source>URL:</source>
@@ -1613,11 +1613,11 @@
     </message>
     <message>
         <source>* Hint 1: Try $0 for the first month if you want to offer a free trial period.</source>
-        <translation>* Tipp 1: Versuchen Sie 0 $ für den ersten Monat, wenn Sie einen kostenlosen Probezeitraum anbieten möchten.</translation>
+        <translation>* Tipp 1: 0 $ für den ersten Monat ergibt einen kostenlosen Probezeitraum.</translation>
     </message>
     <message>
         <source>* Hint 2: Try $20 for the first 1 day if you want to charge a setup fee.</source>
-        <translation>* Tipp 2: Versuchen Sie 20 $ für den ersten 1 Tag, wenn Sie eine Einrichtungsgebühr berechnen möchten.</translation>
+        <translation>* Tipp 2: 20 $ für den ersten 1 Tag ergibt eine Einrichtungsgebühr.</translation>
     </message>
 </context>
 <context>
@@ -1646,7 +1646,7 @@
     </message>
     <message>
         <source>Create a custom button.  Just enter the exact URL of any image on your website.</source>
-        <translation>Eigene Schaltfläche erstellen. Geben Sie einfach die genaue URL eines Bildes auf Ihrer Website ein.</translation>
+        <translation>Eigene Schaltfläche: Geben Sie die genaue URL eines Bildes auf Ihrer Website ein.</translation>
     </message>
     <message>
         <source>URL:</source>
@@ -1689,7 +1689,7 @@
     <name>fmVC_2</name>
     <message>
         <source>Here is a summary of what you have selected for this PayPal Add to Cart button. Use the &quot;Back&quot; button to make any changes or press the &quot;Insert HTML&quot; button to complete the wizard. The button will be placed at the bottom of your HTML document.</source>
-        <translation>Hier ist eine Zusammenfassung Ihrer Auswahl für diese PayPal-Schaltfläche. Mit „Zurück“ ändern Sie etwas, mit „Einfügen“ beenden Sie den Assistenten. Die Schaltfläche kommt ans Ende Ihres HTML-Dokuments.</translation>
+        <translation>Hier ist eine Zusammenfassung Ihrer Auswahl für diese PayPal-Schaltfläche. Mit „Zurück“ können Sie noch etwas ändern, mit „Einfügen“ schließen Sie den Assistenten ab. Die Schaltfläche wird am Ende Ihres HTML-Dokuments eingefügt.</translation>
     </message>
     <message>
         <source>Step</source>
@@ -1709,7 +1709,7 @@
     </message>
     <message>
         <source>For additional information on PayPal parameters, please visit the PayPal Developer Network.</source>
-        <translation>Mehr zu den PayPal-Parametern im PayPal Developer Network.</translation>
+        <translation>Weitere Informationen zu den PayPal-Parametern finden Sie im PayPal Developer Network.</translation>
     </message>
 </context>
 <context>
@@ -1759,7 +1759,7 @@
     </message>
     <message>
         <source>Proven fraud and chargeback protection </source>
-        <translation>Bewährter Schutz vor Betrug und Rückbuchungen </translation>
+        <translation>Schutz vor Betrug und Rückbuchungen </translation>
     </message>
     <message>
         <source>Reliable customer service </source>
@@ -1771,7 +1771,7 @@
     </message>
     <message>
         <source>Trusted by over 2 million businesses </source>
-        <translation>Über 2 Millionen Unternehmen vertrauen darauf </translation>
+        <translation>2 Millionen Firmen vertrauen PayPal </translation>
     </message>
     <message>
         <source>Website Payments</source>
@@ -1795,7 +1795,7 @@
     </message>
     <message>
         <source>Technical notes and every variable a button can carry.</source>
-        <translation>Technische Hinweise und jede Variable, die eine Schaltfläche tragen kann.</translation>
+        <translation>Technische Hinweise und alle Variablen einer Schaltfläche.</translation>
     </message>
 </context>
 <context>

@@ -578,7 +578,7 @@
     </message>
     <message>
         <source>Further PayPal variables for this button, one name=value a line, such as notify_url=https://www.example.com/ipn for PayPal&apos;s payment notifications. PayPal&apos;s HTML Variables reference lists them; what the wizard&apos;s pages give is not given here.</source>
-        <translation>D&apos;autres variables PayPal pour ce bouton, une paire nom=valeur par ligne, comme notify_url=https://www.example.com/ipn pour les notifications de paiement de PayPal. La référence des variables HTML de PayPal les énumère&#xa0;; ce que donnent les pages de l&apos;assistant ne se met pas ici.</translation>
+        <translation>D&apos;autres variables PayPal pour ce bouton, un nom=valeur par ligne, comme notify_url=https://www.example.com/ipn pour les notifications de paiement. La référence des variables HTML de PayPal les énumère&#xa0;; ce que donnent les pages n&apos;a rien à faire ici.</translation>
     </message>
     <message>
         <source>&amp;Variables:</source>
@@ -936,7 +936,7 @@
     </message>
     <message>
         <source>Create a custom button.  Just enter the exact URL of any image on your website.</source>
-        <translation>Créez un bouton personnalisé. Saisissez simplement l&apos;URL exacte d&apos;une image de votre site web.</translation>
+        <translation>Bouton personnalisé&#xa0;: saisissez l&apos;URL exacte d&apos;une image de votre site web.</translation>
     </message>
     <message>
         <source>URL:</source>
@@ -995,7 +995,7 @@
     </message>
     <message>
         <source>Would you like your customers to have the option of including a note with their payments?</source>
-        <translation>Souhaitez-vous que vos clients puissent joindre une note à leur paiement&#xa0;?</translation>
+        <translation>Souhaitez-vous que vos clients aient la possibilité de joindre une note à leur paiement&#xa0;?</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -1026,7 +1026,7 @@
     <name>fmATC_3</name>
     <message>
         <source>Display your logo on your customers payment pages by entering the URL of the image.  The required size of the image is 150x50 pixels.</source>
-        <translation>Votre logo sur les pages de paiement de vos clients&#xa0;: saisissez l&apos;URL de l&apos;image (150x50 pixels).</translation>
+        <translation>Affichez votre logo sur les pages de paiement de vos clients&#xa0;: saisissez l&apos;URL de l&apos;image. L&apos;image doit mesurer 150x50 pixels.</translation>
     </message>
     <message>
         <source>Step</source>
@@ -1093,7 +1093,7 @@
     <name>fmATC_4</name>
     <message>
         <source>Here is a summary of what you have selected for this PayPal Add to Cart button. Use the &quot;Previous&quot; button to make any changes or press the &quot;Insert HTML&quot; button to complete the wizard. The button will be placed at the bottom of your HTML document.</source>
-        <translation>Voici le récapitulatif de vos choix pour ce bouton PayPal Ajouter au panier. «&#xa0;Retour&#xa0;» permet de modifier, «&#xa0;Insérer&#xa0;» termine l&apos;assistant. Le bouton sera placé à la fin de votre document HTML.</translation>
+        <translation>Voici un récapitulatif de ce que vous avez choisi pour ce bouton PayPal Ajouter au panier. Utilisez le bouton «&#xa0;Retour&#xa0;» pour modifier quelque chose, ou le bouton «&#xa0;Insérer&#xa0;» pour terminer l&apos;assistant. Le bouton sera placé à la fin de votre document HTML.</translation>
     </message>
     <message>
         <source>Step</source>
@@ -1113,7 +1113,7 @@
     </message>
     <message>
         <source>For additional information on PayPal parameters, please visit the PayPal Developer Network.</source>
-        <translation>Pour en savoir plus sur les paramètres PayPal&#xa0;: PayPal Developer Network.</translation>
+        <translation>Pour en savoir plus sur les paramètres PayPal, consultez le PayPal Developer Network.</translation>
     </message>
 </context>
 <context>
@@ -1142,7 +1142,7 @@
     </message>
     <message>
         <source>Create a custom button.  Just enter the exact URL of any image on your website.</source>
-        <translation>Créez un bouton personnalisé. Saisissez simplement l&apos;URL exacte d&apos;une image de votre site web.</translation>
+        <translation>Bouton personnalisé&#xa0;: saisissez l&apos;URL exacte d&apos;une image de votre site web.</translation>
     </message>
     <message>
         <source>URL:</source>
@@ -1228,7 +1228,7 @@
     <name>fmBN_3</name>
     <message>
         <source>Additional Shipping &amp; Handling Fees (optional)</source>
-        <translation>Frais supplémentaires d&apos;expédition et de traitement (facultatif)</translation>
+        <translation>Frais d&apos;expédition et de traitement (facultatif)</translation>
     </message>
     <message>
         <source>Step</source>
@@ -1244,22 +1244,22 @@
     </message>
     <message>
         <source>Extra Shipping: (Enter the shipping amount you wish to charge for each additional item purchased, when more than 1 quantity of the same item is ordered)</source>
-        <translation>Expédition supplémentaire&#xa0;: (montant facturé pour chaque exemplaire en plus du même article)</translation>
+        <translation>Expédition supplémentaire&#xa0;: (montant d&apos;expédition facturé pour chaque exemplaire en plus, quand le même article est commandé plusieurs fois)</translation>
     </message>
     <message>
         <source>Handling: (Enter the handling amount you wish to charge. Handling is calculated once per order as a flat fee)</source>
-        <translation>Traitement&#xa0;: (frais comptés une fois par commande, de façon forfaitaire)</translation>
+        <translation>Traitement&#xa0;: (saisissez les frais de traitement à facturer&#xa0;; ils sont comptés une fois par commande, de façon forfaitaire)</translation>
     </message>
     <message>
         <source>NOTE: If you would like to setup a generic method of calculating shipping and tax calculations cost for all items you sell, please login to your PayPal account and go to the Profile section, where you can edit Selling Preferences for Shipping Calculations.</source>
-        <translation>REMARQUE&#xa0;: pour calculer de la même façon l&apos;expédition et les taxes de tous vos articles, connectez-vous à PayPal et modifiez dans votre Profil les préférences de vente pour l&apos;expédition.</translation>
+        <translation>REMARQUE&#xa0;: si vous souhaitez une méthode générale de calcul des frais d&apos;expédition et des taxes pour tous vos articles, connectez-vous à votre compte PayPal et ouvrez la section Profil, où vous pouvez modifier les préférences de vente pour le calcul de l&apos;expédition.</translation>
     </message>
 </context>
 <context>
     <name>fmBN_4</name>
     <message>
         <source>Display your logo on your customers payment pages by entering the URL of the image.  The required size of the image is 150x50 pixels.</source>
-        <translation>Votre logo sur les pages de paiement de vos clients&#xa0;: saisissez l&apos;URL de l&apos;image (150x50 pixels).</translation>
+        <translation>Affichez votre logo sur les pages de paiement de vos clients&#xa0;: saisissez l&apos;URL de l&apos;image. L&apos;image doit mesurer 150x50 pixels.</translation>
     </message>
     <message>
         <source>Step</source>
@@ -1326,7 +1326,7 @@
     <name>fmBN_5</name>
     <message>
         <source>Here is a summary of what you have selected for this PayPal Add to Cart button. Use the &quot;Previous&quot; button to make any changes or press the &quot;Insert HTML&quot; button to complete the wizard. The button will be placed at the bottom of your HTML document.</source>
-        <translation>Voici le récapitulatif de vos choix pour ce bouton PayPal Ajouter au panier. «&#xa0;Retour&#xa0;» permet de modifier, «&#xa0;Insérer&#xa0;» termine l&apos;assistant. Le bouton sera placé à la fin de votre document HTML.</translation>
+        <translation>Voici un récapitulatif de ce que vous avez choisi pour ce bouton PayPal Ajouter au panier. Utilisez le bouton «&#xa0;Retour&#xa0;» pour modifier quelque chose, ou le bouton «&#xa0;Insérer&#xa0;» pour terminer l&apos;assistant. Le bouton sera placé à la fin de votre document HTML.</translation>
     </message>
     <message>
         <source>Step</source>
@@ -1346,7 +1346,7 @@
     </message>
     <message>
         <source>For additional information on PayPal parameters, please visit the PayPal Developer Network.</source>
-        <translation>Pour en savoir plus sur les paramètres PayPal&#xa0;: PayPal Developer Network.</translation>
+        <translation>Pour en savoir plus sur les paramètres PayPal, consultez le PayPal Developer Network.</translation>
     </message>
 </context>
 <context>
@@ -1375,7 +1375,7 @@
     </message>
     <message>
         <source>Create a custom button.  Just enter the exact URL of any image on your website.</source>
-        <translation>Créez un bouton personnalisé. Saisissez simplement l&apos;URL exacte d&apos;une image de votre site web.</translation>
+        <translation>Bouton personnalisé&#xa0;: saisissez l&apos;URL exacte d&apos;une image de votre site web.</translation>
     </message>
     <message>
         <source>URL:</source>
@@ -1438,7 +1438,7 @@
     </message>
     <message>
         <source>Would you like your donators to have the option of including a note with their donation?</source>
-        <translation>Souhaitez-vous que vos donateurs puissent joindre une note à leur don&#xa0;?</translation>
+        <translation>Souhaitez-vous que vos donateurs aient la possibilité de joindre une note à leur don&#xa0;?</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -1457,7 +1457,7 @@
     <name>fmSUB_1</name>
     <message>
         <source>PayPal Subscriptions lets you accept recurring payments for your service. Your subscribers will be able to subscribe quickly and securely from PayPal hosted payment pages where they can make initial payments (if necessary) and set up any future payments for the subscription.</source>
-        <translation>Les abonnements PayPal vous permettent d&apos;accepter des paiements récurrents. Vos abonnés s&apos;abonnent en toute sécurité sur les pages de paiement de PayPal, où ils font tous leurs paiements.</translation>
+        <translation>Les abonnements PayPal vous permettent d&apos;accepter des paiements récurrents pour votre service. Vos abonnés s&apos;abonnent en toute sécurité sur les pages de paiement de PayPal, où ils font tous leurs paiements.</translation>
     </message>
     <message>
         <source>Step</source>
@@ -1479,7 +1479,7 @@
     </message>
     <message>
         <source>Create a custom button.  Just enter the exact URL of any image on your website.</source>
-        <translation>Créez un bouton personnalisé. Saisissez simplement l&apos;URL exacte d&apos;une image de votre site web.</translation>
+        <translation>Bouton personnalisé&#xa0;: saisissez l&apos;URL exacte d&apos;une image de votre site web.</translation>
     </message>
     <message>
         <source>URL:</source>
@@ -1613,11 +1613,11 @@
     </message>
     <message>
         <source>* Hint 1: Try $0 for the first month if you want to offer a free trial period.</source>
-        <translation>* Astuce 1&#xa0;: essayez 0 $ pour le premier mois si vous souhaitez offrir une période d&apos;essai gratuite.</translation>
+        <translation>* Astuce 1&#xa0;: 0 $ le premier mois offre une période d&apos;essai gratuite.</translation>
     </message>
     <message>
         <source>* Hint 2: Try $20 for the first 1 day if you want to charge a setup fee.</source>
-        <translation>* Astuce 2&#xa0;: essayez 20 $ pour le premier jour si vous souhaitez facturer des frais d&apos;installation.</translation>
+        <translation>* Astuce 2&#xa0;: 20 $ le premier jour facture des frais d&apos;installation.</translation>
     </message>
 </context>
 <context>
@@ -1646,7 +1646,7 @@
     </message>
     <message>
         <source>Create a custom button.  Just enter the exact URL of any image on your website.</source>
-        <translation>Créez un bouton personnalisé. Saisissez simplement l&apos;URL exacte d&apos;une image de votre site web.</translation>
+        <translation>Bouton personnalisé&#xa0;: saisissez l&apos;URL exacte d&apos;une image de votre site web.</translation>
     </message>
     <message>
         <source>URL:</source>
@@ -1689,7 +1689,7 @@
     <name>fmVC_2</name>
     <message>
         <source>Here is a summary of what you have selected for this PayPal Add to Cart button. Use the &quot;Back&quot; button to make any changes or press the &quot;Insert HTML&quot; button to complete the wizard. The button will be placed at the bottom of your HTML document.</source>
-        <translation>Voici le récapitulatif de vos choix pour ce bouton PayPal. «&#xa0;Retour&#xa0;» permet de modifier, «&#xa0;Insérer&#xa0;» termine l&apos;assistant. Le bouton sera placé à la fin de votre document HTML.</translation>
+        <translation>Voici un récapitulatif de ce que vous avez choisi pour ce bouton PayPal. Utilisez le bouton «&#xa0;Retour&#xa0;» pour modifier quelque chose, ou le bouton «&#xa0;Insérer&#xa0;» pour terminer l&apos;assistant. Le bouton sera placé à la fin de votre document HTML.</translation>
     </message>
     <message>
         <source>Step</source>
@@ -1709,7 +1709,7 @@
     </message>
     <message>
         <source>For additional information on PayPal parameters, please visit the PayPal Developer Network.</source>
-        <translation>Pour en savoir plus sur les paramètres PayPal&#xa0;: PayPal Developer Network.</translation>
+        <translation>Pour en savoir plus sur les paramètres PayPal, consultez le PayPal Developer Network.</translation>
     </message>
 </context>
 <context>
@@ -1759,7 +1759,7 @@
     </message>
     <message>
         <source>Proven fraud and chargeback protection </source>
-        <translation>Protection éprouvée contre la fraude et les rétrofacturations </translation>
+        <translation>Protection contre fraude et rétrofacturations </translation>
     </message>
     <message>
         <source>Reliable customer service </source>
@@ -1771,7 +1771,7 @@
     </message>
     <message>
         <source>Trusted by over 2 million businesses </source>
-        <translation>Plus de 2 millions d&apos;entreprises lui font confiance </translation>
+        <translation>2 millions d&apos;entreprises l&apos;utilisent </translation>
     </message>
     <message>
         <source>Website Payments</source>
@@ -1787,7 +1787,7 @@
     </message>
     <message>
         <source>Get paid quickly for the items you sell at auction.</source>
-        <translation>Soyez payé rapidement pour les articles que vous vendez aux enchères.</translation>
+        <translation>Soyez payé rapidement pour vos ventes aux enchères.</translation>
     </message>
     <message>
         <source>Click here for the PayPal Developers Network</source>
@@ -1795,7 +1795,7 @@
     </message>
     <message>
         <source>Technical notes and every variable a button can carry.</source>
-        <translation>Des notes techniques et toutes les variables qu&apos;un bouton peut porter.</translation>
+        <translation>Notes techniques et toutes les variables d&apos;un bouton.</translation>
     </message>
 </context>
 <context>
