@@ -5,6 +5,8 @@
 // type-library identifiers, and the names the editor lists it under.
 #pragma once
 
+#include <QtGlobal>
+
 namespace ravelin::addin {
 
 // Project name, full stop, class name.
@@ -16,8 +18,11 @@ inline constexpr const char* kLibid = "{0A47A7C8-2EF9-42A5-9729-11AA48CADF5E}";
 inline constexpr const char* kFriendlyName = "Ravelin Website Payments";
 inline constexpr const char* kDescription = "Create PayPal Purchase Buttons";
 
-// The menu command added to the editor's Insert menu.
+// The menu command added to the editor's Insert menu; the caption is shown translated (context
+// kCaptionContext).
 inline constexpr const char* kCommandBar = "Insert";
-inline constexpr const char* kMenuCaption = "&PayPal Purchase Button Wizard";
+inline constexpr const char* kCaptionContext = "ravelin::addin";
+inline constexpr const char* kMenuCaption =
+    QT_TRANSLATE_NOOP("ravelin::addin", "&PayPal Purchase Button Wizard");
 
 } // namespace ravelin::addin

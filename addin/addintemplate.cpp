@@ -4,7 +4,9 @@
 
 #include "addin/addinids.h"
 #include "addin/wizardwindow.h"
+#include "common/translation.h"
 
+#include <QCoreApplication>
 #include <atomic>
 
 namespace ravelin::addin {
@@ -33,15 +35,18 @@ void AddinTemplate::AddinInstance_OnConnection(objectmodel::Application* applica
                                                objectmodel::COMAddIn* /*addInInst*/,
                                                QVariantList& /*custom*/) {
     FPapp = application;
+    // The host may speak no language of ours, or be a copy of ours that already does.
+    common::installSystemTranslation();
     objectmodel::CommandBarControls* controls =
         FPapp->CommandBars()->Item(QString::fromLatin1(kCommandBar))->Controls();
     const std::shared_ptr<objectmodel::CommandBarControl> control =
         controls->Add(objectmodel::msoControlButton, true);
     objectmodel::CommandBarButton* button = control->asButton();
     if (button == nullptr) {
-        throw objectmodel::HostError(QStringLiteral("The new control is not a button."));
+        throw objectmodel::HostError(QCoreApplication::translate(
+            "ravelin::addin::AddinTemplate", "The new control is not a button."));
     }
-    button->setCaption(QString::fromLatin1(kMenuCaption));
+    button->setCaption(QCoreApplication::translate(kCaptionContext, kMenuCaption));
     releaseButton(); // a second connection without disconnection keeps one receiver
     eTemplateButton = std::shared_ptr<objectmodel::CommandBarButton>(control, button);
     eTemplateButton->setClick([this](objectmodel::CommandBarButton* ctrl, bool& cancelDefault) {

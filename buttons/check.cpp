@@ -30,18 +30,74 @@ constexpr std::string_view kNoteSample = "(optional instructions)";
 // The design text of the return and cancel boxes, which the writers leave out.
 constexpr std::string_view kUnsetAddress = "http://";
 
+// The seller's text or a number, as it stands, as an argument of a sentence.
+Argument said(std::string_view text) {
+    return {std::string(text), {}};
+}
+
+Argument said(std::size_t number) {
+    return {std::to_string(number), {}};
+}
+
+// A word of the checker's own (marked for translation where it is written), with the text that
+// fills its %1, if it has one.
+Argument word(std::string_view key, std::string_view text = {}) {
+    return {std::string(text), key};
+}
+
+// `key` with each %1 ... %9 replaced by the value of that number, in one pass, so that a "%2"
+// in a typed value stays as typed.
+std::string filled(std::string_view key, std::span<const std::string> values) {
+    std::string text;
+    for (std::size_t i = 0; i < key.size(); ++i) {
+        const char next = i + 1 < key.size() ? key[i + 1] : '\0';
+        if (key[i] == '%' && next >= '1' && next <= '9' &&
+            static_cast<std::size_t>(next - '1') < values.size()) {
+            text += values[static_cast<std::size_t>(next - '1')];
+            ++i;
+        } else {
+            text += key[i];
+        }
+    }
+    return text;
+}
+
+std::string english(const Argument& argument) {
+    if (argument.key.empty()) {
+        return argument.text;
+    }
+    const std::array<std::string, 1> value = {argument.text};
+    return filled(argument.key, value);
+}
+
+// A sentence of the checker: its English text (marked for translation where it is written),
+// with %1, %2 ... where its arguments go.
+struct Sentence {
+    std::string_view key;
+    std::vector<Argument> arguments = {};
+};
+
 class Report {
 public:
     explicit Report(Findings& findings) : findings_(findings) {}
 
-    void error(std::string_view control, std::string message) {
-        findings_.push_back({Severity::Error, control, std::move(message)});
+    void error(std::string_view control, Sentence sentence) {
+        add(Severity::Error, control, std::move(sentence));
     }
-    void warning(std::string_view control, std::string message) {
-        findings_.push_back({Severity::Warning, control, std::move(message)});
+    void warning(std::string_view control, Sentence sentence) {
+        add(Severity::Warning, control, std::move(sentence));
     }
 
 private:
+    void add(Severity severity, std::string_view control, Sentence sentence) {
+        std::vector<std::string> values;
+        for (const Argument& argument : sentence.arguments) {
+            values.push_back(english(argument));
+        }
+        findings_.push_back({severity, control, filled(sentence.key, values), sentence.key,
+                             std::move(sentence.arguments)});
+    }
+
     Findings& findings_;
 };
 
@@ -53,14 +109,6 @@ struct Box {
 
 template <auto Member, typename Answers> Box box(const Answers& answers) {
     return {keyName(Member), answers.*Member};
-}
-
-std::string join(std::initializer_list<std::string_view> parts) {
-    std::string text;
-    for (std::string_view part : parts) {
-        text += part;
-    }
-    return text;
 }
 
 bool isDigit(char c) {
@@ -91,10 +139,10 @@ bool hasQuote(std::string_view text) {
     return text.find('"') != std::string_view::npos;
 }
 
-std::string quoteSentence(std::string_view noun) {
-    return join({"The ", noun,
-                 " contains a double quote, which ends the value early in the "
-                 "button's HTML."});
+Sentence quoteSentence(const Argument& noun) {
+    return {RAVELIN_TR_NOOP("Check", "The %1 contains a double quote, which ends the value early "
+                                     "in the button's HTML."),
+            {noun}};
 }
 
 // ---- Account address ----------------------------------------------------------------------
@@ -110,27 +158,34 @@ bool isAccountId(std::string_view text) {
 void checkAccount(Report& report, std::string_view account) {
     const std::string_view c = kAccountControl;
     if (account.empty()) {
-        report.error(c, "No PayPal account address is given.");
+        report.error(c, {RAVELIN_TR_NOOP("Check", "No PayPal account address is given.")});
     } else if (hasBlank(account)) {
-        report.error(c, "The PayPal account address must not contain blanks.");
+        report.error(
+            c, {RAVELIN_TR_NOOP("Check", "The PayPal account address must not contain blanks.")});
     } else if (hasQuote(account)) {
-        report.error(c, quoteSentence("PayPal account address"));
+        report.error(c, quoteSentence(word(RAVELIN_TR_NOOP("Check", "PayPal account address"))));
     } else if (utf16Length(account) > kMaxNameLength) {
-        report.error(c, "The PayPal account address can be at most 127 characters long.");
+        report.error(
+            c, {RAVELIN_TR_NOOP("Check",
+                                "The PayPal account address can be at most 127 characters long.")});
     } else if (isAccountId(account)) {
         return;
     } else if (std::ranges::count(account, '@') != 1) {
-        report.error(c, "The PayPal account address must contain exactly one @, as in "
-                        "seller@example.com.");
+        report.error(c, {RAVELIN_TR_NOOP(
+                            "Check", "The PayPal account address must contain exactly one @, as in "
+                                     "seller@example.com.")});
     } else {
         const std::size_t at = account.find('@');
         const std::string_view domain = account.substr(at + 1);
         if (at == 0) {
-            report.error(c, "The PayPal account address needs a name before the @.");
+            report.error(c, {RAVELIN_TR_NOOP(
+                                "Check", "The PayPal account address needs a name before the @.")});
         } else if (domain.find('.') == std::string_view::npos || domain.front() == '.' ||
                    domain.back() == '.' || domain.find("..") != std::string_view::npos) {
-            report.error(c, "The PayPal account address needs a domain with a dot after the @, "
-                            "such as example.com.");
+            report.error(
+                c, {RAVELIN_TR_NOOP(
+                       "Check", "The PayPal account address needs a domain with a dot after the @, "
+                                "such as example.com.")});
         }
     }
 }
@@ -139,28 +194,34 @@ void checkAccount(Report& report, std::string_view account) {
 
 // An item name or number. `shownOnPage`: the writer also puts it on the page as a
 // description line, as markup.
-void checkName(Report& report, Box box, std::string_view noun, bool shownOnPage) {
+void checkName(Report& report, Box box, const Argument& noun, bool shownOnPage) {
     if (hasQuote(box.text)) {
         report.error(box.control, quoteSentence(noun));
     } else if (utf16Length(box.text) > kMaxNameLength) {
-        report.error(box.control, join({"The ", noun, " can be at most 127 characters long."}));
+        report.error(
+            box.control,
+            {RAVELIN_TR_NOOP("Check", "The %1 can be at most 127 characters long."), {noun}});
     } else if (shownOnPage && box.text.find('<') != std::string_view::npos) {
-        report.warning(box.control, join({"The ", noun,
-                                          " contains <, which your page will read as the start of "
-                                          "HTML markup."}));
+        report.warning(box.control, {RAVELIN_TR_NOOP("Check", "The %1 contains <, which your page "
+                                                              "will read as the start of HTML "
+                                                              "markup."),
+                                     {noun}});
     }
 }
 
 void checkCurrency(Report& report, Box box) {
     const Currency* currency = findCurrency(box.text);
     if (currency == nullptr) {
-        report.error(box.control, "The currency must be one from the list; any other text sends no "
-                                  "currency, and the payment service charges US dollars.");
+        report.error(box.control,
+                     {RAVELIN_TR_NOOP(
+                         "Check", "The currency must be one from the list; any other text sends no "
+                                  "currency, and the payment service charges US dollars.")});
     } else if (!currency->onlyFor.empty()) {
-        constexpr std::string_view elsewhere =
-            "; an account elsewhere gets the payment in its own currency, converted for a fee.";
-        report.warning(box.control, join({"PayPal takes ", currency->plural,
-                                          " only for accounts in ", currency->onlyFor, elsewhere}));
+        report.warning(box.control,
+                       {RAVELIN_TR_NOOP("Check", "PayPal takes %1 only for accounts in %2; an "
+                                                 "account elsewhere gets the payment in its own "
+                                                 "currency, converted for a fee."),
+                        {word(currency->plural), word(currency->onlyFor)}});
     }
 }
 
@@ -170,12 +231,16 @@ void checkNote(Report& report, Box box, bool written) {
         return;
     }
     if (hasQuote(box.text)) {
-        report.error(box.control, quoteSentence("note label"));
+        report.error(box.control, quoteSentence(word(RAVELIN_TR_NOOP("Check", "note label"))));
     } else if (utf16Length(box.text) > kMaxNoteLength) {
-        report.error(box.control, "The note label can be at most 40 characters long.");
+        report.error(
+            box.control,
+            {RAVELIN_TR_NOOP("Check", "The note label can be at most 40 characters long.")});
     } else if (box.text == kNoteSample) {
-        report.warning(box.control, "The note label still reads \"(optional instructions)\"; type "
-                                    "the words the buyer should see above the note.");
+        report.warning(box.control,
+                       {RAVELIN_TR_NOOP(
+                           "Check", "The note label still reads \"(optional instructions)\"; type "
+                                    "the words the buyer should see above the note.")});
     }
 }
 
@@ -184,7 +249,7 @@ void checkNote(Report& report, Box box, bool written) {
 // What an amount box holds. `formatted`: the writer passes it through the money format,
 // otherwise it is written as typed. `aboveZero`: the payment service refuses zero.
 struct Amount {
-    std::string_view noun;
+    Argument noun;
     bool formatted;
     bool aboveZero;
 };
@@ -195,22 +260,24 @@ bool isWhole(const Currency* currency) {
 }
 
 // What is wrong with an amount as written into the button in `currency`, or nothing.
-std::optional<std::string> amountProblem(std::string_view written, std::string_view noun,
-                                         const Currency* currency) {
+std::optional<Sentence> amountProblem(std::string_view written, const Argument& noun,
+                                      const Currency* currency) {
     const bool whole = isWhole(currency);
-    const std::string_view example = whole ? "1200" : "12.50";
+    const Argument example = said(whole ? "1200" : "12.50");
     if (hasBlank(written)) {
-        return join({"The ", noun, " must not contain blanks."});
+        return Sentence{RAVELIN_TR_NOOP("Check", "The %1 must not contain blanks."), {noun}};
     }
     if (written.starts_with('-')) {
-        return join({"The ", noun, " cannot be negative."});
+        return Sentence{RAVELIN_TR_NOOP("Check", "The %1 cannot be negative."), {noun}};
     }
     if (written.starts_with('+')) {
-        return join({"The ", noun, " must be written without a plus sign."});
+        return Sentence{RAVELIN_TR_NOOP("Check", "The %1 must be written without a plus sign."),
+                        {noun}};
     }
     if (written.find(',') != std::string_view::npos) {
-        return join({"The ", noun, " must be a number such as ", example,
-                     ", with a point for decimals and no thousands separators."});
+        return Sentence{RAVELIN_TR_NOOP("Check", "The %1 must be a number such as %2, with a point "
+                                                 "for decimals and no thousands separators."),
+                        {noun, example}};
     }
     const std::size_t point = written.find('.');
     const std::string_view units = written.substr(0, point);
@@ -226,16 +293,21 @@ std::optional<std::string> amountProblem(std::string_view written, std::string_v
                                   return isDigit(c) || c == '.' || c == 'e' || c == 'E';
                               });
         if (exponent) {
-            return join({"The ", noun, " must be written out in digits, without an exponent."});
+            return Sentence{RAVELIN_TR_NOOP("Check",
+                                            "The %1 must be written out in digits, without an "
+                                            "exponent."),
+                            {noun}};
         }
-        return join({"The ", noun, " must be a number such as ", example, "."});
+        return Sentence{RAVELIN_TR_NOOP("Check", "The %1 must be a number such as %2."),
+                        {noun, example}};
     }
     if (whole && point != std::string_view::npos) {
-        return join(
-            {currency->plural, " have no decimals, so the ", noun, " must be a whole number."});
+        return Sentence{RAVELIN_TR_NOOP("Check", "%1 have no decimals, so the %2 must be a whole "
+                                                 "number."),
+                        {word(currency->plural), noun}};
     }
     if (fraction.size() > 2) {
-        return join({"The ", noun, " can have at most two decimals."});
+        return Sentence{RAVELIN_TR_NOOP("Check", "The %1 can have at most two decimals."), {noun}};
     }
     return std::nullopt;
 }
@@ -261,23 +333,25 @@ bool isZero(std::string_view written) {
 void checkAmount(Report& report, Box box, const Amount& amount, const Currency* currency) {
     const std::string written =
         amount.formatted ? formatAmount(box.text, codeOf(currency)) : std::string(box.text);
-    if (std::optional<std::string> problem = amountProblem(written, amount.noun, currency)) {
+    if (std::optional<Sentence> problem = amountProblem(written, amount.noun, currency)) {
         report.error(box.control, std::move(*problem));
         return;
     }
     if (amount.aboveZero && isZero(written)) {
-        report.error(box.control, join({"The ", amount.noun, " must be more than zero."}));
+        report.error(box.control,
+                     {RAVELIN_TR_NOOP("Check", "The %1 must be more than zero."), {amount.noun}});
         return;
     }
     if (amount.formatted && isRounded(box.text, currency)) {
-        report.warning(box.control,
-                       join({"The ", amount.noun, " has more decimals than the currency has;",
-                             " the button asks for ", written, "."}));
+        report.warning(box.control, {RAVELIN_TR_NOOP("Check", "The %1 has more decimals than the "
+                                                              "currency has; the button asks for "
+                                                              "%2."),
+                                     {amount.noun, said(written)}});
     }
 }
 
 // A Buy Now shipping or handling box, checked as written (as typed) when the writer writes it.
-void checkShippingAmount(Report& report, Box box, std::string_view noun, const Currency* currency) {
+void checkShippingAmount(Report& report, Box box, const Argument& noun, const Currency* currency) {
     if (writesShippingAmount(box.text)) {
         checkAmount(report, box, {noun, false, false}, currency);
     }
@@ -319,11 +393,12 @@ std::optional<std::string_view> hostOf(std::string_view authority) {
 // A non-empty address the writer puts into the button. `secure`: the picture is shown on
 // pages that are served over https://, so an http:// address is worth a warning. `full`: the
 // payment service itself goes to the address, so one that is not full is an error.
-void checkAddress(Report& report, Box box, std::string_view noun, bool secure, bool full = false) {
+void checkAddress(Report& report, Box box, const Argument& noun, bool secure, bool full = false) {
     const std::string_view control = box.control;
     const std::string_view address = box.text;
     if (hasBlank(address)) {
-        report.error(control, join({"The ", noun, " must not contain blanks."}));
+        report.error(control,
+                     {RAVELIN_TR_NOOP("Check", "The %1 must not contain blanks."), {noun}});
         return;
     }
     if (hasQuote(address)) {
@@ -338,15 +413,17 @@ void checkAddress(Report& report, Box box, std::string_view noun, bool secure, b
             return isAsciiLetter(c) || isDigit(c) || c == '+' || c == '-' || c == '.';
         });
     if (!hasScheme && full) {
-        report.error(control, join({"The ", noun,
-                                    " must be a full address starting with https:// or "
-                                    "http://, such as https://www.example.com/ipn."}));
+        report.error(control, {RAVELIN_TR_NOOP("Check", "The %1 must be a full address starting "
+                                                        "with https:// or http://, such as "
+                                                        "https://www.example.com/ipn."),
+                               {noun}});
         return;
     }
     if (!hasScheme) {
-        report.warning(control, join({"The ", noun,
-                                      " is not a full address starting with https:// or "
-                                      "http://, so it may not be found."}));
+        report.warning(control, {RAVELIN_TR_NOOP("Check", "The %1 is not a full address starting "
+                                                          "with https:// or http://, so it may not "
+                                                          "be found."),
+                                 {noun}});
         return;
     }
     std::string scheme(address.substr(0, colon));
@@ -354,44 +431,53 @@ void checkAddress(Report& report, Box box, std::string_view noun, bool secure, b
                            [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
     const std::string_view rest = address.substr(colon + 1);
     if ((scheme != "http" && scheme != "https") || !rest.starts_with("//")) {
-        report.error(control, join({"The ", noun, " must start with https:// or http://."}));
+        report.error(
+            control,
+            {RAVELIN_TR_NOOP("Check", "The %1 must start with https:// or http://."), {noun}});
         return;
     }
     const std::string_view afterSlashes = rest.substr(2);
     const std::optional<std::string_view> host =
         hostOf(afterSlashes.substr(0, afterSlashes.find_first_of("/?#")));
     if (!host) {
-        report.error(control, join({"The ", noun, " has a host name that is not valid."}));
+        report.error(
+            control,
+            {RAVELIN_TR_NOOP("Check", "The %1 has a host name that is not valid."), {noun}});
     } else if (host->empty()) {
-        report.error(control, join({"The ", noun, " has no host name after ", scheme,
-                                    "://, such as www.example.com."}));
+        report.error(control, {RAVELIN_TR_NOOP("Check", "The %1 has no host name after %2://, such "
+                                                        "as www.example.com."),
+                               {noun, said(scheme)}});
     } else if (secure && scheme == "http") {
-        report.warning(control, join({"The ", noun,
-                                      " starts with http://, so secure pages may not show the "
-                                      "picture; use https://."}));
+        report.warning(control, {RAVELIN_TR_NOOP("Check", "The %1 starts with http://, so secure "
+                                                          "pages may not show the picture; use "
+                                                          "https://."),
+                                 {noun}});
     }
 }
 
 // An address box the writer may leave out, as `written` says. A box left out while it holds
 // something is under the seven-character test: worth a word unless it is the untouched
 // "http://".
-void checkOptionalAddress(Report& report, Box box, std::string_view noun, bool written,
+void checkOptionalAddress(Report& report, Box box, const Argument& noun, bool written,
                           bool secure) {
     if (written) {
         if (!box.text.empty()) {
             checkAddress(report, box, noun, secure);
         }
     } else if (!box.text.empty() && box.text != kUnsetAddress) {
-        report.warning(box.control, join({"The ", noun,
-                                          " is left out of the button: an address of exactly "
-                                          "seven characters is taken for the unchanged "
-                                          "\"http://\"."}));
+        report.warning(box.control, {RAVELIN_TR_NOOP("Check", "The %1 is left out of the button: "
+                                                              "an address of exactly seven "
+                                                              "characters is taken for the "
+                                                              "unchanged \"http://\"."),
+                                     {noun}});
     }
 }
 
 void checkReturnAddresses(Report& report, Box returnBox, Box cancelBox) {
-    checkOptionalAddress(report, returnBox, "return address", writesAddress(returnBox.text), false);
-    checkOptionalAddress(report, cancelBox, "cancel address", writesAddress(cancelBox.text), false);
+    checkOptionalAddress(report, returnBox, word(RAVELIN_TR_NOOP("Check", "return address")),
+                         writesAddress(returnBox.text), false);
+    checkOptionalAddress(report, cancelBox, word(RAVELIN_TR_NOOP("Check", "cancel address")),
+                         writesAddress(cancelBox.text), false);
 }
 
 // The button picture of a type: one of its standard pictures, or the seller's own at the
@@ -401,8 +487,10 @@ template <typename Type> void checkPicture(Report& report, const typename Type::
     const auto& addressBox = pictureAddressKey<Type>();
     switch (pictureChoice(answers.*option.option, Type::kPictures.size())) {
     case PictureChoice::None:
-        report.error(option.name,
-                     "No button picture is chosen, so the button has nothing to click.");
+        report.error(
+            option.name,
+            {RAVELIN_TR_NOOP("Check",
+                             "No button picture is chosen, so the button has nothing to click.")});
         return;
     case PictureChoice::Standard:
         return;
@@ -411,10 +499,12 @@ template <typename Type> void checkPicture(Report& report, const typename Type::
     }
     const Box address{addressBox.name, answers.*addressBox.text};
     if (address.text.empty()) {
-        report.error(address.control, "No address is given for your own button picture.");
+        report.error(
+            address.control,
+            {RAVELIN_TR_NOOP("Check", "No address is given for your own button picture.")});
         return;
     }
-    checkAddress(report, address, "button picture address", true);
+    checkAddress(report, address, word(RAVELIN_TR_NOOP("Check", "button picture address")), true);
 }
 
 // ---- Subscription periods -----------------------------------------------------------------
@@ -426,10 +516,10 @@ struct Unit {
 };
 
 constexpr std::array<Unit, 4> kUnits = {{
-    {"D", "days", 90},
-    {"W", "weeks", 52},
-    {"M", "months", 24},
-    {"Y", "years", 5},
+    {"D", RAVELIN_TR_NOOP("Check", "days"), 90},
+    {"W", RAVELIN_TR_NOOP("Check", "weeks"), 52},
+    {"M", RAVELIN_TR_NOOP("Check", "months"), 24},
+    {"Y", RAVELIN_TR_NOOP("Check", "years"), 5},
 }};
 
 // A whole number written in digits only, or nothing; anything above 999 reads as 1000.
@@ -451,19 +541,23 @@ std::optional<int> wholeNumber(std::string_view text) {
 
 // A billing or trial period: its length (the `p` field) and its unit (the first character of
 // the unit box, the `t` field).
-void checkPeriod(Report& report, std::string_view noun, Box number, Box unitBox) {
+void checkPeriod(Report& report, const Argument& noun, Box number, Box unitBox) {
     const auto unit = std::ranges::find(kUnits, firstCharacter(unitBox.text), &Unit::code);
     const std::optional<int> length = wholeNumber(number.text);
     if (!length) {
-        report.error(number.control, join({"The ", noun, " must be a whole number, such as 1."}));
+        report.error(
+            number.control,
+            {RAVELIN_TR_NOOP("Check", "The %1 must be a whole number, such as 1."), {noun}});
     } else if (unit != kUnits.end() && (*length < 1 || *length > unit->most)) {
-        report.error(number.control, join({"A ", noun, " in ", unit->plural, " can be from 1 to ",
-                                           std::to_string(unit->most), "."}));
+        report.error(number.control,
+                     {RAVELIN_TR_NOOP("Check", "A %1 in %2 can be from 1 to %3."),
+                      {noun, word(unit->plural), said(static_cast<std::size_t>(unit->most))}});
     }
     if (unit == kUnits.end()) {
-        report.error(unitBox.control, join({"The ", noun,
-                                            " must be counted in days, weeks, months or years, as "
-                                            "in the list."}));
+        report.error(unitBox.control, {RAVELIN_TR_NOOP("Check", "The %1 must be counted in days, "
+                                                                "weeks, months or years, as in the "
+                                                                "list."),
+                                       {noun}});
     }
 }
 
@@ -472,8 +566,10 @@ void checkPeriod(Report& report, std::string_view noun, Box number, Box unitBox)
 // An item price given beside a priced menu, whose choices' prices PayPal charges instead.
 void checkPriceBesidePricedMenu(Report& report, Box price, std::span<const ItemOption> options) {
     if (pricedMenu(options) != nullptr) {
-        report.warning(price.control, "The first menu gives each choice its price, and PayPal "
-                                      "charges that one, not this price.");
+        report.warning(
+            price.control,
+            {RAVELIN_TR_NOOP("Check", "The first menu gives each choice its price, and PayPal "
+                                      "charges that one, not this price.")});
     }
 }
 
@@ -510,31 +606,34 @@ bool looksPriced(std::string_view line) {
            });
 }
 
-std::string ordinal(std::size_t n) {
-    const std::string_view suffix = n % 100 >= 11 && n % 100 <= 13 ? "th"
-                                    : n % 10 == 1                  ? "st"
-                                    : n % 10 == 2                  ? "nd"
-                                    : n % 10 == 3                  ? "rd"
-                                                                   : "th";
-    return std::to_string(n) + std::string(suffix);
+Argument ordinal(std::size_t n) {
+    const std::string_view form = n % 100 >= 11 && n % 100 <= 13 ? RAVELIN_TR_NOOP("Check", "%1th")
+                                  : n % 10 == 1                  ? RAVELIN_TR_NOOP("Check", "%1st")
+                                  : n % 10 == 2                  ? RAVELIN_TR_NOOP("Check", "%1nd")
+                                  : n % 10 == 3                  ? RAVELIN_TR_NOOP("Check", "%1rd")
+                                                                 : RAVELIN_TR_NOOP("Check", "%1th");
+    return word(form, std::to_string(n));
 }
 
 // The name of a menu or text box, which the payment service shows the buyer and sends back.
 void checkOptionName(Report& report, const OptionBox& name) {
     if (hasQuote(name.text)) {
-        report.error(name.control, quoteSentence("option name"));
+        report.error(name.control, quoteSentence(word(RAVELIN_TR_NOOP("Check", "option name"))));
     } else if (utf16Length(name.text) > kMaxOptionLength) {
-        report.error(name.control, "The option name can be at most 64 characters long.");
+        report.error(
+            name.control,
+            {RAVELIN_TR_NOOP("Check", "The option name can be at most 64 characters long.")});
     }
 }
 
 // The choices of a menu; `prices`: what is said of a line that gives a price on a menu that
-// takes none, or nothing on the priced menu.
+// takes none (a sentence with %1 for the line), or nothing on the priced menu.
 void checkChoices(Report& report, const ItemOption& menu, const Currency* currency,
                   std::optional<std::string_view> prices) {
     const std::string_view control = menu.choicesBox->control;
     if (menu.choices.empty()) {
-        report.error(control, "The menu has no choices; write them one a line.");
+        report.error(control,
+                     {RAVELIN_TR_NOOP("Check", "The menu has no choices; write them one a line.")});
         return;
     }
     bool quote = false;
@@ -542,16 +641,17 @@ void checkChoices(Report& report, const ItemOption& menu, const Currency* curren
     bool priceless = false;
     for (const MenuChoice& choice : menu.choices) {
         if (hasQuote(choice.name) && !std::exchange(quote, true)) {
-            report.error(control, join({"The choice ", quoted(choice.line),
-                                        " contains a double quote, which ends the value early "
-                                        "in the button's HTML."}));
+            report.error(control, {RAVELIN_TR_NOOP("Check", "The choice %1 contains a double "
+                                                            "quote, which ends the value early in "
+                                                            "the button's HTML."),
+                                   {said(quoted(choice.line))}});
         } else if (utf16Length(choice.name) > kMaxOptionLength && !std::exchange(tooLong, true)) {
-            report.error(control, join({"The choice ", quoted(choice.line),
-                                        " is longer than the 64 characters PayPal takes."}));
+            report.error(control, {RAVELIN_TR_NOOP("Check", "The choice %1 is longer than the 64 "
+                                                            "characters PayPal takes."),
+                                   {said(quoted(choice.line))}});
         }
         if (prices && looksPriced(choice.line)) {
-            report.error(control, join({"The choice ", quoted(choice.line), " gives a price, but ",
-                                        *prices}));
+            report.error(control, {*prices, {said(quoted(choice.line))}});
             return;
         }
         if (!menu.priced) {
@@ -559,21 +659,26 @@ void checkChoices(Report& report, const ItemOption& menu, const Currency* curren
         }
         if (!choice.price) {
             if (!std::exchange(priceless, true)) {
-                report.error(control, join({"The choice ", quoted(choice.line),
-                                            " has no price; once one choice of the menu has a "
-                                            "price, each needs one, as in Large = 12.50."}));
+                report.error(control, {RAVELIN_TR_NOOP("Check", "The choice %1 has no price; once "
+                                                                "one choice of the menu has a "
+                                                                "price, each needs one, as in "
+                                                                "Large = 12.50."),
+                                       {said(quoted(choice.line))}});
             }
         } else if (choice.price->empty()) {
             report.error(control,
-                         join({"The choice ", quoted(choice.line), " has no price after its =."}));
+                         {RAVELIN_TR_NOOP("Check", "The choice %1 has no price after its =."),
+                          {said(quoted(choice.line))}});
         } else {
-            const std::string noun = join({"price of ", quoted(choice.name)});
+            const Argument noun =
+                word(RAVELIN_TR_NOOP("Check", "price of %1"), quoted(choice.name));
             checkAmount(report, {control, *choice.price}, {noun, true, true}, currency);
         }
     }
     if (menu.priced && menu.choices.size() > kMaxPricedChoices) {
-        report.error(control, join({"PayPal takes prices for at most 10 choices; this menu has ",
-                                    std::to_string(menu.choices.size()), "."}));
+        report.error(control, {RAVELIN_TR_NOOP("Check", "PayPal takes prices for at most 10 "
+                                                        "choices; this menu has %1."),
+                               {said(menu.choices.size())}});
     }
 }
 
@@ -586,27 +691,33 @@ void checkItemOptions(Report& report, const typename Type::Answers& a, const Cur
     for (std::size_t i = 0; i < options.size(); ++i) {
         const ItemOption& option = options[i];
         if (option.choicesBox && option.name.text.empty()) {
-            report.error(option.name.control, "The menu has choices but no name; PayPal shows the "
-                                              "name above the menu and sends it with the choice.");
+            report.error(
+                option.name.control,
+                {RAVELIN_TR_NOOP("Check", "The menu has choices but no name; PayPal shows the "
+                                          "name above the menu and sends it with the choice.")});
         } else {
             checkOptionName(report, option.name);
         }
         if (option.choicesBox) {
             std::optional<std::string_view> prices;
             if (!boxes.pricedFirstMenu) {
-                prices = "Subscribe buttons take no prices in their menus; PayPal shows the whole "
-                         "line as the choice.";
+                prices = RAVELIN_TR_NOOP("Check", "The choice %1 gives a price, but Subscribe "
+                                                  "buttons take no prices in their menus; PayPal "
+                                                  "shows the whole line as the choice.");
             } else if (option.name.control != boxes.menuNames[0].control) {
-                prices = "only the first menu can give its choices prices; PayPal shows the whole "
-                         "line as the choice.";
+                prices = RAVELIN_TR_NOOP("Check", "The choice %1 gives a price, but only the first "
+                                                  "menu can give its choices prices; PayPal shows "
+                                                  "the whole line as the choice.");
             }
             checkChoices(report, option, currency, prices);
         }
         if (i == most) {
-            const std::string sentence = " options on this button, menus and text boxes "
-                                         "together; this is the ";
-            report.error(option.name.control, join({"PayPal takes at most ", std::to_string(most),
-                                                    sentence, ordinal(i + 1), "."}));
+            report.error(
+                option.name.control,
+                {RAVELIN_TR_NOOP("Check", "PayPal takes at most %1 options on this button, "
+                                          "menus and text boxes together; this is the "
+                                          "%2."),
+                 {said(most), ordinal(i + 1)}});
         }
     }
 }
@@ -683,10 +794,11 @@ constexpr std::array<VariableRule, 7> kVariableRules = {{
     {"cbt", {}, 60},
 }};
 
-std::string joinedValues(std::span<const std::string_view> values) {
+// All values but the last, joined by commas: "0, 1" of 0, 1 and 2.
+std::string allButLast(std::span<const std::string_view> values) {
     std::string text;
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        text += i == 0 ? "" : i + 1 == values.size() ? " or " : ", ";
+    for (std::size_t i = 0; i + 1 < values.size(); ++i) {
+        text += i == 0 ? "" : ", ";
         text += values[i];
     }
     return text;
@@ -703,32 +815,37 @@ void checkVariableValue(Report& report, std::string_view control, const Advanced
     const std::string_view value = *v.value;
     const std::string name(v.name);
     if (hasQuote(value)) {
-        report.error(control, quoteSentence("value of " + name));
+        report.error(control, quoteSentence(word(RAVELIN_TR_NOOP("Check", "value of %1"), name)));
         return;
     }
     const auto rule = std::ranges::find(kVariableRules, v.name, &VariableRule::name);
     if (rule != kVariableRules.end()) {
         if (!rule->values.empty() && std::ranges::find(rule->values, value) == rule->values.end()) {
-            report.error(control, join({"PayPal takes ", name, " only as ",
-                                        joinedValues(rule->values), ", not ", quoted(value), "."}));
+            report.error(control, {RAVELIN_TR_NOOP("Check", "PayPal takes %1 only as %2 or %3, "
+                                                            "not %4."),
+                                   {said(name), said(allButLast(rule->values)),
+                                    said(rule->values.back()), said(quoted(value))}});
             return;
         }
         if (rule->maxLength > 0 && utf16Length(value) > rule->maxLength) {
-            report.error(control, join({"PayPal takes at most ", std::to_string(rule->maxLength),
-                                        " characters in ", name, "."}));
+            report.error(control, {RAVELIN_TR_NOOP("Check", "PayPal takes at most %1 characters "
+                                                            "in %2."),
+                                   {said(rule->maxLength), said(name)}});
             return;
         }
     }
     if (v.name == "lc" && !isLanguage(value)) {
-        report.error(control, join({"PayPal takes lc only as a country code of two capital "
-                                    "letters, such as DE, or one of its locales, such as de_DE, "
-                                    "not ",
-                                    quoted(value), "."}));
+        report.error(control, {RAVELIN_TR_NOOP("Check", "PayPal takes lc only as a country code of "
+                                                        "two capital letters, such as DE, or one "
+                                                        "of its locales, such as de_DE, not %1."),
+                               {said(quoted(value))}});
     } else if (v.name == "notify_url" || v.name == "shopping_url") {
         if (value.empty()) {
-            report.error(control, join({"The ", name, " address is empty."}));
+            report.error(control,
+                         {RAVELIN_TR_NOOP("Check", "The %1 address is empty."), {said(name)}});
         } else {
-            checkAddress(report, {control, value}, name + " address", false, true);
+            checkAddress(report, {control, value},
+                         word(RAVELIN_TR_NOOP("Check", "%1 address"), name), false, true);
         }
     }
 }
@@ -741,36 +858,49 @@ void checkAdvancedVariables(Report& report, Box box, const std::set<std::string>
     for (const AdvancedVariable& v : advancedVariables(box.text)) {
         const std::string name(v.name);
         if (!v.value) {
-            report.error(box.control, join({"The line ", quoted(v.line),
-                                            " has no =; write each variable as name=value."}));
+            report.error(box.control, {RAVELIN_TR_NOOP("Check", "The line %1 has no =; write each "
+                                                                "variable as name=value."),
+                                       {said(quoted(v.line))}});
         } else if (v.name.empty()) {
-            report.error(box.control, join({"The line ", quoted(v.line),
-                                            " has no name before "
-                                            "its =."}));
+            report.error(box.control,
+                         {RAVELIN_TR_NOOP("Check", "The line %1 has no name before its =."),
+                          {said(quoted(v.line))}});
         } else if (hasQuote(v.name)) {
-            report.error(box.control, quoteSentence("variable name " + quoted(v.name)));
+            report.error(
+                box.control,
+                quoteSentence(word(RAVELIN_TR_NOOP("Check", "variable name %1"), quoted(v.name))));
         } else if (v.name == "charset") {
-            report.error(box.control, "The wizard writes charset itself when the button needs it.");
+            report.error(
+                box.control,
+                {RAVELIN_TR_NOOP("Check",
+                                 "The wizard writes charset itself when the button needs it.")});
         } else if (isOptionField(v.name)) {
             report.error(box.control,
-                         takesOptions
-                             ? join({"The variable ", name,
-                                     " is a field of the item options; give them with "
-                                     "\"Item options\" on the item page."})
-                             : join({"The variable ", name,
-                                     " is a field of item options, which PayPal takes "
-                                     "only on Buy Now, Add to Cart and Subscribe buttons."}));
+                         {takesOptions
+                              ? RAVELIN_TR_NOOP("Check", "The variable %1 is a field of the item "
+                                                         "options; give them with \"Item options\" "
+                                                         "on the item page.")
+                              : RAVELIN_TR_NOOP("Check", "The variable %1 is a field of item "
+                                                         "options, which PayPal takes only on Buy "
+                                                         "Now, Add to Cart and Subscribe buttons."),
+                          {said(name)}});
         } else if (written.contains(name)) {
-            report.error(box.control, join({"The wizard already writes ", name,
-                                            " for this button from its pages; change it there."}));
+            report.error(box.control,
+                         {RAVELIN_TR_NOOP("Check", "The wizard already writes %1 for "
+                                                   "this button from its pages; change "
+                                                   "it there."),
+                          {said(name)}});
         } else if (!seen.insert(v.name).second) {
-            report.error(box.control, join({"The variable ", name,
-                                            " is given twice; PayPal would read only one."}));
+            report.error(box.control, {RAVELIN_TR_NOOP("Check", "The variable %1 is given twice; "
+                                                                "PayPal would read only one."),
+                                       {said(name)}});
         } else {
             checkVariableValue(report, box.control, v);
             if (std::ranges::find(kPayPalVariables, v.name) == kPayPalVariables.end()) {
-                report.warning(box.control, join({"PayPal's list of variables has no ", name,
-                                                  ", so PayPal will ignore it."}));
+                report.warning(box.control, {RAVELIN_TR_NOOP("Check", "PayPal's list of variables "
+                                                                      "has no %1, so PayPal will "
+                                                                      "ignore it."),
+                                             {said(name)}});
             }
         }
     }
@@ -814,11 +944,14 @@ Findings checkBuyNow(const BuyNowAnswers& a, std::string_view account) {
 
     const Box name = box<&A::txtItemNameBN>(a);
     if (name.text.empty()) {
-        report.warning(name.control,
-                       "With no item name, the buyer is asked to type what they are paying for.");
+        report.warning(
+            name.control,
+            {RAVELIN_TR_NOOP(
+                "Check",
+                "With no item name, the buyer is asked to type what they are paying for.")});
     }
-    checkName(report, name, "item name", true);
-    checkName(report, box<&A::txtItemIDBN>(a), "item number", true);
+    checkName(report, name, word(RAVELIN_TR_NOOP("Check", "item name")), true);
+    checkName(report, box<&A::txtItemIDBN>(a), word(RAVELIN_TR_NOOP("Check", "item number")), true);
 
     const Currency* currency = findCurrency(a.cmbCurrencyBN);
     const std::vector<ItemOption> options = itemOptions<BuyNow>(a);
@@ -826,24 +959,32 @@ Findings checkBuyNow(const BuyNowAnswers& a, std::string_view account) {
     if (!writesItemPrice(price.text, options)) {
         // The first menu gives the prices.
     } else if (price.text.empty()) {
-        report.warning(price.control, "With no price, the buyer is asked to type the amount.");
+        report.warning(
+            price.control,
+            {RAVELIN_TR_NOOP("Check", "With no price, the buyer is asked to type the amount.")});
     } else {
-        checkAmount(report, price, {"price", true, true}, currency);
+        checkAmount(report, price, {word(RAVELIN_TR_NOOP("Check", "price")), true, true}, currency);
         checkPriceBesidePricedMenu(report, price, options);
     }
     checkCurrency(report, box<&A::cmbCurrencyBN>(a));
     checkItemOptions<BuyNow>(report, a, currency);
 
-    checkShippingAmount(report, box<&A::txtBaseShippingBN>(a), "base shipping", currency);
+    checkShippingAmount(report, box<&A::txtBaseShippingBN>(a),
+                        word(RAVELIN_TR_NOOP("Check", "base shipping")), currency);
     const Box extraShipping = box<&A::txtExtraShippingBN>(a);
-    checkShippingAmount(report, extraShipping, "extra shipping", currency);
+    checkShippingAmount(report, extraShipping, word(RAVELIN_TR_NOOP("Check", "extra shipping")),
+                        currency);
     if (writesShippingAmount(extraShipping.text) && !letsBuyerChooseQuantity(a)) {
-        report.warning(extraShipping.control,
-                       "Extra shipping is never charged, because the buyer cannot buy more than "
-                       "one of this item.");
+        report.warning(
+            extraShipping.control,
+            {RAVELIN_TR_NOOP(
+                "Check", "Extra shipping is never charged, because the buyer cannot buy more than "
+                         "one of this item.")});
     }
-    checkShippingAmount(report, box<&A::txtHandlingBN>(a), "handling", currency);
-    checkOptionalAddress(report, box<&A::txtLogoBN>(a), "logo address", writesLogo(a), true);
+    checkShippingAmount(report, box<&A::txtHandlingBN>(a),
+                        word(RAVELIN_TR_NOOP("Check", "handling")), currency);
+    checkOptionalAddress(report, box<&A::txtLogoBN>(a),
+                         word(RAVELIN_TR_NOOP("Check", "logo address")), writesLogo(a), true);
     checkReturnAddresses(report, box<&A::txtWebSiteSuccessBN>(a), box<&A::txtCancelBN>(a));
     checkAdvanced<BuyNow>(report, a, account);
     return findings;
@@ -858,10 +999,13 @@ Findings checkAddToCart(const AddToCartAnswers& a, std::string_view account) {
 
     const Box name = box<&A::txtItemNameATC>(a);
     if (name.text.empty()) {
-        report.warning(name.control, "With no item name, the cart shows the item unnamed.");
+        report.warning(
+            name.control,
+            {RAVELIN_TR_NOOP("Check", "With no item name, the cart shows the item unnamed.")});
     }
-    checkName(report, name, "item name", true);
-    checkName(report, box<&A::txtItemIDATC>(a), "item number", true);
+    checkName(report, name, word(RAVELIN_TR_NOOP("Check", "item name")), true);
+    checkName(report, box<&A::txtItemIDATC>(a), word(RAVELIN_TR_NOOP("Check", "item number")),
+              true);
 
     const Currency* currency = findCurrency(a.cmbCurrencyATC);
     const std::vector<ItemOption> options = itemOptions<AddToCart>(a);
@@ -869,15 +1013,18 @@ Findings checkAddToCart(const AddToCartAnswers& a, std::string_view account) {
     if (!writesItemPrice(price.text, options)) {
         // The first menu gives the prices.
     } else if (price.text.empty()) {
-        report.error(price.control, "No price is given; an item in the cart needs one.");
+        report.error(
+            price.control,
+            {RAVELIN_TR_NOOP("Check", "No price is given; an item in the cart needs one.")});
     } else {
-        checkAmount(report, price, {"price", true, true}, currency);
+        checkAmount(report, price, {word(RAVELIN_TR_NOOP("Check", "price")), true, true}, currency);
         checkPriceBesidePricedMenu(report, price, options);
     }
     checkCurrency(report, box<&A::cmbCurrencyATC>(a));
     checkNote(report, box<&A::txtNoteATC>(a), writesNote(a));
     checkItemOptions<AddToCart>(report, a, currency);
-    checkOptionalAddress(report, box<&A::txtLogoATC>(a), "logo address", writesLogo(a), true);
+    checkOptionalAddress(report, box<&A::txtLogoATC>(a),
+                         word(RAVELIN_TR_NOOP("Check", "logo address")), writesLogo(a), true);
     checkReturnAddresses(report, box<&A::txtWebSiteSuccessATC>(a), box<&A::txtCancelATC>(a));
     checkAdvanced<AddToCart>(report, a, account);
     return findings;
@@ -899,16 +1046,20 @@ Findings checkDonate(const DonateAnswers& a, std::string_view account) {
     checkAccount(report, account);
     checkPicture<Donate>(report, a);
 
-    checkName(report, box<&A::txtItemNameDON>(a), "donation name", false);
-    checkName(report, box<&A::txtItemIDDON>(a), "donation number", false);
+    checkName(report, box<&A::txtItemNameDON>(a), word(RAVELIN_TR_NOOP("Check", "donation name")),
+              false);
+    checkName(report, box<&A::txtItemIDDON>(a), word(RAVELIN_TR_NOOP("Check", "donation number")),
+              false);
     // An empty amount is written empty: the donor types the amount.
     if (isNotEmpty(a.txtPriceDON)) {
-        checkAmount(report, box<&A::txtPriceDON>(a), {"donation amount", true, true},
+        checkAmount(report, box<&A::txtPriceDON>(a),
+                    {word(RAVELIN_TR_NOOP("Check", "donation amount")), true, true},
                     findCurrency(a.cmbCurrencyDON));
     }
     checkCurrency(report, box<&A::cmbCurrencyDON>(a));
     checkNote(report, box<&A::txtNoteDON>(a), writesNote(a));
-    checkOptionalAddress(report, box<&A::txtLogoATC>(a), "logo address", writesLogo(a), true);
+    checkOptionalAddress(report, box<&A::txtLogoATC>(a),
+                         word(RAVELIN_TR_NOOP("Check", "logo address")), writesLogo(a), true);
     checkReturnAddresses(report, box<&A::txtWebSiteSuccessATC>(a), box<&A::txtCancelATC>(a));
     checkAdvanced<Donate>(report, a, account);
     return findings;
@@ -923,11 +1074,14 @@ Findings checkSubscribe(const SubscribeAnswers& a, std::string_view account) {
 
     const Box name = box<&A::txtItemNameSUB>(a);
     if (name.text.empty()) {
-        report.warning(name.control, "With no subscription name, the subscriber is asked to "
-                                     "type what they are paying for.");
+        report.warning(
+            name.control,
+            {RAVELIN_TR_NOOP("Check", "With no subscription name, the subscriber is asked to "
+                                      "type what they are paying for.")});
     }
-    checkName(report, name, "subscription name", true);
-    checkName(report, box<&A::txtItemIDSUB>(a), "reference number", true);
+    checkName(report, name, word(RAVELIN_TR_NOOP("Check", "subscription name")), true);
+    checkName(report, box<&A::txtItemIDSUB>(a), word(RAVELIN_TR_NOOP("Check", "reference number")),
+              true);
 
     const Currency* currency = findCurrency(a.cmbCurrencySUB);
     checkCurrency(report, box<&A::cmbCurrencySUB>(a));
@@ -936,29 +1090,36 @@ Findings checkSubscribe(const SubscribeAnswers& a, std::string_view account) {
     // The regular plan.
     const Box price = box<&A::txtPriceSUB>(a);
     if (price.text.empty()) {
-        report.error(price.control, "No subscription price is given.");
+        report.error(price.control, {RAVELIN_TR_NOOP("Check", "No subscription price is given.")});
     } else {
-        checkAmount(report, price, {"subscription price", true, true}, currency);
+        checkAmount(report, price,
+                    {word(RAVELIN_TR_NOOP("Check", "subscription price")), true, true}, currency);
     }
-    checkPeriod(report, "billing cycle", box<&A::cmbNumberSUB>(a), box<&A::cmbTermSUB>(a));
+    checkPeriod(report, word(RAVELIN_TR_NOOP("Check", "billing cycle")), box<&A::cmbNumberSUB>(a),
+                box<&A::cmbTermSUB>(a));
     if (stopsAfter(a)) {
         const std::optional<int> payments = wholeNumber(a.cmbStopSUB);
         if (!payments || *payments < 2 || *payments > 52) {
             report.error(keyName(&A::cmbStopSUB),
-                         "With \"Stop charging after\", the number of payments must be a whole "
-                         "number from 2 to 52.");
+                         {RAVELIN_TR_NOOP("Check", "With \"Stop charging after\", the number "
+                                                   "of payments must be a whole number from 2 "
+                                                   "to 52.")});
         }
     } else if (!recurs(a)) {
-        report.warning(keyName(&A::optRecurSUB), "Neither way of charging is chosen, so the "
-                                                 "subscriber is charged only once.");
+        report.warning(keyName(&A::optRecurSUB),
+                       {RAVELIN_TR_NOOP("Check", "Neither way of charging is chosen, so the "
+                                                 "subscriber is charged only once.")});
     }
 
     // The trial period or set-up fee; its price as typed.
     if (writesTrial(a)) {
-        checkAmount(report, box<&A::txtPrice2SUB>(a), {"trial price", false, false}, currency);
-        checkPeriod(report, "trial period", box<&A::cmbNumber2SUB>(a), box<&A::cmbTerm2SUB>(a));
+        checkAmount(report, box<&A::txtPrice2SUB>(a),
+                    {word(RAVELIN_TR_NOOP("Check", "trial price")), false, false}, currency);
+        checkPeriod(report, word(RAVELIN_TR_NOOP("Check", "trial period")),
+                    box<&A::cmbNumber2SUB>(a), box<&A::cmbTerm2SUB>(a));
     }
-    checkOptionalAddress(report, box<&A::txtLogoBN>(a), "logo address", writesLogo(a), true);
+    checkOptionalAddress(report, box<&A::txtLogoBN>(a),
+                         word(RAVELIN_TR_NOOP("Check", "logo address")), writesLogo(a), true);
     checkReturnAddresses(report, box<&A::txtWebSiteSuccessBN>(a), box<&A::txtCancelBN>(a));
     checkAdvanced<Subscribe>(report, a, account);
     return findings;

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "buttons/answers.h"
+#include "buttons/translatable.h"
 
 #include <span>
 #include <string>
@@ -22,10 +23,23 @@ enum class Severity {
     Warning, // it works, but probably isn't what the seller meant
 };
 
+// One argument of a finding's sentence: the seller's own text or a number, as it stands, or a
+// word of the checker's own (a noun, a currency's plural), which the windows translate too.
+struct Argument {
+    std::string text;     // the seller's text or a number; for a word, what fills its %1
+    std::string_view key; // a word's English text, with %1 for `text`; empty for none
+
+    friend bool operator==(const Argument&, const Argument&) = default;
+};
+
 struct Finding {
     Severity severity;
     std::string_view control; // the wizard control (the answer key) the finding is about
-    std::string message;      // one short plain sentence
+    std::string message;      // one short plain sentence, in English: `key` with `arguments`
+    // The sentence's English text with %1, %2 ... where its arguments go, and its key in the
+    // windows' translations (context kCheckContext).
+    std::string_view key;
+    std::vector<Argument> arguments;
 
     friend bool operator==(const Finding&, const Finding&) = default;
 };

@@ -7,6 +7,8 @@
 // writers and the checker all take them from here.
 #pragma once
 
+#include "buttons/translatable.h"
+
 #include <array>
 #include <string_view>
 
@@ -18,8 +20,10 @@ struct Currency {
     // Shown before a typed price ("€12.50"); empty for a currency shown by its code after the
     // price ("12.50 CHF").
     std::string_view sign;
-    int decimals;            // of its amounts: 2, or 0 where PayPal refuses any
-    std::string_view plural; // its units in a sentence: "Japanese yen"
+    int decimals; // of its amounts: 2, or 0 where PayPal refuses any
+    // Its units in a sentence: "Japanese yen"; marked, as the country is, for the windows'
+    // translations of the checker's sentences.
+    std::string_view plural;
     // The country whose accounts alone PayPal takes it for; empty where any account may.
     std::string_view onlyFor;
 };
@@ -28,30 +32,33 @@ struct Currency {
 // then PayPal's further currencies by their English names. Source: PayPal's currency codes
 // (https://developer.paypal.com/reference/currency-codes/).
 inline constexpr std::array<Currency, 24> kCurrencies = {{
-    {"US Dollar ($)", "USD", "$", 2, "US dollars", ""},
-    {"British Pound Sterling (£)", "GBP", "£", 2, "pounds sterling", ""},
-    {"Euro (EUR)", "EUR", "€", 2, "euros", ""},
-    {"Canadian Dollar (C$)", "CAD", "C$", 2, "Canadian dollars", ""},
-    {"Japanese Yen (¥)", "JPY", "¥", 0, "Japanese yen", ""},
-    {"Australian Dollar (AUD)", "AUD", "", 2, "Australian dollars", ""},
-    {"Brazilian Real (BRL)", "BRL", "", 2, "Brazilian reais", "Brazil"},
-    {"Chinese Renminbi (CNY)", "CNY", "", 2, "Chinese renminbi", "China"},
-    {"Czech Koruna (CZK)", "CZK", "", 2, "Czech korunas", ""},
-    {"Danish Krone (DKK)", "DKK", "", 2, "Danish kroner", ""},
-    {"Hong Kong Dollar (HKD)", "HKD", "", 2, "Hong Kong dollars", ""},
-    {"Hungarian Forint (HUF)", "HUF", "", 0, "Hungarian forints", ""},
-    {"Israeli New Shekel (ILS)", "ILS", "", 2, "Israeli new shekels", ""},
-    {"Malaysian Ringgit (MYR)", "MYR", "", 2, "Malaysian ringgits", "Malaysia"},
-    {"Mexican Peso (MXN)", "MXN", "", 2, "Mexican pesos", ""},
-    {"New Zealand Dollar (NZD)", "NZD", "", 2, "New Zealand dollars", ""},
-    {"Norwegian Krone (NOK)", "NOK", "", 2, "Norwegian kroner", ""},
-    {"Philippine Peso (PHP)", "PHP", "", 2, "Philippine pesos", ""},
-    {"Polish Zloty (PLN)", "PLN", "", 2, "Polish zlotys", ""},
-    {"Singapore Dollar (SGD)", "SGD", "", 2, "Singapore dollars", ""},
-    {"Swedish Krona (SEK)", "SEK", "", 2, "Swedish kronor", ""},
-    {"Swiss Franc (CHF)", "CHF", "", 2, "Swiss francs", ""},
-    {"New Taiwan Dollar (TWD)", "TWD", "", 0, "New Taiwan dollars", ""},
-    {"Thai Baht (THB)", "THB", "", 2, "Thai baht", ""},
+    {"US Dollar ($)", "USD", "$", 2, RAVELIN_TR_NOOP("Check", "US dollars"), ""},
+    {"British Pound Sterling (£)", "GBP", "£", 2, RAVELIN_TR_NOOP("Check", "pounds sterling"), ""},
+    {"Euro (EUR)", "EUR", "€", 2, RAVELIN_TR_NOOP("Check", "euros"), ""},
+    {"Canadian Dollar (C$)", "CAD", "C$", 2, RAVELIN_TR_NOOP("Check", "Canadian dollars"), ""},
+    {"Japanese Yen (¥)", "JPY", "¥", 0, RAVELIN_TR_NOOP("Check", "Japanese yen"), ""},
+    {"Australian Dollar (AUD)", "AUD", "", 2, RAVELIN_TR_NOOP("Check", "Australian dollars"), ""},
+    {"Brazilian Real (BRL)", "BRL", "", 2, RAVELIN_TR_NOOP("Check", "Brazilian reais"),
+     RAVELIN_TR_NOOP("Check", "Brazil")},
+    {"Chinese Renminbi (CNY)", "CNY", "", 2, RAVELIN_TR_NOOP("Check", "Chinese renminbi"),
+     RAVELIN_TR_NOOP("Check", "China")},
+    {"Czech Koruna (CZK)", "CZK", "", 2, RAVELIN_TR_NOOP("Check", "Czech korunas"), ""},
+    {"Danish Krone (DKK)", "DKK", "", 2, RAVELIN_TR_NOOP("Check", "Danish kroner"), ""},
+    {"Hong Kong Dollar (HKD)", "HKD", "", 2, RAVELIN_TR_NOOP("Check", "Hong Kong dollars"), ""},
+    {"Hungarian Forint (HUF)", "HUF", "", 0, RAVELIN_TR_NOOP("Check", "Hungarian forints"), ""},
+    {"Israeli New Shekel (ILS)", "ILS", "", 2, RAVELIN_TR_NOOP("Check", "Israeli new shekels"), ""},
+    {"Malaysian Ringgit (MYR)", "MYR", "", 2, RAVELIN_TR_NOOP("Check", "Malaysian ringgits"),
+     RAVELIN_TR_NOOP("Check", "Malaysia")},
+    {"Mexican Peso (MXN)", "MXN", "", 2, RAVELIN_TR_NOOP("Check", "Mexican pesos"), ""},
+    {"New Zealand Dollar (NZD)", "NZD", "", 2, RAVELIN_TR_NOOP("Check", "New Zealand dollars"), ""},
+    {"Norwegian Krone (NOK)", "NOK", "", 2, RAVELIN_TR_NOOP("Check", "Norwegian kroner"), ""},
+    {"Philippine Peso (PHP)", "PHP", "", 2, RAVELIN_TR_NOOP("Check", "Philippine pesos"), ""},
+    {"Polish Zloty (PLN)", "PLN", "", 2, RAVELIN_TR_NOOP("Check", "Polish zlotys"), ""},
+    {"Singapore Dollar (SGD)", "SGD", "", 2, RAVELIN_TR_NOOP("Check", "Singapore dollars"), ""},
+    {"Swedish Krona (SEK)", "SEK", "", 2, RAVELIN_TR_NOOP("Check", "Swedish kronor"), ""},
+    {"Swiss Franc (CHF)", "CHF", "", 2, RAVELIN_TR_NOOP("Check", "Swiss francs"), ""},
+    {"New Taiwan Dollar (TWD)", "TWD", "", 0, RAVELIN_TR_NOOP("Check", "New Taiwan dollars"), ""},
+    {"Thai Baht (THB)", "THB", "", 2, RAVELIN_TR_NOOP("Check", "Thai baht"), ""},
 }};
 
 // The currency a currency box's text stands for: one of the captions, compared exactly, or

@@ -16,10 +16,6 @@ namespace ravelin::editor {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("ravelin::editor::AddinHost", text);
-}
-
 QString hex(objectmodel::HRESULT hr) {
     return QStringLiteral("0x%1").arg(static_cast<std::uint32_t>(hr), 8, 16, QLatin1Char('0'));
 }
@@ -156,12 +152,14 @@ common::Result<QLibrary*> AddinHost::library(const QString& path) {
         return loaded->second.get();
     }
     if (!QFileInfo(path).isFile()) {
-        return common::Failure{
-            tr("the library %1 does not exist").arg(QDir::toNativeSeparators(path))};
+        return common::Failure{QCoreApplication::translate("ravelin::editor::AddinHost",
+                                                           "the library %1 does not exist")
+                                   .arg(QDir::toNativeSeparators(path))};
     }
     auto candidate = std::make_unique<QLibrary>(path);
     if (!candidate->load()) {
-        return common::Failure{tr("the library %1 cannot be loaded: %2")
+        return common::Failure{QCoreApplication::translate("ravelin::editor::AddinHost",
+                                                           "the library %1 cannot be loaded: %2")
                                    .arg(QDir::toNativeSeparators(path), candidate->errorString())};
     }
     return libraries_.emplace(path, std::move(candidate)).first->second.get();
@@ -172,10 +170,15 @@ AddinHost::createInstance(const Entry& entry) {
     const QString& clsid = entry.addIn.clsid;
     const QString& path = entry.addIn.status.location;
     if (clsid.isEmpty()) {
-        return common::Failure{tr("no class is registered for %1").arg(entry.addIn.status.progId)};
+        return common::Failure{QCoreApplication::translate("ravelin::editor::AddinHost",
+                                                           "no class is registered for %1")
+                                   .arg(entry.addIn.status.progId)};
     }
     if (path.isEmpty()) {
-        return common::Failure{tr("no library is registered for the class %1").arg(clsid)};
+        return common::Failure{
+            QCoreApplication::translate("ravelin::editor::AddinHost",
+                                        "no library is registered for the class %1")
+                .arg(clsid)};
     }
     const common::Result<QLibrary*> lib = library(path);
     if (!lib) {
@@ -185,22 +188,28 @@ AddinHost::createInstance(const Entry& entry) {
     const auto getClassObject =
         reinterpret_cast<objectmodel::DllGetClassObjectFn>((*lib)->resolve("DllGetClassObject"));
     if (getClassObject == nullptr) {
-        return common::Failure{tr("the library %1 has no entry point DllGetClassObject")
-                                   .arg(QDir::toNativeSeparators(path))};
+        return common::Failure{
+            QCoreApplication::translate("ravelin::editor::AddinHost",
+                                        "the library %1 has no entry point DllGetClassObject")
+                .arg(QDir::toNativeSeparators(path))};
     }
     void* factory = nullptr;
     objectmodel::HRESULT hr =
         getClassObject(clsid.toLatin1().constData(), objectmodel::IID_IClassFactory, &factory);
     if (objectmodel::FAILED(hr) || factory == nullptr) {
-        return common::Failure{tr("the library %1 does not provide the class %2 (error %3)")
-                                   .arg(QDir::toNativeSeparators(path), clsid, hex(hr))};
+        return common::Failure{
+            QCoreApplication::translate("ravelin::editor::AddinHost",
+                                        "the library %1 does not provide the class %2 (error %3)")
+                .arg(QDir::toNativeSeparators(path), clsid, hex(hr))};
     }
     void* object = nullptr;
     hr = static_cast<objectmodel::IClassFactory*>(factory)->CreateInstance(
         objectmodel::IID_AddinInstance, &object);
     if (objectmodel::FAILED(hr) || object == nullptr) {
         return common::Failure{
-            tr("the add-in object could not be created (error %1)").arg(hex(hr))};
+            QCoreApplication::translate("ravelin::editor::AddinHost",
+                                        "the add-in object could not be created (error %1)")
+                .arg(hex(hr))};
     }
     return std::unique_ptr<objectmodel::AddinInstance>(
         static_cast<objectmodel::AddinInstance*>(object));
@@ -209,7 +218,9 @@ AddinHost::createInstance(const Entry& entry) {
 common::Result<void> AddinHost::connect(const QString& progId, objectmodel::ConnectMode mode) {
     Entry* entry = find(progId);
     if (entry == nullptr) {
-        return common::Failure{tr("no add-in %1 is registered").arg(progId)};
+        return common::Failure{
+            QCoreApplication::translate("ravelin::editor::AddinHost", "no add-in %1 is registered")
+                .arg(progId)};
     }
     AddinStatus& status = entry->addIn.status;
     if (entry->instance) {
@@ -224,11 +235,13 @@ common::Result<void> AddinHost::connect(const QString& progId, objectmodel::Conn
         try {
             instance->AddinInstance_OnConnection(application_, mode, &entry->addIn, custom);
         } catch (const std::exception& failure) {
-            error =
-                tr("the add-in failed to connect: %1").arg(QString::fromStdString(failure.what()));
+            error = QCoreApplication::translate("ravelin::editor::AddinHost",
+                                                "the add-in failed to connect: %1")
+                        .arg(QString::fromStdString(failure.what()));
             instance.reset();
         } catch (...) {
-            error = tr("the add-in failed to connect");
+            error = QCoreApplication::translate("ravelin::editor::AddinHost",
+                                                "the add-in failed to connect");
             instance.reset();
         }
     } else {

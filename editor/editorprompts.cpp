@@ -12,20 +12,19 @@ namespace ravelin::editor {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("ravelin::editor::EditorPrompts", text);
-}
-
 QString pageFilter() {
-    return tr("HTML pages (*.html *.htm);;All files (*)");
+    return QCoreApplication::translate("ravelin::editor::EditorPrompts",
+                                       "HTML pages (*.html *.htm);;All files (*)");
 }
 
 class DialogPrompts : public EditorPrompts {
 public:
     Answer askToSaveChanges(QWidget* parent, const QString& pageName) override {
         const auto button = QMessageBox::warning(
-            parent, tr("Page Editor"),
-            tr("The page %1 has changes that are not saved.\n\nSave them before closing it?")
+            parent, QCoreApplication::translate("ravelin::editor::EditorPrompts", "Page Editor"),
+            QCoreApplication::translate(
+                "ravelin::editor::EditorPrompts",
+                "The page %1 has changes that are not saved.\n\nSave them before closing it?")
                 .arg(pageName),
             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
         switch (button) {
@@ -39,15 +38,21 @@ public:
     }
 
     QString openFileName(QWidget* parent, const QString& folder) override {
-        return QFileDialog::getOpenFileName(parent, tr("Open Page"), folder, pageFilter());
+        return QFileDialog::getOpenFileName(
+            parent, QCoreApplication::translate("ravelin::editor::EditorPrompts", "Open Page"),
+            folder, pageFilter());
     }
 
     QString saveFileName(QWidget* parent, const QString& suggestion) override {
-        return QFileDialog::getSaveFileName(parent, tr("Save Page As"), suggestion, pageFilter());
+        return QFileDialog::getSaveFileName(
+            parent, QCoreApplication::translate("ravelin::editor::EditorPrompts", "Save Page As"),
+            suggestion, pageFilter());
     }
 
     void showError(QWidget* parent, const QString& message) override {
-        QMessageBox::warning(parent, tr("Page Editor"), message);
+        QMessageBox::warning(
+            parent, QCoreApplication::translate("ravelin::editor::EditorPrompts", "Page Editor"),
+            message);
     }
 
     bool openUrl(const QUrl& url) override { return QDesktopServices::openUrl(url); }

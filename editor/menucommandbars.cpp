@@ -11,10 +11,6 @@ namespace ravelin::editor {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("ravelin::editor::MenuCommandBars", text);
-}
-
 // A button on a menu: one menu entry. The entry belongs to the menu; this object only refers
 // to it and carries the Click receiver while an add-in holds it.
 class MenuButton : public objectmodel::CommandBarButton,
@@ -60,7 +56,8 @@ private:
 
     QAction& action() const {
         if (deleted_ || action_.isNull()) {
-            throw objectmodel::HostError(tr("The menu entry has been deleted."));
+            throw objectmodel::HostError(QCoreApplication::translate(
+                "ravelin::editor::MenuCommandBars", "The menu entry has been deleted."));
         }
         return *action_;
     }
@@ -78,7 +75,8 @@ private:
         } catch (const std::exception& error) {
             reportFailure(caption, QString::fromStdString(error.what()));
         } catch (...) {
-            reportFailure(caption, tr("unknown error"));
+            reportFailure(caption, QCoreApplication::translate("ravelin::editor::MenuCommandBars",
+                                                               "unknown error"));
         }
     }
 
@@ -104,6 +102,20 @@ QString withoutAccessKeys(const QString& caption) {
     return plain;
 }
 
+namespace {
+
+// A command bar's name, the same in every language, as add-ins ask for it: the menu's object name
+// without its "mnu" ("Insert" of mnuInsert), or its title without access keys for a menu
+// without such a name.
+QString barName(const QMenu& menu) {
+    const QString prefix = QStringLiteral("mnu");
+    const QString name = menu.objectName();
+    return name.startsWith(prefix) && name.size() > prefix.size() ? name.mid(prefix.size())
+                                                                  : withoutAccessKeys(menu.title());
+}
+
+} // namespace
+
 // One menu as a command bar, and its entries as the bar's controls.
 class MenuCommandBars::Bar : public objectmodel::CommandBar,
                              public objectmodel::CommandBarControls {
@@ -111,7 +123,7 @@ public:
     Bar(QMenu* menu, MenuCommandBars::FailureReporter reportFailure)
         : menu_(menu), reportFailure_(std::move(reportFailure)) {}
 
-    QString Name() const override { return withoutAccessKeys(menu().title()); }
+    QString Name() const override { return barName(menu()); }
     objectmodel::CommandBarControls* Controls() override { return this; }
 
     int Count() const override { return static_cast<int>(menu().actions().size()); }
@@ -119,7 +131,10 @@ public:
     std::shared_ptr<objectmodel::CommandBarControl> Add(objectmodel::MsoControlType type,
                                                         bool temporary) override {
         if (type != objectmodel::msoControlButton) {
-            throw objectmodel::HostError(tr("The menu %1 takes only buttons.").arg(Name()));
+            throw objectmodel::HostError(
+                QCoreApplication::translate("ravelin::editor::MenuCommandBars",
+                                            "The menu %1 takes only buttons.")
+                    .arg(Name()));
         }
         auto* action = new QAction(&menu());
         action->setProperty("temporary", temporary);
@@ -130,7 +145,8 @@ public:
 private:
     QMenu& menu() const {
         if (menu_.isNull()) {
-            throw objectmodel::HostError(tr("The menu has been removed."));
+            throw objectmodel::HostError(QCoreApplication::translate(
+                "ravelin::editor::MenuCommandBars", "The menu has been removed."));
         }
         return *menu_;
     }
@@ -148,8 +164,7 @@ objectmodel::CommandBar* MenuCommandBars::Item(const QString& name) {
     if (!menuBar_.isNull()) {
         for (QAction* entry : menuBar_->actions()) {
             QMenu* menu = entry->menu();
-            if (menu != nullptr &&
-                withoutAccessKeys(menu->title()).compare(name, Qt::CaseInsensitive) == 0) {
+            if (menu != nullptr && barName(*menu).compare(name, Qt::CaseInsensitive) == 0) {
                 auto& bar = bars_[menu];
                 if (!bar) {
                     bar = std::make_unique<Bar>(menu, reportFailure_);
@@ -158,7 +173,9 @@ objectmodel::CommandBar* MenuCommandBars::Item(const QString& name) {
             }
         }
     }
-    throw objectmodel::HostError(tr("There is no command bar named %1.").arg(name));
+    throw objectmodel::HostError(QCoreApplication::translate("ravelin::editor::MenuCommandBars",
+                                                             "There is no command bar named %1.")
+                                     .arg(name));
 }
 
 } // namespace ravelin::editor

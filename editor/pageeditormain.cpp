@@ -5,6 +5,7 @@
 // for every user.
 #include "common/helpversion.h"
 #include "common/streams.h"
+#include "common/translation.h"
 #include "editor/pageeditor.h"
 
 #include <QApplication>
@@ -25,6 +26,7 @@ int main(int argc, char* argv[]) {
     ravelin::common::answerHelpOrVersion(parser, argc, argv);
 
     QApplication app(argc, argv);
+    ravelin::common::installSystemTranslation();
     // The editor's window is the main one: add-in windows left open close with it.
     QApplication::setQuitOnLastWindowClosed(false);
     parser.process(app);

@@ -16,17 +16,15 @@ namespace {
 
 const QByteArray kUtf8Bom("\xEF\xBB\xBF");
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("ravelin::editor::PageFile", text);
-}
-
 QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
 QString unknownCharset(const QByteArray& label) {
-    return tr("it declares the character set \"%1\", which the page editor cannot read or "
-              "write; it knows UTF-8, windows-1252, ISO-8859-1 and US-ASCII")
+    return QCoreApplication::translate(
+               "ravelin::editor::PageFile",
+               "it declares the character set \"%1\", which the page editor cannot read or "
+               "write; it knows UTF-8, windows-1252, ISO-8859-1 and US-ASCII")
         .arg(QString::fromLatin1(label.left(40)).toHtmlEscaped());
 }
 
@@ -71,7 +69,8 @@ common::Result<PageText> decodePage(const QByteArray& bytes, LineEnding fallback
     page.byteOrderMark = bytes.startsWith(kUtf8Bom);
     const QByteArray body = page.byteOrderMark ? bytes.sliced(kUtf8Bom.size()) : bytes;
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
-        return refuse(tr("it is UTF-16 text, which the page editor does not read"));
+        return refuse(QCoreApplication::translate(
+            "ravelin::editor::PageFile", "it is UTF-16 text, which the page editor does not read"));
     }
     Charset charset = Charset::Utf8;
     if (!page.byteOrderMark) {
@@ -87,8 +86,10 @@ common::Result<PageText> decodePage(const QByteArray& bytes, LineEnding fallback
     std::optional<QString> decoded = decodeText(body, charset, &bad);
     if (!decoded) {
         const qsizetype line = lineAt(body, bad);
-        return refuse(tr("it is not UTF-8 text, the character set it declares or UTF-8 when it "
-                         "declares none: the bytes at line %1 are not a UTF-8 character")
+        return refuse(QCoreApplication::translate(
+                          "ravelin::editor::PageFile",
+                          "it is not UTF-8 text, the character set it declares or UTF-8 when it "
+                          "declares none: the bytes at line %1 are not a UTF-8 character")
                           .arg(line));
     }
     page.text = std::move(*decoded);
@@ -142,15 +143,19 @@ common::Result<QByteArray> encodePage(const PageText& page) {
         const qsizetype line = lineAt(page.text, *at);
         const qsizetype length = page.text[*at].isHighSurrogate() ? 2 : 1;
         const QString name = charsetName(charset);
-        return refuse(tr("the character \"%1\" on line %2 is not in %3, the character set the "
-                         "page declares%4, and stands in a script, a style sheet or a comment, "
-                         "where a character reference would not stand for it")
+        return refuse(QCoreApplication::translate(
+                          "ravelin::editor::PageFile",
+                          "the character \"%1\" on line %2 is not in %3, the character set the "
+                          "page declares%4, and stands in a script, a style sheet or a comment, "
+                          "where a character reference would not stand for it")
                           .arg(page.text.mid(*at, length))
                           .arg(line)
                           .arg(name)
                           .arg(declared.compare(name, Qt::CaseInsensitive) == 0
                                    ? QString()
-                                   : tr(" (\"%1\" is read and written as %2, as browsers do)")
+                                   : QCoreApplication::translate(
+                                         "ravelin::editor::PageFile",
+                                         " (\"%1\" is read and written as %2, as browsers do)")
                                          .arg(declared, name)));
     }
     QByteArray bytes = encodeText(page.text, charset);
@@ -164,14 +169,20 @@ common::Result<PageText> readPageFile(const QString& path) {
     const common::Result<std::optional<QByteArray>> bytes =
         common::readFileCapped(path, kMaxPageSize);
     if (!bytes) {
-        return common::Failure{tr("Cannot open the page: %1.").arg(bytes.error())};
+        return common::Failure{
+            QCoreApplication::translate("ravelin::editor::PageFile", "Cannot open the page: %1.")
+                .arg(bytes.error())};
     }
     if (!*bytes) {
-        return common::Failure{tr("Cannot open %1: there is no such file.").arg(shown(path))};
+        return common::Failure{QCoreApplication::translate("ravelin::editor::PageFile",
+                                                           "Cannot open %1: there is no such file.")
+                                   .arg(shown(path))};
     }
     common::Result<PageText> page = decodePage(**bytes, LineEnding::CrLf);
     if (!page) {
-        return common::Failure{tr("Cannot open %1: %2.").arg(shown(path), page.error())};
+        return common::Failure{
+            QCoreApplication::translate("ravelin::editor::PageFile", "Cannot open %1: %2.")
+                .arg(shown(path), page.error())};
     }
     return page;
 }
@@ -180,12 +191,16 @@ common::Result<void> writePageFile(const QString& path, const PageText& page) {
     const common::Result<QByteArray> bytes = encodePage(page);
     if (!bytes) {
         return common::Failure{
-            tr("Cannot save %1: %2. The page is still open and unchanged in the editor.")
+            QCoreApplication::translate(
+                "ravelin::editor::PageFile",
+                "Cannot save %1: %2. The page is still open and unchanged in the editor.")
                 .arg(shown(path), bytes.error())};
     }
     if (const common::Result<void> replaced = common::replaceFile(path, *bytes); !replaced) {
         return common::Failure{
-            tr("Cannot save the page: %1. It is still open and unchanged in the editor.")
+            QCoreApplication::translate(
+                "ravelin::editor::PageFile",
+                "Cannot save the page: %1. It is still open and unchanged in the editor.")
                 .arg(replaced.error())};
     }
     return {};

@@ -8,6 +8,7 @@
 #include "common/files.h"
 #include "common/helpversion.h"
 #include "common/streams.h"
+#include "common/translation.h"
 #include "standalone/filter.h"
 #include "standalone/unixsignals.h"
 #include "standalone/wizardhosts.h"
@@ -167,6 +168,7 @@ int runFilter(int argc, char* argv[], QCommandLineParser& parser,
     }
 
     QApplication app(argc, argv);
+    ravelin::common::installSystemTranslation();
     gStarted = true;
     if (!parser.parse(QCoreApplication::arguments())) {
         return handBack(selection, clause(parser.errorText()));
@@ -199,6 +201,7 @@ int runFilter(int argc, char* argv[], QCommandLineParser& parser,
 
 int runClipboard(int argc, char* argv[], QCommandLineParser& parser) {
     QApplication app(argc, argv);
+    ravelin::common::installSystemTranslation();
     parser.process(app);
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &app,

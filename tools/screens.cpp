@@ -11,6 +11,7 @@
 #include "buttons/examples.h"
 #include "common/msgbox.h"
 #include "common/qstr.h"
+#include "common/translation.h"
 #include "extras/updateschedule.h"
 #include "wizard/driver.h"
 #include "wizard/frmstartup.h"
@@ -93,6 +94,8 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
     qputenv(extras::kUpdateCheckVariable, "off"); // no update check from a picture-drawing tool
     QApplication app(argc, argv);
+    // In the system's language, so that LANG=de_DE.UTF-8 draws the German wizard.
+    common::installSystemTranslation();
     if (argc != 2 || !settings.isValid()) {
         std::fprintf(stderr, "usage: ravelin-screens DIR\n");
         return 2;

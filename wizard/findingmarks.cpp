@@ -4,11 +4,49 @@
 
 #include "wizard/mstartup.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QWidget>
 #include <utility>
 
 namespace ravelin::wizard {
+
+namespace {
+
+QString translated(std::string_view key) {
+    return QCoreApplication::translate(buttons::kCheckContext, std::string(key).c_str());
+}
+
+// `text` with each %1 ... %9 replaced by the value of that number, in one pass, so that a "%2"
+// in a typed value stays as typed.
+QString filled(const QString& text, const QStringList& values) {
+    QString out;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const int number = i + 1 < text.size() ? text[i + 1].digitValue() : -1;
+        if (text[i] == '%' && number >= 1 && number <= values.size()) {
+            out += values[number - 1];
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+QString argumentText(const buttons::Argument& argument) {
+    const QString text = QString::fromStdString(argument.text);
+    return argument.key.empty() ? text : filled(translated(argument.key), {text});
+}
+
+} // namespace
+
+QString findingText(const buttons::Finding& finding) {
+    QStringList values;
+    for (const buttons::Argument& argument : finding.arguments) {
+        values.push_back(argumentText(argument));
+    }
+    return filled(translated(finding.key), values);
+}
 
 namespace {
 
@@ -28,7 +66,7 @@ std::map<std::string, Summary> byControl(const buttons::Findings& findings) {
         if (!s.sentences.isEmpty()) {
             s.sentences += '\n';
         }
-        s.sentences += QString::fromStdString(f.message);
+        s.sentences += findingText(f);
     }
     return out;
 }

@@ -25,6 +25,11 @@ class QWidget;
 
 namespace ravelin::wizard {
 
+// A finding's sentence in the user's language: its key and its words translated (context
+// buttons::kCheckContext), the seller's texts as they stand; the English sentence where no
+// translation is loaded.
+QString findingText(const buttons::Finding& finding);
+
 class FindingMarks {
 public:
     explicit FindingMarks(QWidget& window);

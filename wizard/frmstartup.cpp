@@ -658,9 +658,10 @@ bool FrmStartup::confirmInsertDespiteErrors(const ButtonTab& tab) {
             continue;
         }
         const int step = stepOf(tab, finding.control);
-        const QString sentence = QString::fromStdString(finding.message);
-        message.prompt += QStringLiteral("\n- ") +
-                          (step > 0 ? tr("Step %1: %2").arg(step).arg(sentence) : sentence);
+        const QString sentence = findingText(finding);
+        message.prompt +=
+            QStringLiteral("\n- ") +
+            (step > 0 ? tr("Step %1: %2").arg(QString::number(step), sentence) : sentence);
         if (first == nullptr && step > 0) {
             first = &finding;
         }
@@ -716,9 +717,8 @@ void FrmStartup::tellStepProblem(const ButtonTab& tab, int page) {
             stepOf(tab, finding.control) != page + 1) {
             continue;
         }
-        const QString line = tr("Step %1 has a problem: %2")
-                                 .arg(page + 1)
-                                 .arg(QString::fromStdString(finding.message));
+        const QString line =
+            tr("Step %1 has a problem: %2").arg(QString::number(page + 1), findingText(finding));
         QLabel* problem = ui_->lblStepProblem;
         problem->setText(problem->fontMetrics().elidedText(line, Qt::ElideRight, problem->width()));
         problem->setToolTip(line);

@@ -27,10 +27,6 @@ QString onOff(bool on) {
     return on ? QStringLiteral("1") : QStringLiteral("0");
 }
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("ravelin::wizard::Protection", text);
-}
-
 // A message of the encryption library as a sentence of a message box.
 QString sentence(const std::string& message) {
     QString text = QString::fromStdString(message);
@@ -83,13 +79,16 @@ QString protectionProblem(const Protection& protection) {
         return sentence(*problem);
     }
     if (protection.privateKey.isEmpty()) {
-        return tr("Please choose the file of your private key.");
+        return QCoreApplication::translate("ravelin::wizard::Protection",
+                                           "Please choose the file of your private key.");
     }
     if (protection.certificate.isEmpty()) {
-        return tr("Please choose the file of your certificate.");
+        return QCoreApplication::translate("ravelin::wizard::Protection",
+                                           "Please choose the file of your certificate.");
     }
     if (protection.serviceCertificate.isEmpty()) {
-        return tr("Please choose the file of PayPal's certificate.");
+        return QCoreApplication::translate("ravelin::wizard::Protection",
+                                           "Please choose the file of PayPal's certificate.");
     }
     return {};
 }

@@ -841,9 +841,13 @@ TEST(CheckTShirt, GivesNoFinding) {
 }
 
 TEST(CheckWorkedExamples, GiveNoErrorsAndOnlyTheRelativeReturnAddressWarnings) {
-    const Finding relativeReturn{Severity::Warning, "txtWebSiteSuccessATC",
+    const Finding relativeReturn{Severity::Warning,
+                                 "txtWebSiteSuccessATC",
                                  "The return address is not a full address starting with "
-                                 "https:// or http://, so it may not be found."};
+                                 "https:// or http://, so it may not be found.",
+                                 "The %1 is not a full address starting with https:// or "
+                                 "http://, so it may not be found.",
+                                 {{"", "return address"}}};
     EXPECT_EQ(checkBuyNow(workedExample<BuyNow>(), kAccount), Findings{});
     EXPECT_EQ(checkAddToCart(workedExample<AddToCart>(), kAccount), Findings{relativeReturn});
     EXPECT_EQ(checkViewCart(workedExample<ViewCart>(), kAccount), Findings{});
@@ -889,9 +893,26 @@ TEST(CheckOrder, FollowsThePagesWithTheAccountFirst) {
 TEST(CheckSeverity, IsNamedAsRavelinButtonWritesIt) {
     EXPECT_EQ(severityName(Severity::Error), "error");
     EXPECT_EQ(severityName(Severity::Warning), "warning");
-    EXPECT_FALSE(hasErrors(Findings{{Severity::Warning, "txtPriceBN", "w."}}));
-    EXPECT_TRUE(hasErrors(
-        Findings{{Severity::Warning, "txtPriceBN", "w."}, {Severity::Error, "txtEmail", "e."}}));
+    EXPECT_FALSE(hasErrors(Findings{{Severity::Warning, "txtPriceBN", "w.", "w.", {}}}));
+    EXPECT_TRUE(hasErrors(Findings{{Severity::Warning, "txtPriceBN", "w.", "w.", {}},
+                                   {Severity::Error, "txtEmail", "e.", "e.", {}}}));
+}
+
+// The windows translate a finding from its key and arguments: the seller's text goes in as
+// typed, even where it reads like a placeholder, and the words of the checker's own are keys.
+TEST(CheckMessageKeys, CarryTheSellersTextAsTypedAndTheWordsAsKeys) {
+    BuyNowAnswers a = tShirtExample();
+    a.txtAdvancedBN = "no_note=%2";
+    a.txtPriceBN = "12,50";
+    const Findings found = checkBuyNow(a, kAccount);
+    ASSERT_GE(found.size(), 2u);
+    EXPECT_EQ(found.front().message, "The price must be a number such as 12.50, with a point for "
+                                     "decimals and no thousands separators.");
+    EXPECT_EQ(found.front().arguments, (std::vector<Argument>{{"", "price"}, {"12.50", ""}}));
+    EXPECT_EQ(found.back().message, "PayPal takes no_note only as 0 or 1, not \"%2\".");
+    EXPECT_EQ(found.back().key, "PayPal takes %1 only as %2 or %3, not %4.");
+    EXPECT_EQ(found.back().arguments,
+              (std::vector<Argument>{{"no_note", ""}, {"0", ""}, {"1", ""}, {"\"%2\"", ""}}));
 }
 
 } // namespace

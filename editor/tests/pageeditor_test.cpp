@@ -3,6 +3,7 @@
 //
 // The page editor without add-ins: files, unsaved changes, the Insert menu's own commands,
 // the preview, and its menus as command bars.
+#include "common/translation.h"
 #include "editor/charset.h"
 #include "editor/htmlhighlighter.h"
 #include "editor/pageeditor.h"
@@ -230,6 +231,20 @@ TEST_F(PageEditorTest, ClosingTheEditorRemovesTheCopiesItShowed) {
 
     EXPECT_FALSE(QFile::exists(copy));
     EXPECT_FALSE(QFileInfo(copy).dir().exists());
+}
+
+// Add-ins ask for a command bar by its English name, whatever language the menus speak.
+TEST_F(PageEditorTest, TheCommandBarsKeepTheirNamesInEveryLanguage) {
+    editor.reset();
+    const common::Translation german(QLocale(QLocale::German, QLocale::Germany));
+    ASSERT_TRUE(german.loaded());
+    editor = std::make_unique<PageEditor>(std::make_unique<ScriptedPrompts>());
+    EXPECT_EQ(editor->findChild<QMenu*>(QStringLiteral("mnuInsert"))->title(),
+              QStringLiteral("&Einfügen"));
+    objectmodel::CommandBar* bar = editor->CommandBars()->Item(QStringLiteral("Insert"));
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->Name(), QStringLiteral("Insert"));
+    editor.reset();
 }
 
 TEST_F(PageEditorTest, TheInsertMenuIsTheInsertCommandBarAndAddedButtonsGoAtItsEnd) {

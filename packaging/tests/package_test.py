@@ -23,6 +23,9 @@ import tempfile
 
 ADDIN_NAME = "libravelin_addin.so"
 MENU_ENTRY = "&PayPal Purchase Button Wizard"
+# The entry in German, from the translation the package installs.
+GERMAN_MENU_ENTRY = "&PayPal-Assistent für Zahlungsschaltflächen"
+LANGUAGES = ("de", "fr")
 CLSID = "{10F1B7B2-85C2-4904-B4F6-28DE6F1EDD23}"
 
 # The worked example of the README and the manual page.
@@ -66,7 +69,8 @@ class Package:
     # A home of its own for one run: an empty user config folder and a runtime folder.
     def environment(self, scratch, system_dirs):
         env = dict(os.environ)
-        for name in ("RAVELIN_REGISTRY_SCOPE", "LD_PRELOAD", "DISPLAY", "WAYLAND_DISPLAY"):
+        for name in ("RAVELIN_REGISTRY_SCOPE", "LD_PRELOAD", "DISPLAY", "WAYLAND_DISPLAY",
+                     "LANGUAGE", "LC_ALL", "LC_MESSAGES"):
             env.pop(name, None)
         (scratch / "home").mkdir(exist_ok=True)
         runtime = scratch / "runtime"
@@ -77,6 +81,8 @@ class Package:
             "XDG_CONFIG_DIRS": ":".join(str(d) for d in system_dirs),
             "XDG_RUNTIME_DIR": str(runtime),
             "QT_QPA_PLATFORM": "offscreen",
+            # The programs speak English unless a check asks for another language.
+            "LANG": "C.UTF-8",
             # The update check switched off, the one way every test does it.
             "RAVELIN_UPDATE_CHECK": "off",
         })
@@ -189,6 +195,9 @@ def check_contents(package):
     check(package.addin.is_file(), f"no add-in at {package.addin.relative_to(package.root)}")
     check(oct(package.addin.stat().st_mode & 0o777) == "0o644",
           "the add-in library is a plug-in: readable, not executable")
+    for language in LANGUAGES:
+        translation = package.root / f"usr/share/ravelin/translations/ravelin_{language}.qm"
+        check(translation.is_file(), f"no {translation.relative_to(package.root)}")
     for doc in ("copyright", "changelog.gz"):
         check((package.root / "usr/share/doc/ravelin" / doc).is_file(), f"no {doc}")
     copyright_text = (package.root / "usr/share/doc/ravelin/copyright").read_text()
@@ -277,8 +286,10 @@ def check_worked_example(package):
     check(outputs[0] == outputs[1], "the packaged program writes another button than the built one")
 
 
-def editor_run(package, scratch, system_dirs):
+def editor_run(package, scratch, system_dirs, language=None):
     env = package.environment(scratch, system_dirs)
+    if language:
+        env["LANG"] = language
     env["LD_PRELOAD"] = package.args.probe
     # A sanitizer build's page-editor wants its runtime loaded first; the probe ahead of it is
     # harmless, as it replaces nothing the runtime does.
@@ -320,6 +331,21 @@ def check_editor_system_registration(package):
         check(not report["message"], f"the editor said {report['message']}")
         check(not (scratch / "config/ravelin-registry.ini").exists(),
               "starting the editor wrote a user registry")
+
+
+def check_translations(package):
+    """The installed editor and the add-in it loads speak the user's language."""
+    with tempfile.TemporaryDirectory() as scratch:
+        scratch = pathlib.Path(scratch)
+        system_dir = package.work / "translations-registration" / "etc/xdg"
+        shutil.rmtree(system_dir, ignore_errors=True)
+        register_for_every_user(package, system_dir, package.addin)
+
+        report = editor_run(package, scratch, [system_dir], language="de_DE.UTF-8")
+
+        check(report["insert"][-1:] == [GERMAN_MENU_ENTRY],
+              f"the Insert menu is {report['insert']}")
+        check(not report["message"], f"the editor said {report['message']}")
 
 
 def check_user_registration_wins(package):
