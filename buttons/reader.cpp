@@ -423,9 +423,11 @@ constexpr std::array<std::string_view, 2> kSubscriptionLabels = {"Subscription N
                                                                  "Reference Number: "};
 
 // The description lines with `labels` that end right where the form begins at `formBegin`,
-// each line followed by "<br>" and two line breaks; the first is the one that reads
-// `firstValue` when there is such a one, else the nearest.
-std::optional<Description> describedBy(std::string_view page, std::size_t formBegin,
+// each line followed by "<br>" and two line breaks, and begin after `floor`, where the form
+// before it ends; the first is the one that reads `firstValue` when there is such a one, else
+// the nearest.
+std::optional<Description> describedBy(std::string_view page, std::size_t floor,
+                                       std::size_t formBegin,
                                        std::span<const std::string_view> labels,
                                        std::string_view firstValue) {
     for (const std::string_view lineBreak : {"\r\n", "\n"}) {
@@ -440,7 +442,12 @@ std::optional<Description> describedBy(std::string_view page, std::size_t formBe
                 break;
             }
             const std::size_t lineEnd = end - separator.size();
-            const std::size_t reach = lineEnd > kDescriptionReach ? lineEnd - kDescriptionReach : 0;
+            if (lineEnd < floor) {
+                found = false;
+                break;
+            }
+            const std::size_t reach =
+                std::max(floor, lineEnd > kDescriptionReach ? lineEnd - kDescriptionReach : 0);
             const std::string_view window = page.substr(reach, lineEnd - reach);
             std::size_t lineStart = std::string_view::npos;
             if (i > 0) {
@@ -1058,8 +1065,8 @@ bool writesAgain(const typename Type::Answers& a, const FoundButton& found, std:
 }
 
 // The button whose form opens at `formTag` and holds `form`.
-FoundButton readButton(std::string_view page, const Tag& formTag, FormContents form,
-                       Endpoint endpoint) {
+FoundButton readButton(std::string_view page, std::size_t floor, const Tag& formTag,
+                       FormContents form, Endpoint endpoint) {
     FoundButton found;
     found.sandbox = endpoint == Endpoint::Sandbox;
     found.notes = std::move(form.notes);
@@ -1079,9 +1086,9 @@ FoundButton readButton(std::string_view page, const Tag& formTag, FormContents f
                     found.notes};
     const std::string itemName = peek.peek("item_name").value_or("");
     const std::optional<Description> itemLines =
-        describedBy(page, formTag.begin, kItemLabels, itemName);
+        describedBy(page, floor, formTag.begin, kItemLabels, itemName);
     const std::optional<Description> subscriptionLines =
-        describedBy(page, formTag.begin, kSubscriptionLabels, itemName);
+        describedBy(page, floor, formTag.begin, kSubscriptionLabels, itemName);
 
     std::string_view type;
     if (command == "_xclick") {
@@ -1154,6 +1161,7 @@ PageButtons readButtons(std::string_view page) {
     std::vector<FoundButton> buttons;
     Scanner scanner(page);
     LineCounter lines(page);
+    std::size_t floor = 0; // where the form before ends: description lines begin after it
     while (std::optional<Tag> tag = scanner.next()) {
         if (tag->name != "form" || tag->closing) {
             continue;
@@ -1166,13 +1174,11 @@ PageButtons readButtons(std::string_view page) {
             scanner.seek(after);
             continue;
         }
+        const std::size_t before = std::exchange(floor, form->end);
         if (endpoint == Endpoint::None) {
             continue;
         }
-        FoundButton button = readButton(page, *tag, std::move(*form), endpoint);
-        if (!buttons.empty() && button.begin < buttons.back().end) {
-            button.begin = tag->begin; // description lines are never shared
-        }
+        FoundButton button = readButton(page, before, *tag, std::move(*form), endpoint);
         button.line = lines.lineOf(button.begin);
         button.lastLine = lines.lineOf(button.end - 1);
         buttons.push_back(std::move(button));
