@@ -255,7 +255,7 @@ std::optional<objectmodel::DocumentSource> PageDocument::source() {
 }
 
 std::unique_ptr<objectmodel::IHTMLTxtRange> PageDocument::rangeOver(qsizetype start,
-                                                                   qsizetype end) {
+                                                                    qsizetype end) {
     QPlainTextEdit& editor = liveEditor(editor_);
     const qsizetype size = editor.document()->characterCount() - 1;
     if (start < 0 || start > end || end > size) {

@@ -43,7 +43,7 @@ std::optional<objectmodel::DocumentSource> SelectionDocument::source() {
 }
 
 std::unique_ptr<objectmodel::IHTMLTxtRange> SelectionDocument::rangeOver(qsizetype start,
-                                                                        qsizetype end) {
+                                                                         qsizetype end) {
     if (!text_ || !replace_ || start < 0 || start > end || end > text_->size()) {
         return nullptr;
     }
