@@ -30,7 +30,7 @@ QWidget* wizardWindow() {
 }
 
 QWidget* showWizard(objectmodel::Application* editor) {
-    QWidget* widget = wizardWindow();
+    auto* widget = qobject_cast<wizard::FrmStartup*>(wizardWindow());
     if (widget == nullptr) {
         widget = new wizard::FrmStartup(editor);
         widget->setAttribute(Qt::WA_DeleteOnClose);
@@ -38,8 +38,10 @@ QWidget* showWizard(objectmodel::Application* editor) {
         // Over the editor and kept above it; still modeless and without owner.
         common::placeOver(widget, editor != nullptr ? editor->MainWindow() : nullptr);
         widget->show();
+        widget->openOnSelectedButton();
         return widget;
     }
+    widget->openOnSelectedButton();
     if (widget->isMinimized()) {
         widget->showNormal();
     } else {

@@ -14,7 +14,8 @@ class Application;
 
 namespace ravelin::addin {
 
-// Shows the wizard window, creating it for `editor` when it is not open. Returns at once.
+// Shows the wizard window, creating it for `editor` when it is not open, on the PayPal button
+// around the selection of the editor's page when there is one. Returns at once.
 QWidget* showWizard(objectmodel::Application* editor);
 
 // The wizard window while it is open, else nullptr.

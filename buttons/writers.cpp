@@ -16,7 +16,8 @@ Endpoints Endpoints::sandbox() {
 }
 
 std::string buildCode(int major, int minor, int revision) {
-    return "KORVANEX." + std::to_string(major) + std::to_string(minor) + std::to_string(revision);
+    return std::string(kBuildCodePrefix) + std::to_string(major) + std::to_string(minor) +
+           std::to_string(revision);
 }
 
 } // namespace ravelin::buttons

@@ -51,7 +51,10 @@ Button writeViewCart(const ViewCartAnswers& answers, const Context& context);
 Button writeDonate(const DonateAnswers& answers, const Context& context);
 Button writeSubscribe(const SubscribeAnswers& answers, const Context& context);
 
-// "KORVANEX." followed by the three release numbers with nothing between them:
+// What every build code of ours begins with: the reader tells our buttons by it.
+inline constexpr std::string_view kBuildCodePrefix = "KORVANEX.";
+
+// kBuildCodePrefix followed by the three release numbers with nothing between them:
 // buildCode(3, 0, 1) is "KORVANEX.301", buildCode(3, 10, 2) is "KORVANEX.3102".
 std::string buildCode(int major, int minor, int revision);
 

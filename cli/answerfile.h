@@ -125,6 +125,26 @@ common::Result<void> applyAnswers(const QJsonObject& object, typename Type::Answ
     return {};
 }
 
+// The answers as the JSON object applyAnswers takes, every key of the type in page order, one a
+// line after `indent`: a text box's text through `quote` (which writes a JSON string), an
+// option group's index or null.
+template <typename Type, typename Quote>
+std::string answersObject(const typename Type::Answers& answers, const std::string& indent,
+                          Quote&& quote) {
+    std::string out = "{";
+    for (std::size_t i = 0; i < Type::kKeys.size(); ++i) {
+        const auto& key = Type::kKeys[i];
+        out += (i == 0 ? "\n" : ",\n") + indent + "  " + jsonQuoted(key.name) + ": ";
+        if (key.text) {
+            out += quote(answers.*(key.text));
+        } else {
+            const buttons::OptionIndex& selected = answers.*(key.option);
+            out += selected ? std::to_string(*selected) : "null";
+        }
+    }
+    return out + "\n" + indent + "}";
+}
+
 // One line per answer key: its name, its kind and its default.
 template <typename Type> std::string describeKeys() {
     const typename Type::Answers defaults;

@@ -6,6 +6,7 @@
 #include "buttons/currency.h"
 #include "cli/answerfile.h"
 #include "cli/encryption.h"
+#include "cli/pages.h"
 #include "common/settings.h"
 #include "common/streams.h"
 #include "ravelin/version.h"
@@ -46,6 +47,10 @@ struct Options : cli::EncryptOptions {
     bool strict = false; // errors in the answers: write nothing, exit 3
     bool check = false;  // write only the findings
     bool json = false;   // the findings as a JSON array
+    // The buttons already in pages.
+    std::optional<std::string> fromHtml;
+    bool audit = false;
+    std::vector<std::string> paths; // of --audit
 };
 
 // An option: its name, the name of its value ("" for a switch), the field it sets and its
@@ -87,6 +92,13 @@ const std::vector<Option>& options() {
         {"key", "FILE", &Options::key, "your private key (PEM)"},
         {"cert", "FILE", &Options::certificate, "your certificate (PEM), as uploaded to PayPal"},
         {"service-cert", "FILE", &Options::serviceCertificate, "PayPal's certificate (PEM)"},
+        {"from-html", "FILE", &Options::fromHtml,
+         "list the PayPal buttons of the page FILE (- reads standard input) as a JSON array, "
+         "each with the answers that write it again"},
+        {"audit", "", &Options::audit,
+         "write a line for each PayPal button of the .html and .htm files under the PATHs given "
+         "in place of TYPE; with --json as a JSON array, with --strict exit 3 when a button has "
+         "errors"},
         {"key-passphrase-file", "FILE", &Options::passphraseFile,
          QString("the key's passphrase, on the first line of FILE; without it the passphrase in "
                  "%1; never give it as an argument")
@@ -159,6 +171,20 @@ common::Failure refusal(const QStringList& arguments) {
     return cli::failure("the arguments cannot be read; see --help"); // Qt refuses nothing else
 }
 
+// The options of --audit: the paths given, and nothing of writing a button.
+common::Result<Options> auditOptions(Options parsed, const QStringList& paths) {
+    if (paths.isEmpty()) {
+        return cli::failure("--audit needs a file or folder to go through");
+    }
+    if (parsed.fromHtml || parsed.check || parsed.answersFile || parsed.encrypt) {
+        return cli::failure("--audit goes with --json and --strict alone");
+    }
+    for (const QString& path : paths) {
+        parsed.paths.push_back(bytes(path));
+    }
+    return parsed;
+}
+
 common::Result<Options> parseOptions(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
@@ -178,16 +204,25 @@ common::Result<Options> parseOptions(int argc, char** argv) {
         }
     }
     const QStringList types = parser.positionalArguments();
+    if (parsed.audit) {
+        return auditOptions(std::move(parsed), types);
+    }
     if (types.size() > 1) {
         return cli::failure("unexpected argument " + cli::jsonQuoted(bytes(types[1])) +
                             "; see --help");
     }
     parsed.type = bytes(types.value(0));
+    if (parsed.fromHtml && (!parsed.type.empty() || parsed.check || parsed.answersFile)) {
+        return cli::failure("--from-html takes a page alone, no button type or answers");
+    }
+    if (parsed.fromHtml && parsed.fromHtml->empty()) {
+        return cli::failure("--from-html needs a value: a file name, or - for standard input");
+    }
     if (parsed.answersFile && parsed.answersFile->empty()) {
         return cli::failure("--answers needs a value: a file name, or - for standard input");
     }
     if (parsed.json && !parsed.check) {
-        return cli::failure("--json goes with --check");
+        return cli::failure("--json goes with --check or --audit");
     }
     // Texts the button carries hold what a box can, on one line, as in the answers file.
     const std::pair<const char*, const std::optional<std::string>*> texts[] = {
@@ -216,6 +251,8 @@ std::string helpText() {
                       [--strict] [--encrypt --cert-id ID --key FILE --cert FILE
                       --service-cert FILE [--key-passphrase-file FILE]]
        ravelin-button TYPE --check [--json] [--answers FILE] [--account ADDRESS]
+       ravelin-button --from-html FILE
+       ravelin-button --audit [--json] [--strict] PATH...
        ravelin-button --help | --version
 
 Writes the HTML of one PayPal payment button to standard output, as the Ravelin Website
@@ -244,7 +281,8 @@ meant); the button is still written.
     return text + R"(
 Exit status: 0 when the button was written (with --check: when the answers have no errors),
 1 when it could not be written out, 2 for bad input (the problem is told on standard error),
-3 with --strict or --check when the answers have errors.
+3 with --strict or --check when the answers have errors (with --audit --strict: when any
+button's answers have errors).
 
 The manual page tells more, with examples: man ravelin-button
 )";
@@ -368,6 +406,20 @@ common::Result<Written> writeButton(const Options& options) {
     return written;
 }
 
+// --from-html and --audit: the buttons already in pages.
+int readPages(const Options& options) {
+    if (options.fromHtml) {
+        const common::Result<std::string> json = cli::buttonsJson(*options.fromHtml);
+        return json ? writeOut(*json) : fail(json.error());
+    }
+    const cli::Audit audit = cli::audit(options.paths, options.json);
+    for (const std::string& problem : audit.problems) {
+        std::fprintf(stderr, "%s: %s\n", kProgram.data(), problem.c_str());
+    }
+    const int status = writeOut(audit.out);
+    return status == kWritten && options.strict && audit.errors ? kAnswerErrors : status;
+}
+
 int run(int argc, char** argv, const common::ClosedStreams& closed) {
     const common::Result<Options> options = parseOptions(argc, argv);
     if (!options) {
@@ -384,6 +436,12 @@ int run(int argc, char** argv, const common::ClosedStreams& closed) {
     if (options->help || options->version) {
         const std::string text = options->help ? helpText() : std::string(version::kRelease) + "\n";
         return write(text) ? kWritten : kOutputFailed;
+    }
+    if (options->fromHtml || options->audit) {
+        if (closed.input && options->fromHtml == "-") {
+            return fail("cannot read the page from standard input: it is closed");
+        }
+        return readPages(*options);
     }
     common::Result<Written> written = writeButton(*options);
     if (!written) {

@@ -247,6 +247,23 @@ std::unique_ptr<objectmodel::IHTMLRange> PageDocument::createRange() {
     return std::make_unique<PageTextRange>(&editor, start, end);
 }
 
+std::optional<objectmodel::DocumentSource> PageDocument::source() {
+    QPlainTextEdit& editor = liveEditor(editor_);
+    const QTextCursor cursor = editor.textCursor();
+    return objectmodel::DocumentSource{editor.document()->toPlainText(), cursor.selectionStart(),
+                                       cursor.selectionEnd()};
+}
+
+std::unique_ptr<objectmodel::IHTMLTxtRange> PageDocument::rangeOver(qsizetype start,
+                                                                    qsizetype end) {
+    QPlainTextEdit& editor = liveEditor(editor_);
+    const qsizetype size = editor.document()->characterCount() - 1;
+    if (start < 0 || start > end || end > size) {
+        return nullptr;
+    }
+    return std::make_unique<PageTextRange>(&editor, start, end);
+}
+
 } // namespace ravelin::editor
 
 #include "pagedocument.moc"

@@ -23,6 +23,10 @@ public:
     // A text range for a caret or a run of text; a control range for a control's tag or when
     // an end of the selection lies inside markup, raw text or a form (see classifyRange).
     std::unique_ptr<objectmodel::IHTMLRange> createRange() override;
+    // The page as its editor holds it, one "\n" for each line break, whatever the file's are,
+    // so that its places are the editor's.
+    std::optional<objectmodel::DocumentSource> source() override;
+    std::unique_ptr<objectmodel::IHTMLTxtRange> rangeOver(qsizetype start, qsizetype end) override;
 
 private:
     QPointer<QPlainTextEdit> editor_;

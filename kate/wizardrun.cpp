@@ -8,6 +8,11 @@
 #include <KTextEditor/MovingInterface>
 #include <KTextEditor/MovingRange>
 #include <KTextEditor/View>
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonValue>
 #include <QStandardPaths>
 
 namespace ravelin::kate {
@@ -15,6 +20,11 @@ namespace ravelin::kate {
 namespace {
 
 constexpr char kProgramName[] = "ravelin-wizard";
+constexpr char kReaderName[] = "ravelin-button";
+// How long reading the page's buttons may take before the wizard starts without them.
+constexpr int kReaderMilliseconds = 10000;
+// The most of the reader's answer read: far more than the buttons of any page take.
+constexpr qint64 kMaxReaderAnswer = qint64{16} * 1024 * 1024;
 // The most the wizard is expected to say on standard error, shown when it fails.
 constexpr int kShownErrorCharacters = 300;
 
@@ -24,6 +34,18 @@ QString wizardProgram() {
     const QString configured = qEnvironmentVariable("RAVELIN_WIZARD");
     return configured.isEmpty() ? QStandardPaths::findExecutable(QString::fromLatin1(kProgramName))
                                 : configured;
+}
+
+QString buttonProgram(const QString& wizard) {
+    const QString configured = qEnvironmentVariable("RAVELIN_BUTTON");
+    if (!configured.isEmpty()) {
+        return configured;
+    }
+    const QFileInfo beside(QFileInfo(wizard).dir(), QString::fromLatin1(kReaderName));
+    if (!wizard.isEmpty() && beside.isExecutable()) {
+        return beside.filePath();
+    }
+    return QStandardPaths::findExecutable(QString::fromLatin1(kReaderName));
 }
 
 WizardRun::WizardRun(KTextEditor::View* view, QObject* parent) : QObject(parent), view_(view) {
@@ -58,9 +80,16 @@ bool WizardRun::start(const QString& program) {
         return false;
     }
     KTextEditor::Document* document = view_->document();
-    const KTextEditor::Range selected =
+    KTextEditor::Range selected =
         view_->selection() ? view_->selectionRange()
                            : KTextEditor::Range(view_->cursorPosition(), view_->cursorPosition());
+    if (!view_->selection()) {
+        if (const std::optional<KTextEditor::Range> button =
+                buttonAroundCaret(buttonProgram(program))) {
+            selected = *button;
+            view_->setSelection(selected);
+        }
+    }
     auto* moving = qobject_cast<KTextEditor::MovingInterface*>(document);
     if (moving == nullptr) {
         fail(i18n("This document cannot take a button."));
@@ -79,6 +108,38 @@ bool WizardRun::start(const QString& program) {
     process_.write(selection_.toUtf8());
     process_.closeWriteChannel();
     return true;
+}
+
+std::optional<KTextEditor::Range> WizardRun::buttonAroundCaret(const QString& reader) const {
+    if (reader.isEmpty()) {
+        return std::nullopt;
+    }
+    KTextEditor::Document* document = view_->document();
+    QProcess read;
+    read.start(reader, {QStringLiteral("--from-html"), QStringLiteral("-")});
+    if (!read.waitForStarted(kReaderMilliseconds)) {
+        return std::nullopt;
+    }
+    read.write(document->text().toUtf8());
+    read.closeWriteChannel();
+    if (!read.waitForFinished(kReaderMilliseconds)) {
+        read.kill();
+        read.waitForFinished();
+        return std::nullopt;
+    }
+    if (read.exitStatus() != QProcess::NormalExit || read.exitCode() != 0) {
+        return std::nullopt;
+    }
+    const QJsonDocument answer = QJsonDocument::fromJson(read.read(kMaxReaderAnswer));
+    const int caretLine = view_->cursorPosition().line() + 1;
+    for (const QJsonValue& button : answer.array()) {
+        const int first = button[QLatin1String("line")].toInt();
+        const int last = button[QLatin1String("last_line")].toInt();
+        if (first >= 1 && first <= caretLine && caretLine <= last && last <= document->lines()) {
+            return KTextEditor::Range(first - 1, 0, last - 1, document->lineLength(last - 1));
+        }
+    }
+    return std::nullopt;
 }
 
 void WizardRun::finished(int exitCode, QProcess::ExitStatus status) {

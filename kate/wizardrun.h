@@ -7,11 +7,13 @@
 // the place to fill follows the text around it.
 #pragma once
 
+#include <KTextEditor/Range>
 #include <QObject>
 #include <QPointer>
 #include <QProcess>
 #include <QString>
 #include <memory>
+#include <optional>
 
 namespace KTextEditor {
 class MovingRange;
@@ -22,6 +24,9 @@ namespace ravelin::kate {
 
 // The wizard program: $RAVELIN_WIZARD when set, else ravelin-wizard from the PATH.
 QString wizardProgram();
+// The program that reads buttons out of a page: $RAVELIN_BUTTON when set, else ravelin-button
+// beside `wizard`, else ravelin-button from the PATH.
+QString buttonProgram(const QString& wizard = wizardProgram());
 
 class WizardRun : public QObject {
     Q_OBJECT
@@ -29,7 +34,9 @@ public:
     explicit WizardRun(KTextEditor::View* view, QObject* parent = nullptr);
     ~WizardRun() override;
 
-    // Starts the wizard; false (and failed() emitted) when it could not be started.
+    // Starts the wizard; false (and failed() emitted) when it could not be started. With no
+    // selection and the caret inside a PayPal button of the page, the button's lines are
+    // selected first, so that the wizard opens on that button and its answer replaces it.
     bool start(const QString& program = wizardProgram());
     bool running() const;
 
@@ -41,6 +48,9 @@ Q_SIGNALS:
     void failed(const QString& message);
 
 private:
+    // The lines of the button of the page around the caret, as `reader` (ravelin-button) finds
+    // them; nothing when there is none or it cannot tell.
+    std::optional<KTextEditor::Range> buttonAroundCaret(const QString& reader) const;
     void finished(int exitCode, QProcess::ExitStatus status);
     void fail(const QString& message);
 

@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <memory>
+#include <optional>
 
 namespace ravelin::objectmodel {
 
@@ -34,10 +35,30 @@ public:
     virtual std::unique_ptr<IHTMLRange> createRange() = 0;
 };
 
+// The text of a document and where its selection lies in it, in characters from its start
+// (start and end equal at a caret).
+struct DocumentSource {
+    QString text;
+    qsizetype selectionStart = 0;
+    qsizetype selectionEnd = 0;
+    // The text is a selection an editor handed over rather than a whole page: what it holds is
+    // all there is to edit.
+    bool isSelection = false;
+};
+
 class IHTMLDocument2 {
 public:
     virtual ~IHTMLDocument2() = default;
     virtual IHTMLSelectionObject* selection() = 0;
+    // The document's text with its selection, or nothing where the document cannot show it.
+    virtual std::optional<DocumentSource> source() { return std::nullopt; }
+    // A text range over the characters from `start` to `end` of the text source() gives: its
+    // pasteHTML replaces them, as one undoable edit. nullptr where the document cannot give one.
+    virtual std::unique_ptr<IHTMLTxtRange> rangeOver(qsizetype start, qsizetype end) {
+        (void)start;
+        (void)end;
+        return nullptr;
+    }
 };
 
 } // namespace ravelin::objectmodel

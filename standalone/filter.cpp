@@ -4,14 +4,20 @@
 
 #include <QFileDevice>
 #include <QIODevice>
+#include <QStringDecoder>
 
 namespace ravelin::standalone {
 
-QByteArray withSelectionLineBreaks(const QString& html, const QByteArray& selection) {
+QByteArray inSelectionLineBreaks(const QString& html, const QByteArray& selection) {
     QByteArray bytes = html.toUtf8();
     if (!selection.contains("\r\n")) {
         bytes.replace("\r\n", "\n");
     }
+    return bytes;
+}
+
+QByteArray withSelectionLineBreaks(const QString& html, const QByteArray& selection) {
+    QByteArray bytes = inSelectionLineBreaks(html, selection);
     // The line after the selection stays a line of its own.
     for (const char* lineBreak : {"\r\n", "\n", "\r"}) {
         if (selection.endsWith(lineBreak)) {
@@ -27,6 +33,25 @@ FilterSession::FilterSession(QByteArray selection, QIODevice& output, QObject* p
 
 void FilterSession::insert(const QString& html) {
     answer(withSelectionLineBreaks(html, selection_));
+}
+
+std::optional<QString> FilterSession::selectionText() const {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder.decode(selection_);
+    if (decoder.hasError()) {
+        return std::nullopt;
+    }
+    return text;
+}
+
+void FilterSession::replace(qsizetype start, qsizetype end, const QString& html) {
+    const std::optional<QString> text = selectionText();
+    if (!text || start < 0 || start > end || end > text->size()) {
+        giveBack();
+        return;
+    }
+    answer(text->left(start).toUtf8() + inSelectionLineBreaks(html, selection_) +
+           text->mid(end).toUtf8());
 }
 
 void FilterSession::giveBack() {

@@ -10,6 +10,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <optional>
 
 class QIODevice;
 
@@ -24,6 +25,8 @@ inline constexpr qint64 kMaxSelectionBytes = qint64{64} * 1024 * 1024;
 // HTML ends with the same one, so that the next line of the page does not join the form's last.
 // UTF-8.
 QByteArray withSelectionLineBreaks(const QString& html, const QByteArray& selection);
+// The same without the line break at the end: for HTML that replaces a part of the selection.
+QByteArray inSelectionLineBreaks(const QString& html, const QByteArray& selection);
 
 class FilterSession : public QObject {
     Q_OBJECT
@@ -36,6 +39,12 @@ public:
 
     // The user inserted `html`: it goes out in place of the selection.
     void insert(const QString& html);
+    // The user replaced the characters from `start` to `end` of selectionText() with `html`:
+    // the selection goes out with them replaced and every other byte as it came.
+    void replace(qsizetype start, qsizetype end, const QString& html);
+    // The selection as text, when it is UTF-8; a selection that is not cannot be edited in
+    // part without changing its other bytes.
+    std::optional<QString> selectionText() const;
     // The wizard ended without an insert (closed, Escape, a signal): the selection goes back.
     void giveBack();
 

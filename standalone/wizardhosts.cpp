@@ -18,6 +18,7 @@ QWidget* openWizard(objectmodel::Application* document) {
     // Escape ends the wizard as its close box does: the window answers it itself.
     auto* window = new wizard::FrmStartup(document);
     window->show();
+    window->openOnSelectedButton();
     return window;
 }
 
@@ -49,7 +50,11 @@ ClipboardWizard::~ClipboardWizard() {
 }
 
 FilterWizard::FilterWizard(FilterSession& session)
-    : document_([&session](const QString& html) { session.insert(html); }),
+    : document_([&session](const QString& html) { session.insert(html); },
+                session.selectionText().value_or(QString()),
+                [&session](qsizetype start, qsizetype end, const QString& html) {
+                    session.replace(start, end, html);
+                }),
       window_(openWizard(&document_)) {
     QObject::connect(window_.data(), &QObject::destroyed, &session, &FilterSession::giveBack);
 }

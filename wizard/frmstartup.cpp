@@ -189,6 +189,9 @@ void FrmStartup::createAnswerDialogs() {
 
 void FrmStartup::connectPages() {
     connect(ui_->btnStart, &QAbstractButton::clicked, this, &FrmStartup::startClicked);
+    if (auto* email = named<QLineEdit>(*this, "txtEmail")) {
+        connect(email, &QLineEdit::textEdited, this, [this] { accountFromButton_.reset(); });
+    }
     connect(ui_->btnFirstTime, &QAbstractButton::clicked, this, &FrmStartup::firstTimeClicked);
 
     // A tab is selected by a click on another tab, a click on the selected one, or the
@@ -454,11 +457,14 @@ void FrmStartup::tabStripClicked(int index) {
     }
     mstartup::pageReset(*this);
     // A failed write leaves the address held by the window; it is written again at the next
-    // tab selection.
-    tellWhenNotStored(tr("The account address"),
-                      common::writeSetting(common::kAccountSettingApp,
-                                           common::kAccountSettingSection,
-                                           common::kAccountSettingKey, account_));
+    // tab selection. An address that came with the button the window was opened on is the
+    // seller's only once she types it.
+    if (account_ != accountFromButton_) {
+        tellWhenNotStored(tr("The account address"),
+                          common::writeSetting(common::kAccountSettingApp,
+                                               common::kAccountSettingSection,
+                                               common::kAccountSettingKey, account_));
+    }
     showPanel(tab != nullptr ? tab->panels[0] : kSetupPanel);
     page_ = 1;
     if (tab != nullptr) {
@@ -507,7 +513,74 @@ void FrmStartup::insertHtmlClicked(const ButtonTab& tab) {
     if (!confirmInsertDespiteErrors(tab)) {
         return;
     }
-    objectmodel::pasteHTML(editor_, mstartup::boxText(*box));
+    objectmodel::IHTMLDocument2* document =
+        editor_ != nullptr ? editor_->ActiveDocument() : nullptr;
+    if (!editing_ || document == nullptr) {
+        objectmodel::pasteHTML(editor_, mstartup::boxText(*box));
+        return;
+    }
+    common::Result<ButtonInPage> replaced =
+        replaceButton(*document, *editing_, mstartup::boxText(*box));
+    if (!replaced) {
+        common::showMessage(replaced.error(), common::MessageButtons::Ok, common::MessageIcon::None,
+                            {}, this);
+        return;
+    }
+    editing_ = std::move(*replaced);
+}
+
+void FrmStartup::openOnSelectedButton() {
+    objectmodel::IHTMLDocument2* document =
+        editor_ != nullptr ? editor_->ActiveDocument() : nullptr;
+    editing_ = document != nullptr ? buttonAtSelection(*document) : std::nullopt;
+    if (!editing_) {
+        return;
+    }
+    const buttons::FoundButton& found = editing_->found;
+    startClicked();
+    account_ = QString::fromStdString(found.account);
+    accountFromButton_ = account_;
+    if (auto* email = named<QLineEdit>(*this, "txtEmail")) {
+        email->setText(account_);
+    }
+    if (auto* sandbox = named<QCheckBox>(*this, "chkSandbox")) {
+        const QSignalBlocker quiet(sandbox); // the seller's stored choice stays hers
+        sandbox->setChecked(found.sandbox);
+    }
+    mstartup::showAnswers(*this, found.answers);
+
+    const ButtonTab* opened = nullptr;
+    buttons::withButtonType(found.type, [&]<typename Type>() {
+        for (const ButtonTab& tab : kButtonTabs) {
+            opened = tab.suffix == Type::kSuffix ? &tab : opened;
+        }
+    });
+    if (opened != nullptr && !found.account.empty()) {
+        {
+            const QSignalBlocker quiet(ui_->TabStrip1); // the tab is selected here, at once
+            ui_->TabStrip1->setCurrentIndex(static_cast<int>(opened->tab) - 1);
+        }
+        tabStripClicked(static_cast<int>(opened->tab));
+    }
+
+    QStringList said;
+    said << tr("Editing the button on line %1 of the page: Insert HTML puts the new one in its "
+               "place.")
+                .arg(found.line);
+    if (found.encrypted) {
+        said << tr("It is encrypted, so its answers could not be read: give them again.");
+    }
+    for (const std::string& note : found.notes) {
+        said << QString::fromStdString(note);
+    }
+    const QString line = said.join(QLatin1Char(' '));
+    QLabel* shown = ui_->lblStepProblem;
+    shown->setText(shown->fontMetrics().elidedText(line, Qt::ElideRight, shown->width()));
+    shown->setToolTip(line);
+    shown->setAccessibleName(line);
+    shown->show();
+    ui_->lblGoToStep->hide();
+    stepBack_.reset();
 }
 
 void FrmStartup::copyHtmlClicked(const ButtonTab& tab) {

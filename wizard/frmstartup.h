@@ -9,6 +9,7 @@
 #include "buttons/check.h"
 #include "buttons/writers.h"
 #include "common/result.h"
+#include "wizard/editing.h"
 #include "wizard/findingmarks.h"
 #include "wizard/tabs.h"
 
@@ -46,6 +47,13 @@ public:
     // the pastes of Insert HTML (and of the samples); it must outlive the window.
     explicit FrmStartup(objectmodel::Application* editor, QWidget* parent = nullptr);
     ~FrmStartup() override;
+
+    // Looks for a PayPal button around the selection of the editor's page. When there is one,
+    // the window shows its type's first page with every answer of it filled in, and the
+    // account box holds its account (stored only when the seller types in the box); Insert
+    // HTML then puts the new button in its place. Elsewhere the window is as it was, and
+    // Insert HTML pastes at the selection.
+    void openOnSelectedButton();
 
     // The editor the window pastes into.
     objectmodel::Application* editor() const { return editor_; }
@@ -131,6 +139,10 @@ private:
     bool settingsProblemShown_ = false;
     const ButtonTab* lastTab_ = nullptr; // the button tab selected last
     FindingMarks marks_;
+    // The button of the page the window was opened on, which Insert HTML replaces.
+    std::optional<ButtonInPage> editing_;
+    // The account the box was given from that button, until the seller types in the box.
+    std::optional<QString> accountFromButton_;
     // Where the link of the line above the tab strip leads, while it is shown.
     struct StepBack {
         const ButtonTab* tab;

@@ -126,6 +126,59 @@ buttons::Findings checkButton(const ButtonTab& tab, const QWidget& window,
     return findings;
 }
 
+namespace {
+
+void showText(QWidget& window, std::string_view name, const QString& text) {
+    QWidget* widget = control(window, name);
+    if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+        line->setText(text);
+    } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        const int item = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (item >= 0) {
+            combo->setCurrentIndex(item);
+        } else if (combo->isEditable()) {
+            combo->setEditText(text);
+        }
+    } else if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
+        setBoxText(*box, text);
+    } else {
+        qWarning("ravelin: no text box named %s", qstr(name).toUtf8().constData());
+    }
+}
+
+void showOption(QWidget& window, std::string_view group, int count,
+                const buttons::OptionIndex& selected) {
+    for (int i = 0; i < count; ++i) {
+        if (auto* option =
+                window.findChild<QAbstractButton*>(qstr(group) + '_' + QString::number(i))) {
+            // Exclusive buttons cannot be unchecked one by one: for a group left with nothing
+            // selected each is unchecked on its own.
+            const bool exclusive = option->autoExclusive();
+            option->setAutoExclusive(false);
+            option->setChecked(selected == i);
+            option->setAutoExclusive(exclusive);
+        }
+    }
+}
+
+} // namespace
+
+void showAnswers(QWidget& window, const buttons::ReadAnswers& read) {
+    buttons::forEachButtonType([&]<typename Type>() {
+        const auto* answers = std::get_if<typename Type::Answers>(&read);
+        if (answers == nullptr) {
+            return;
+        }
+        for (const auto& key : Type::kKeys) {
+            if (key.text != nullptr) {
+                showText(window, key.name, QString::fromStdString(answers->*key.text));
+            } else {
+                showOption(window, key.name, key.options, answers->*key.option);
+            }
+        }
+    });
+}
+
 void pageReset(QWidget& window) {
     for (std::string_view name : kResetPanels) {
         if (QWidget* panel = control(window, name)) {

@@ -9,6 +9,7 @@
 
 #include "buttons/answers.h"
 #include "buttons/check.h"
+#include "buttons/reader.h"
 #include "buttons/writers.h"
 #include "wizard/tabs.h"
 
@@ -44,6 +45,10 @@ void writeButton(const ButtonTab& tab, QWidget& window, const buttons::Context& 
 // controls and on the account address. The answers are only read.
 buttons::Findings checkButton(const ButtonTab& tab, const QWidget& window,
                               std::string_view account);
+
+// Puts a button's answers into the controls that key them, each as the user could have given
+// it; the answers of no type change nothing.
+void showAnswers(QWidget& window, const buttons::ReadAnswers& answers);
 
 // Hides the Setup page and every page panel of every button type. A missing panel is skipped.
 void pageReset(QWidget& window);

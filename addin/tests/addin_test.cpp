@@ -6,12 +6,14 @@
 #include "addin/tests/editorfixture.h"
 #include "buttons/examples.h"
 #include "buttons/tests/examples.h"
+#include "common/settings.h"
 #include "editor/addinsdialog.h"
 #include "editor/pagefile.h"
 #include "extras/samples.h"
 #include "objectmodel/com.h"
 #include "ravelin/version.h"
 #include "wizard/driver.h"
+#include "wizard/mstartup.h"
 #include "wizard/tabs.h"
 
 #include <QDir>
@@ -69,6 +71,10 @@ protected:
 
     // The page as its file would hold it.
     QString savedText() const { return editor->page().text; }
+
+    static QString mstartupText(const QWidget& wizard, std::string_view name) {
+        return wizard::mstartup::controlText(wizard, name);
+    }
 
     int wizardCommands() const { return static_cast<int>(insertMenu().count(kMenuCaption)); }
 };
@@ -180,6 +186,42 @@ TEST_F(AddinTest, WithTextSelectedInsertHtmlReplacesIt) {
 
     EXPECT_EQ(shownText(), QStringLiteral("<p>Our gnomes: ") + lines(workedExampleHtml()) +
                                QStringLiteral("</p>\n"));
+}
+
+TEST_F(AddinTest, OnAButtonOfThePageTheWizardEditsItAndOneUndoGivesThePageBack) {
+    start();
+    const buttons::Context context{.account = "gnomes@example.com",
+                                   .buildCode = std::string(version::kBuildCode),
+                                   .endpoints = {}};
+    buttons::BuyNowAnswers gnome = buttons::workedExample<buttons::BuyNow>();
+    buttons::BuyNowAnswers frog = gnome;
+    frog.txtItemNameBN = "Garden Frog";
+    const auto html = [&](const buttons::BuyNowAnswers& answers) {
+        return lines(QString::fromStdString(buttons::BuyNow::kWrite(answers, context).html));
+    };
+    const QString top = QStringLiteral("<p>Our gnomes</p>\n") + html(gnome) +
+                        QStringLiteral("\n<p>And a frog</p>\n");
+    const QString bottom = QStringLiteral("\n<p>Thank you</p>\n");
+    // The caret on the frog's form, a few lines into it.
+    setPage(top + html(frog) + bottom, top.size() + html(frog).indexOf(u"<input") + 3);
+    const QString before = savedText();
+
+    QWidget& wizard = openWizard();
+    EXPECT_EQ(mstartupText(wizard, "txtItemNameBN"), QStringLiteral("Garden Frog"));
+    EXPECT_EQ(mstartupText(wizard, "txtEmail"), QStringLiteral("gnomes@example.com"));
+    frog.txtPriceBN = "27";
+    const common::Result<void> walked =
+        driver::walk(wizard, wizard::tabOf<buttons::BuyNow>(), {{"txtPriceBN", "27"}});
+    ASSERT_TRUE(walked) << walked.error().toStdString();
+    ASSERT_TRUE(driver::click(wizard, "btnFinishBN"));
+
+    EXPECT_EQ(shownText(), top + html(frog) + bottom) << "the old button, and only it, is gone";
+    EXPECT_TRUE(common::readSetting(common::kAccountSettingApp, common::kAccountSettingSection,
+                                    common::kAccountSettingKey)
+                    .isEmpty())
+        << "the button's account is not the seller's stored one";
+    pageBox().undo();
+    EXPECT_EQ(savedText(), before) << "the replacement is one edit";
 }
 
 TEST_F(AddinTest, WhereAButtonHasNoPlaceInsertHtmlSaysUnableToGetSelectionPoint) {

@@ -46,6 +46,8 @@ private:
 
 private Q_SLOTS:
     void init() {
+        qputenv("RAVELIN_BUTTON", FAKE_BUTTON);
+        qunsetenv("FAKE_BUTTON_ANSWER");
         document.reset(KTextEditor::Editor::instance()->createDocument(nullptr));
         document->setText(QStringLiteral("<p>Buy here: SOLD OUT</p>\nend"));
         document->setModified(false);
@@ -103,6 +105,39 @@ private Q_SLOTS:
         QVERIFY2(failed.front().front().toString().contains(said),
                  qPrintable(failed.front().front().toString()));
         QCOMPARE(document->text(), QStringLiteral("<p>Buy here: SOLD OUT</p>\nend"));
+    }
+
+    void aCaretInAButtonHandsOverTheButtonsLines_data() {
+        QTest::addColumn<QByteArray>("buttons");
+        QTest::addColumn<int>("caretLine");
+        QTest::addColumn<QString>("page");
+        const QByteArray one = R"([{"type":"buy-now","line":2,"last_line":3}])";
+        QTest::newRow("on its description line")
+            << one << 1 << QStringLiteral("<p>\n<form>[Price: 5<br>\n<form>x</form>]</form>\n</p>");
+        QTest::newRow("on its form's line")
+            << one << 2 << QStringLiteral("<p>\n<form>[Price: 5<br>\n<form>x</form>]</form>\n</p>");
+        QTest::newRow("outside it")
+            << one << 3 << QStringLiteral("<p>\nPrice: 5<br>\n<form>x</form>\n<form>[]</form></p>");
+        QTest::newRow("a reader that fails")
+            << QByteArray("fail") << 2
+            << QStringLiteral("<p>\nPrice: 5<br>\n<form>[]</form><form>x</form>\n</p>");
+        QTest::newRow("lines past the page")
+            << QByteArray(R"([{"line":2,"last_line":9}])") << 2
+            << QStringLiteral("<p>\nPrice: 5<br>\n<form>[]</form><form>x</form>\n</p>");
+    }
+
+    void aCaretInAButtonHandsOverTheButtonsLines() {
+        QFETCH(QByteArray, buttons);
+        QFETCH(int, caretLine);
+        QFETCH(QString, page);
+        const QString before = QStringLiteral("<p>\nPrice: 5<br>\n<form>x</form>\n</p>");
+        document->setText(before);
+        qputenv("FAKE_BUTTON_ANSWER", buttons);
+        view->setCursorPosition(KTextEditor::Cursor(caretLine, 0));
+        QVERIFY(runWizard("insert", true));
+        QCOMPARE(document->text(), page);
+        undo();
+        QCOMPARE(document->text(), before);
     }
 
     void textTypedWhileTheWizardIsOpenIsKept() {

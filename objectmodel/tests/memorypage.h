@@ -46,6 +46,15 @@ public:
     }
 
     IHTMLSelectionObject* selection() override { return this; }
+    std::optional<DocumentSource> source() override {
+        return DocumentSource{.text = text_, .selectionStart = start_, .selectionEnd = end_};
+    }
+    std::unique_ptr<IHTMLTxtRange> rangeOver(qsizetype start, qsizetype end) override {
+        if (start < 0 || start > end || end > text_.size()) {
+            return nullptr;
+        }
+        return std::make_unique<TextRange>(*this, start, end);
+    }
 
 private:
     class TextRange : public IHTMLRange, public IHTMLTxtRange {

@@ -498,8 +498,8 @@ def check_bash_completion(package):
     system = pathlib.Path("/usr/share/bash-completion/bash_completion")
     check(system.is_file(), "bash-completion is not installed here")
     # Each line as typed, completed at its end.
-    options = ["--account", "--answers", "--cert", "--cert-id", "--check", "--encrypt", "--help",
-               "--json", "--key", "--key-passphrase-file", "--sandbox", "--service-cert",
+    options = ["--account", "--answers", "--audit", "--cert", "--cert-id", "--check", "--encrypt",
+               "--from-html", "--help", "--json", "--key", "--key-passphrase-file", "--sandbox", "--service-cert",
                "--strict", "--summary", "--version"]
     cases = [
         ("ravelin-button ", ["add-to-cart", "buy-now", "donate", "subscribe", "view-cart"]),
@@ -522,6 +522,9 @@ def check_bash_completion(package):
         ("ravelin-button buy-now --cert-id A", []),
         ("ravelin-button --key answers.json b", ["buy-now"]),
         ("ravelin-button buy-now txtNothing", []),
+        ("ravelin-button --from-html an", ["answers.json"]),
+        ("ravelin-button --audit p", ["pages"]),
+        ("ravelin-button --audit --json ", ["answers.json", "pages"]),
     ]
     with tempfile.TemporaryDirectory() as scratch:
         scratch = pathlib.Path(scratch)

@@ -3,7 +3,9 @@
 //
 // ravelin-wizard --filter: exactly one answer on standard output, the button or the selection
 // byte for byte; and the clipboard when it runs on its own.
+#include "buttons/buttontypes.h"
 #include "common/msgbox.h"
+#include "ravelin/version.h"
 #include "standalone/filter.h"
 #include "standalone/wizardhosts.h"
 #include "wizard/driver.h"
@@ -91,6 +93,31 @@ TEST_F(Filter, InsertHtmlWritesExactlyTheButtonInPlaceOfTheSelection) {
     });
     ASSERT_TRUE(html.endsWith(QStringLiteral("</form>")));
     EXPECT_EQ(output.data(), html.toUtf8());
+    EXPECT_EQ(exitCode, 0);
+}
+
+TEST_F(Filter, ASelectionHoldingAButtonOpensOnItAndGetsItReplacedWithTheRestAsItCame) {
+    const buttons::Context context{.account = "shop@example.com",
+                                   .buildCode = std::string(version::kBuildCode),
+                                   .endpoints = {}};
+    const auto button = [&context](int picture) {
+        buttons::ViewCartAnswers answers;
+        answers.optVC = picture;
+        QByteArray html =
+            QByteArray::fromStdString(buttons::ViewCart::kWrite(answers, context).html);
+        return html.replace("\r\n", "\n");
+    };
+    const QByteArray before = "<p>Your cart:</p>\n";
+    const QByteArray after = "\n<p>Thank you \xc3\xa0 bient\xc3\xb4t</p>\n";
+    run(before + button(1) + after, [](FilterWizard& wizard) {
+        QWidget& window = *wizard.window();
+        EXPECT_EQ(wizard::mstartup::selectedOption(window, "optVC", 4), 1);
+        EXPECT_EQ(wizard::mstartup::controlText(window, "txtEmail"), "shop@example.com");
+        ASSERT_TRUE(click(window, wizard::driver::optionControl("optVC", 2)));
+        ASSERT_TRUE(click(window, "btnNextVC"));
+        ASSERT_TRUE(click(window, "btnFinishVC"));
+    });
+    EXPECT_EQ(output.data().toStdString(), (before + button(2) + after).toStdString());
     EXPECT_EQ(exitCode, 0);
 }
 
