@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <map>
 #include <optional>
 #include <set>
 #include <span>
@@ -346,14 +347,27 @@ std::optional<FormContents> readForm(Scanner& scanner) {
         if (tag->name == "form" && tag->closing) {
             form.end = tag->end;
             // Each onN names the option osN beside it.
-            for (BuyerControl& control : form.controls) {
-                const std::string label = "on" + control.field.substr(2);
-                const auto named = std::ranges::find(form.hidden, label, &Posted::name);
-                if (named != form.hidden.end()) {
-                    control.name = named->value;
-                    form.hidden.erase(named);
+            std::map<std::string_view, std::size_t> labels;
+            for (std::size_t i = form.hidden.size(); i-- > 0;) {
+                if (isOptionField(form.hidden[i].name, "on")) {
+                    labels[form.hidden[i].name] = i; // the first of each name
                 }
             }
+            std::vector<bool> naming(form.hidden.size(), false);
+            for (BuyerControl& control : form.controls) {
+                const auto label = labels.find("on" + control.field.substr(2));
+                if (label != labels.end() && !naming[label->second]) {
+                    control.name = form.hidden[label->second].value;
+                    naming[label->second] = true;
+                }
+            }
+            std::vector<Posted> posted;
+            for (std::size_t i = 0; i < form.hidden.size(); ++i) {
+                if (!naming[i]) {
+                    posted.push_back(std::move(form.hidden[i]));
+                }
+            }
+            form.hidden = std::move(posted);
             return form;
         }
         if (tag->closing) {
@@ -499,22 +513,35 @@ std::optional<Description> describedBy(std::string_view page, std::size_t floor,
 class Fields {
 public:
     Fields(std::vector<Posted> posted, bool inOrder)
-        : posted_(std::move(posted)), taken_(posted_.size(), false), inOrder_(inOrder) {}
+        : posted_(std::move(posted)), taken_(posted_.size(), false), inOrder_(inOrder) {
+        for (std::size_t i = 0; i < posted_.size(); ++i) {
+            byName_[posted_[i].name].push_back(i);
+        }
+    }
 
     // The value of the field `name` when `accept` takes it, and then the field is taken.
     std::optional<std::string> take(
         std::string_view name, const std::function<bool(std::string_view)>& accept =
                                    [](std::string_view) { return true; }) {
-        for (std::size_t i = 0; i < posted_.size(); ++i) {
-            if (taken_[i]) {
-                continue;
+        if (inOrder_) {
+            while (next_ < posted_.size() && taken_[next_]) {
+                ++next_;
             }
-            if (posted_[i].name == name && accept(posted_[i].value)) {
+            if (next_ < posted_.size() && posted_[next_].name == name &&
+                accept(posted_[next_].value)) {
+                taken_[next_] = true;
+                return posted_[next_].value;
+            }
+            return std::nullopt;
+        }
+        const auto named = byName_.find(name);
+        if (named == byName_.end()) {
+            return std::nullopt;
+        }
+        for (const std::size_t i : named->second) {
+            if (!taken_[i] && accept(posted_[i].value)) {
                 taken_[i] = true;
                 return posted_[i].value;
-            }
-            if (inOrder_) {
-                break;
             }
         }
         return std::nullopt;
@@ -522,8 +549,9 @@ public:
 
     // The value of the first field `name`, taken or not.
     std::optional<std::string> peek(std::string_view name) const {
-        const auto found = std::ranges::find(posted_, name, &Posted::name);
-        return found == posted_.end() ? std::nullopt : std::optional(found->value);
+        const auto named = byName_.find(name);
+        return named == byName_.end() ? std::nullopt
+                                      : std::optional(posted_[named->second.front()].value);
     }
 
     // The fields not taken, in their order.
@@ -541,6 +569,8 @@ private:
     std::vector<Posted> posted_;
     std::vector<bool> taken_;
     bool inOrder_;
+    std::size_t next_ = 0;
+    std::map<std::string, std::vector<std::size_t>, std::less<>> byName_;
 };
 
 bool notEmpty(std::string_view value) {
@@ -1167,12 +1197,10 @@ PageButtons readButtons(std::string_view page) {
             continue;
         }
         const Endpoint endpoint = endpointOf(tag->attribute("action").value_or(""));
-        const std::size_t after = scanner.position();
         std::optional<FormContents> form = readForm(scanner);
         if (!form) {
-            // Never closed: where it ends cannot be told, so the page goes on after its tag.
-            scanner.seek(after);
-            continue;
+            // Never closed, and no form after it is either: where they end cannot be told.
+            break;
         }
         const std::size_t before = std::exchange(floor, form->end);
         if (endpoint == Endpoint::None) {
