@@ -320,6 +320,7 @@ struct BuyerControl {
     bool menu = false;
     std::vector<std::string> choices; // a menu's posted values, in order
     std::optional<std::string> name;
+    std::size_t at = 0; // the number of hidden fields before it
 };
 
 struct FormContents {
@@ -346,20 +347,28 @@ std::optional<FormContents> readForm(Scanner& scanner) {
     while (std::optional<Tag> tag = scanner.next()) {
         if (tag->name == "form" && tag->closing) {
             form.end = tag->end;
-            // Each onN names the option osN beside it.
-            std::map<std::string_view, std::size_t> labels;
-            for (std::size_t i = form.hidden.size(); i-- > 0;) {
+            // Each osN is named by the hidden onN nearest before it (an onN among the advanced
+            // variables stands further up), else by the first after it.
+            std::map<std::string_view, std::set<std::size_t>> unclaimed;
+            for (std::size_t i = 0; i < form.hidden.size(); ++i) {
                 if (isOptionField(form.hidden[i].name, "on")) {
-                    labels[form.hidden[i].name] = i; // the first of each name
+                    unclaimed[form.hidden[i].name].insert(i);
                 }
             }
             std::vector<bool> naming(form.hidden.size(), false);
             for (BuyerControl& control : form.controls) {
-                const auto label = labels.find("on" + control.field.substr(2));
-                if (label != labels.end() && !naming[label->second]) {
-                    control.name = form.hidden[label->second].value;
-                    naming[label->second] = true;
+                const auto label = unclaimed.find("on" + control.field.substr(2));
+                if (label == unclaimed.end() || label->second.empty()) {
+                    continue;
                 }
+                std::set<std::size_t>& at = label->second;
+                auto chosen = at.lower_bound(control.at);
+                if (chosen != at.begin()) {
+                    --chosen;
+                }
+                control.name = form.hidden[*chosen].value;
+                naming[*chosen] = true;
+                at.erase(chosen);
             }
             std::vector<Posted> posted;
             for (std::size_t i = 0; i < form.hidden.size(); ++i) {
@@ -389,7 +398,7 @@ std::optional<FormContents> readForm(Scanner& scanner) {
                     form.picture = tag->attribute("src").value_or("");
                 }
             } else if (type == "text" && isOptionField(name, "os")) {
-                form.controls.push_back({name, false, {}, std::nullopt});
+                form.controls.push_back({name, false, {}, std::nullopt, form.hidden.size()});
             } else if (type == "submit" || type == "button" || type == "reset") {
                 form.notes.push_back("The push button " +
                                      quotedName(tag->attribute("value").value_or("")) +
@@ -399,7 +408,7 @@ std::optional<FormContents> readForm(Scanner& scanner) {
                                      " the buyer fills in is not kept.");
             }
         } else if (tag->name == "select") {
-            BuyerControl menu{name, true, {}, std::nullopt};
+            BuyerControl menu{name, true, {}, std::nullopt, form.hidden.size()};
             while (std::optional<Tag> inner = scanner.next()) {
                 if (inner->name == "select" && inner->closing) {
                     break;

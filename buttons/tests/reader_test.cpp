@@ -172,7 +172,7 @@ TEST(ReaderRoundTrip, ItemOptionsAndAdvancedVariablesInEveryBoxWriteTheSameButto
     full.txtOption5ChoicesBN = "";
     full.txtText2NameBN = "Message";
     full.txtAdvancedBN = "notify_url=https://shop.example.com/ipn\nshipping=3\nno_shipping=2\n"
-                         "item_name=Other\ncustom=Grüße";
+                         "item_name=Other\ncustom=Grüße\non0=Mine\nos1=Theirs";
     expectRoundTrip<BuyNow>(full);
 
     // A menu whose choices hold "=" in the second box, where "=" gives no price.
