@@ -963,9 +963,10 @@ void describe(ViewCartAnswers&, const Description&) {}
 void describe(DonateAnswers&, const Description&) {}
 
 // The names of the hidden fields the answers write.
-template <typename Type> std::set<std::string> writtenNames(const typename Type::Answers& a) {
+template <typename Type>
+std::set<std::string> writtenNames(const typename Type::Answers& a, const std::string& account) {
     std::set<std::string> names;
-    for (const HiddenField& field : Type::kWrite(a, Context{}).form.hiddenFields()) {
+    for (const HiddenField& field : Type::kWrite(a, Context{account, {}, {}}).form.hiddenFields()) {
         names.insert(field.name);
     }
     return names;
@@ -973,8 +974,8 @@ template <typename Type> std::set<std::string> writtenNames(const typename Type:
 
 // Reads a button of `Type` whose form was read as `form` and whose fields are `fields`.
 template <typename Type>
-typename Type::Answers readType(Fields& fields, Reading& reading,
-                                const std::vector<Posted>& posted) {
+typename Type::Answers readType(Fields& fields, Reading& reading, const std::vector<Posted>& posted,
+                                const std::string& account) {
     typename Type::Answers a;
     // The opening fields, and the charset the renderer adds beside them.
     fields.take("bn");
@@ -993,7 +994,7 @@ typename Type::Answers readType(Fields& fields, Reading& reading,
 
     const std::vector<Posted> rest = fields.rest();
     if (!reading.ours) {
-        const std::set<std::string> own = writtenNames<Type>(a);
+        const std::set<std::string> own = writtenNames<Type>(a, account);
         for (const Posted& field : rest) {
             if (own.contains(field.name)) {
                 reading.notes.push_back("The field " + quotedName(field.name + "=" + field.value) +
@@ -1015,7 +1016,7 @@ typename Type::Answers readType(Fields& fields, Reading& reading,
     a.*Type::kAdvanced = advancedBox(rest, reading.notes);
     // The renderer adds charset=utf-8 by itself when a value needs it; otherwise the field was
     // the seller's, among the advanced variables.
-    if (charset && writtenNames<Type>(a).count("charset") == 0) {
+    if (charset && writtenNames<Type>(a, account).count("charset") == 0) {
         std::string& box = a.*Type::kAdvanced;
         box = "charset=utf-8" + std::string(box.empty() ? "" : "\n") + box;
     }
@@ -1176,7 +1177,7 @@ FoundButton readButton(std::string_view page, std::size_t floor, const Tag& form
             return;
         }
         Fields fields(form.hidden, ours);
-        const auto a = readType<Type>(fields, reading, form.hidden);
+        const auto a = readType<Type>(fields, reading, form.hidden, found.account);
         if (ours && !reading.earlierPriceLine &&
             !writesAgain<Type>(a, found, page.substr(found.begin, found.end - found.begin))) {
             found.notes.push_back("Written again, the button's HTML is not the same as the "
