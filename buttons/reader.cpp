@@ -705,8 +705,11 @@ void readItemOptions(typename Type::Answers& a, Fields& fields, const Reading& r
         (control.menu ? menus : textBoxes).push_back(&control);
     }
     // The priced menu's choices and their amounts, when the type prices its first menu.
+    // Taken only when the first menu keeps a choice to give a price, else they stay fields.
     std::vector<std::pair<std::string, std::string>> prices;
-    if (boxes.pricedFirstMenu && !menus.empty()) {
+    if (boxes.pricedFirstMenu && !menus.empty() &&
+        std::ranges::any_of(menus[0]->choices,
+                            [](const std::string& choice) { return keepsAsLine(choice, true); })) {
         for (std::size_t i = 0;; ++i) {
             const std::string index = std::to_string(i);
             std::optional<std::string> select = fields.take("option_select" + index);
