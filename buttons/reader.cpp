@@ -965,11 +965,15 @@ void describe(SubscribeAnswers& a, const Description& d) {
 void describe(ViewCartAnswers&, const Description&) {}
 void describe(DonateAnswers&, const Description&) {}
 
-// The names of the hidden fields the answers write.
+// The names of the hidden fields the answers write with the button's account and build code,
+// which decide the renderer's charset as well.
 template <typename Type>
-std::set<std::string> writtenNames(const typename Type::Answers& a, const std::string& account) {
+std::set<std::string> writtenNames(const typename Type::Answers& a, const FoundButton& found) {
     std::set<std::string> names;
-    for (const HiddenField& field : Type::kWrite(a, Context{account, {}, {}}).form.hiddenFields()) {
+    // A button made elsewhere is written again with a build code of ours, all ASCII.
+    const bool ours = found.buildCode.starts_with(kBuildCodePrefix);
+    const Context context{found.account, ours ? found.buildCode : std::string(), {}};
+    for (const HiddenField& field : Type::kWrite(a, context).form.hiddenFields()) {
         names.insert(field.name);
     }
     return names;
@@ -978,7 +982,7 @@ std::set<std::string> writtenNames(const typename Type::Answers& a, const std::s
 // Reads a button of `Type` whose form was read as `form` and whose fields are `fields`.
 template <typename Type>
 typename Type::Answers readType(Fields& fields, Reading& reading, const std::vector<Posted>& posted,
-                                const std::string& account) {
+                                const FoundButton& found) {
     typename Type::Answers a;
     // The opening fields, and the charset the renderer adds beside them.
     fields.take("bn");
@@ -997,7 +1001,7 @@ typename Type::Answers readType(Fields& fields, Reading& reading, const std::vec
 
     const std::vector<Posted> rest = fields.rest();
     if (!reading.ours) {
-        const std::set<std::string> own = writtenNames<Type>(a, account);
+        const std::set<std::string> own = writtenNames<Type>(a, found);
         for (const Posted& field : rest) {
             if (own.contains(field.name)) {
                 reading.notes.push_back("The field " + quotedName(field.name + "=" + field.value) +
@@ -1019,7 +1023,7 @@ typename Type::Answers readType(Fields& fields, Reading& reading, const std::vec
     a.*Type::kAdvanced = advancedBox(rest, reading.notes);
     // The renderer adds charset=utf-8 by itself when a value needs it; otherwise the field was
     // the seller's, among the advanced variables.
-    if (charset && writtenNames<Type>(a, account).count("charset") == 0) {
+    if (charset && writtenNames<Type>(a, found).count("charset") == 0) {
         std::string& box = a.*Type::kAdvanced;
         box = "charset=utf-8" + std::string(box.empty() ? "" : "\n") + box;
     }
@@ -1180,7 +1184,7 @@ FoundButton readButton(std::string_view page, std::size_t floor, const Tag& form
             return;
         }
         Fields fields(form.hidden, ours);
-        const auto a = readType<Type>(fields, reading, form.hidden, found.account);
+        const auto a = readType<Type>(fields, reading, form.hidden, found);
         if (ours && !reading.earlierPriceLine &&
             !writesAgain<Type>(a, found, page.substr(found.begin, found.end - found.begin))) {
             found.notes.push_back("Written again, the button's HTML is not the same as the "
