@@ -563,6 +563,18 @@ public:
                                       : std::optional(posted_[named->second.front()].value);
     }
 
+    // Where the taking stands, to go back to when what was taken turns out not to belong.
+    struct Mark {
+        std::vector<bool> taken;
+        std::size_t next;
+    };
+    Mark mark() const { return {taken_, next_}; }
+    void restore(Mark mark) {
+        taken_ = std::move(mark.taken);
+        next_ = mark.next;
+    }
+    bool inOrder() const { return inOrder_; }
+
     // The fields not taken, in their order.
     std::vector<Posted> rest() const {
         std::vector<Posted> left;
@@ -710,6 +722,7 @@ void readItemOptions(typename Type::Answers& a, Fields& fields, const Reading& r
     if (boxes.pricedFirstMenu && !menus.empty() &&
         std::ranges::any_of(menus[0]->choices,
                             [](const std::string& choice) { return keepsAsLine(choice, true); })) {
+        Fields::Mark before = fields.mark();
         for (std::size_t i = 0;; ++i) {
             const std::string index = std::to_string(i);
             std::optional<std::string> select = fields.take("option_select" + index);
@@ -719,8 +732,15 @@ void readItemOptions(typename Type::Answers& a, Fields& fields, const Reading& r
             prices.emplace_back(std::move(*select),
                                 fields.take("option_amount" + index).value_or(""));
         }
-        if (!prices.empty()) {
-            fields.take("option_index", isZero);
+        const bool indexed = !prices.empty() && fields.take("option_index", isZero);
+        // A button of ours prices each choice of the menu in its order, then names the menu;
+        // fields that do not are the seller's own among the advanced variables.
+        const bool whole = indexed && prices.size() == menus[0]->choices.size() &&
+                           std::ranges::equal(prices, menus[0]->choices, {},
+                                              &std::pair<std::string, std::string>::first);
+        if (fields.inOrder() && !whole) {
+            fields.restore(std::move(before));
+            prices.clear();
         }
     }
     // A first menu whose choices hold "=" but carry no prices goes into the second box, where
