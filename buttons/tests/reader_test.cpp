@@ -185,6 +185,13 @@ TEST(ReaderRoundTrip, ItemOptionsAndAdvancedVariablesInEveryBoxWriteTheSameButto
     second.txtOption2ChoicesBN = "S=slim\nR=regular";
     expectRoundTrip<BuyNow>(second);
 
+    // Price fields typed among the advanced variables, beside a menu without prices.
+    BuyNowAnswers unpriced = workedExample<BuyNow>();
+    unpriced.txtOption1NameBN = "Colour";
+    unpriced.txtOption1ChoicesBN = "Red\nBlue";
+    unpriced.txtAdvancedBN = "option_select0=Red\noption_amount0=3";
+    expectRoundTrip<BuyNow>(unpriced);
+
     AddToCartAnswers cart = workedExample<AddToCart>();
     cart.txtOption1NameATC = "Size";
     cart.txtOption1ChoicesATC = "Small = 1\nLarge = 2";
