@@ -318,7 +318,8 @@ struct Posted {
 struct BuyerControl {
     std::string field; // "os0"
     bool menu = false;
-    std::vector<std::string> choices; // a menu's posted values, in order
+    std::vector<std::string> choices;  // a menu's posted values, in order
+    std::vector<std::string> captions; // and what it shows for each
     std::optional<std::string> name;
     std::size_t at = 0; // the number of hidden fields before it
 };
@@ -398,7 +399,7 @@ std::optional<FormContents> readForm(Scanner& scanner) {
                     form.picture = tag->attribute("src").value_or("");
                 }
             } else if (type == "text" && isOptionField(name, "os")) {
-                form.controls.push_back({name, false, {}, std::nullopt, form.hidden.size()});
+                form.controls.push_back({name, false, {}, {}, std::nullopt, form.hidden.size()});
             } else if (type == "submit" || type == "button" || type == "reset") {
                 form.notes.push_back("The push button " +
                                      quotedName(tag->attribute("value").value_or("")) +
@@ -408,7 +409,7 @@ std::optional<FormContents> readForm(Scanner& scanner) {
                                      " the buyer fills in is not kept.");
             }
         } else if (tag->name == "select") {
-            BuyerControl menu{name, true, {}, std::nullopt, form.hidden.size()};
+            BuyerControl menu{name, true, {}, {}, std::nullopt, form.hidden.size()};
             while (std::optional<Tag> inner = scanner.next()) {
                 if (inner->name == "select" && inner->closing) {
                     break;
@@ -418,8 +419,10 @@ std::optional<FormContents> readForm(Scanner& scanner) {
                     break;
                 }
                 if (inner->name == "option" && !inner->closing) {
+                    const std::string caption = scanner.text();
                     menu.choices.push_back(
-                        inner->attribute("value").value_or(std::string(trimmed(scanner.text()))));
+                        inner->attribute("value").value_or(std::string(trimmed(caption))));
+                    menu.captions.push_back(caption);
                 }
             }
             if (isOptionField(name, "os")) {
@@ -709,7 +712,8 @@ bool keepsAsLine(std::string_view text, bool priced) {
 }
 
 template <HasItemOptions Type>
-void readItemOptions(typename Type::Answers& a, Fields& fields, const Reading& reading) {
+void readItemOptions(typename Type::Answers& a, Fields& fields, const Reading& reading,
+                     std::string_view currency = {}) {
     const auto& boxes = Type::kItemOptions;
     std::vector<const BuyerControl*> menus;
     std::vector<const BuyerControl*> textBoxes;
@@ -733,11 +737,16 @@ void readItemOptions(typename Type::Answers& a, Fields& fields, const Reading& r
                                 fields.take("option_amount" + index).value_or(""));
         }
         const bool indexed = !prices.empty() && fields.take("option_index", isZero);
-        // A button of ours prices each choice of the menu in its order, then names the menu;
-        // fields that do not are the seller's own among the advanced variables.
-        const bool whole = indexed && prices.size() == menus[0]->choices.size() &&
-                           std::ranges::equal(prices, menus[0]->choices, {},
-                                              &std::pair<std::string, std::string>::first);
+        // A button of ours prices each choice of the menu in its order, shows each price in the
+        // menu ("Small - 10.00 EUR"), then names the menu; fields that do not are the seller's
+        // own among the advanced variables.
+        const BuyerControl& menu = *menus[0];
+        bool whole = indexed && prices.size() == menu.choices.size();
+        for (std::size_t i = 0; whole && i < prices.size(); ++i) {
+            std::string shown = prices[i].first + " - " + formatAmount(prices[i].second, currency);
+            shown += currency.empty() ? "" : " " + std::string(currency);
+            whole = prices[i].first == menu.choices[i] && shown == menu.captions[i];
+        }
         if (fields.inOrder() && !whole) {
             fields.restore(std::move(before));
             prices.clear();
@@ -859,7 +868,7 @@ void readFields(BuyNowAnswers& a, Fields& fields, Reading& reading) {
     a.txtHandlingBN = fields.take("handling", notEmpty).value_or("");
     a.txtWebSiteSuccessBN = address(fields, "return");
     a.txtCancelBN = address(fields, "cancel_return");
-    readItemOptions<BuyNow>(a, fields, reading);
+    readItemOptions<BuyNow>(a, fields, reading, codeOf(findCurrency(a.cmbCurrencyBN)));
     a.txtPriceBN = itemPrice(amount, a.cmbCurrencyBN, reading);
 }
 
@@ -883,7 +892,7 @@ void readFields(AddToCartAnswers& a, Fields& fields, Reading& reading) {
     a.txtLogoATC = fields.take("image_url", notEmpty).value_or("");
     a.txtWebSiteSuccessATC = address(fields, "return");
     a.txtCancelATC = address(fields, "cancel_return");
-    readItemOptions<AddToCart>(a, fields, reading);
+    readItemOptions<AddToCart>(a, fields, reading, codeOf(findCurrency(a.cmbCurrencyATC)));
     a.txtPriceATC = itemPrice(amount, a.cmbCurrencyATC, reading);
 }
 
