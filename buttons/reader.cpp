@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <map>
 #include <optional>
 #include <set>
 #include <span>
@@ -317,8 +318,10 @@ struct Posted {
 struct BuyerControl {
     std::string field; // "os0"
     bool menu = false;
-    std::vector<std::string> choices; // a menu's posted values, in order
+    std::vector<std::string> choices;  // a menu's posted values, in order
+    std::vector<std::string> captions; // and what it shows for each
     std::optional<std::string> name;
+    std::size_t at = 0; // the number of hidden fields before it
 };
 
 struct FormContents {
@@ -345,15 +348,36 @@ std::optional<FormContents> readForm(Scanner& scanner) {
     while (std::optional<Tag> tag = scanner.next()) {
         if (tag->name == "form" && tag->closing) {
             form.end = tag->end;
-            // Each onN names the option osN beside it.
-            for (BuyerControl& control : form.controls) {
-                const std::string label = "on" + control.field.substr(2);
-                const auto named = std::ranges::find(form.hidden, label, &Posted::name);
-                if (named != form.hidden.end()) {
-                    control.name = named->value;
-                    form.hidden.erase(named);
+            // Each osN is named by the hidden onN nearest before it (an onN among the advanced
+            // variables stands further up), else by the first after it.
+            std::map<std::string_view, std::set<std::size_t>> unclaimed;
+            for (std::size_t i = 0; i < form.hidden.size(); ++i) {
+                if (isOptionField(form.hidden[i].name, "on")) {
+                    unclaimed[form.hidden[i].name].insert(i);
                 }
             }
+            std::vector<bool> naming(form.hidden.size(), false);
+            for (BuyerControl& control : form.controls) {
+                const auto label = unclaimed.find("on" + control.field.substr(2));
+                if (label == unclaimed.end() || label->second.empty()) {
+                    continue;
+                }
+                std::set<std::size_t>& at = label->second;
+                auto chosen = at.lower_bound(control.at);
+                if (chosen != at.begin()) {
+                    --chosen;
+                }
+                control.name = form.hidden[*chosen].value;
+                naming[*chosen] = true;
+                at.erase(chosen);
+            }
+            std::vector<Posted> posted;
+            for (std::size_t i = 0; i < form.hidden.size(); ++i) {
+                if (!naming[i]) {
+                    posted.push_back(std::move(form.hidden[i]));
+                }
+            }
+            form.hidden = std::move(posted);
             return form;
         }
         if (tag->closing) {
@@ -375,7 +399,7 @@ std::optional<FormContents> readForm(Scanner& scanner) {
                     form.picture = tag->attribute("src").value_or("");
                 }
             } else if (type == "text" && isOptionField(name, "os")) {
-                form.controls.push_back({name, false, {}, std::nullopt});
+                form.controls.push_back({name, false, {}, {}, std::nullopt, form.hidden.size()});
             } else if (type == "submit" || type == "button" || type == "reset") {
                 form.notes.push_back("The push button " +
                                      quotedName(tag->attribute("value").value_or("")) +
@@ -385,7 +409,7 @@ std::optional<FormContents> readForm(Scanner& scanner) {
                                      " the buyer fills in is not kept.");
             }
         } else if (tag->name == "select") {
-            BuyerControl menu{name, true, {}, std::nullopt};
+            BuyerControl menu{name, true, {}, {}, std::nullopt, form.hidden.size()};
             while (std::optional<Tag> inner = scanner.next()) {
                 if (inner->name == "select" && inner->closing) {
                     break;
@@ -395,8 +419,10 @@ std::optional<FormContents> readForm(Scanner& scanner) {
                     break;
                 }
                 if (inner->name == "option" && !inner->closing) {
+                    const std::string caption = scanner.text();
                     menu.choices.push_back(
-                        inner->attribute("value").value_or(std::string(trimmed(scanner.text()))));
+                        inner->attribute("value").value_or(std::string(trimmed(caption))));
+                    menu.captions.push_back(caption);
                 }
             }
             if (isOptionField(name, "os")) {
@@ -499,22 +525,35 @@ std::optional<Description> describedBy(std::string_view page, std::size_t floor,
 class Fields {
 public:
     Fields(std::vector<Posted> posted, bool inOrder)
-        : posted_(std::move(posted)), taken_(posted_.size(), false), inOrder_(inOrder) {}
+        : posted_(std::move(posted)), taken_(posted_.size(), false), inOrder_(inOrder) {
+        for (std::size_t i = 0; i < posted_.size(); ++i) {
+            byName_[posted_[i].name].push_back(i);
+        }
+    }
 
     // The value of the field `name` when `accept` takes it, and then the field is taken.
     std::optional<std::string> take(
         std::string_view name, const std::function<bool(std::string_view)>& accept =
                                    [](std::string_view) { return true; }) {
-        for (std::size_t i = 0; i < posted_.size(); ++i) {
-            if (taken_[i]) {
-                continue;
+        if (inOrder_) {
+            while (next_ < posted_.size() && taken_[next_]) {
+                ++next_;
             }
-            if (posted_[i].name == name && accept(posted_[i].value)) {
+            if (next_ < posted_.size() && posted_[next_].name == name &&
+                accept(posted_[next_].value)) {
+                taken_[next_] = true;
+                return posted_[next_].value;
+            }
+            return std::nullopt;
+        }
+        const auto named = byName_.find(name);
+        if (named == byName_.end()) {
+            return std::nullopt;
+        }
+        for (const std::size_t i : named->second) {
+            if (!taken_[i] && accept(posted_[i].value)) {
                 taken_[i] = true;
                 return posted_[i].value;
-            }
-            if (inOrder_) {
-                break;
             }
         }
         return std::nullopt;
@@ -522,9 +561,22 @@ public:
 
     // The value of the first field `name`, taken or not.
     std::optional<std::string> peek(std::string_view name) const {
-        const auto found = std::ranges::find(posted_, name, &Posted::name);
-        return found == posted_.end() ? std::nullopt : std::optional(found->value);
+        const auto named = byName_.find(name);
+        return named == byName_.end() ? std::nullopt
+                                      : std::optional(posted_[named->second.front()].value);
     }
+
+    // Where the taking stands, to go back to when what was taken turns out not to belong.
+    struct Mark {
+        std::vector<bool> taken;
+        std::size_t next;
+    };
+    Mark mark() const { return {taken_, next_}; }
+    void restore(Mark mark) {
+        taken_ = std::move(mark.taken);
+        next_ = mark.next;
+    }
+    bool inOrder() const { return inOrder_; }
 
     // The fields not taken, in their order.
     std::vector<Posted> rest() const {
@@ -541,6 +593,8 @@ private:
     std::vector<Posted> posted_;
     std::vector<bool> taken_;
     bool inOrder_;
+    std::size_t next_ = 0;
+    std::map<std::string, std::vector<std::size_t>, std::less<>> byName_;
 };
 
 bool notEmpty(std::string_view value) {
@@ -658,7 +712,8 @@ bool keepsAsLine(std::string_view text, bool priced) {
 }
 
 template <HasItemOptions Type>
-void readItemOptions(typename Type::Answers& a, Fields& fields, const Reading& reading) {
+void readItemOptions(typename Type::Answers& a, Fields& fields, const Reading& reading,
+                     std::string_view currency = {}) {
     const auto& boxes = Type::kItemOptions;
     std::vector<const BuyerControl*> menus;
     std::vector<const BuyerControl*> textBoxes;
@@ -666,8 +721,12 @@ void readItemOptions(typename Type::Answers& a, Fields& fields, const Reading& r
         (control.menu ? menus : textBoxes).push_back(&control);
     }
     // The priced menu's choices and their amounts, when the type prices its first menu.
+    // Taken only when the first menu keeps a choice to give a price, else they stay fields.
     std::vector<std::pair<std::string, std::string>> prices;
-    if (boxes.pricedFirstMenu && !menus.empty()) {
+    if (boxes.pricedFirstMenu && !menus.empty() &&
+        std::ranges::any_of(menus[0]->choices,
+                            [](const std::string& choice) { return keepsAsLine(choice, true); })) {
+        Fields::Mark before = fields.mark();
         for (std::size_t i = 0;; ++i) {
             const std::string index = std::to_string(i);
             std::optional<std::string> select = fields.take("option_select" + index);
@@ -677,8 +736,20 @@ void readItemOptions(typename Type::Answers& a, Fields& fields, const Reading& r
             prices.emplace_back(std::move(*select),
                                 fields.take("option_amount" + index).value_or(""));
         }
-        if (!prices.empty()) {
-            fields.take("option_index", isZero);
+        const bool indexed = !prices.empty() && fields.take("option_index", isZero);
+        // A button of ours prices each choice of the menu in its order, shows each price in the
+        // menu ("Small - 10.00 EUR"), then names the menu; fields that do not are the seller's
+        // own among the advanced variables.
+        const BuyerControl& menu = *menus[0];
+        bool whole = indexed && prices.size() == menu.choices.size();
+        for (std::size_t i = 0; whole && i < prices.size(); ++i) {
+            std::string shown = prices[i].first + " - " + formatAmount(prices[i].second, currency);
+            shown += currency.empty() ? "" : " " + std::string(currency);
+            whole = prices[i].first == menu.choices[i] && shown == menu.captions[i];
+        }
+        if (fields.inOrder() && !whole) {
+            fields.restore(std::move(before));
+            prices.clear();
         }
     }
     // A first menu whose choices hold "=" but carry no prices goes into the second box, where
@@ -797,7 +868,7 @@ void readFields(BuyNowAnswers& a, Fields& fields, Reading& reading) {
     a.txtHandlingBN = fields.take("handling", notEmpty).value_or("");
     a.txtWebSiteSuccessBN = address(fields, "return");
     a.txtCancelBN = address(fields, "cancel_return");
-    readItemOptions<BuyNow>(a, fields, reading);
+    readItemOptions<BuyNow>(a, fields, reading, codeOf(findCurrency(a.cmbCurrencyBN)));
     a.txtPriceBN = itemPrice(amount, a.cmbCurrencyBN, reading);
 }
 
@@ -821,7 +892,7 @@ void readFields(AddToCartAnswers& a, Fields& fields, Reading& reading) {
     a.txtLogoATC = fields.take("image_url", notEmpty).value_or("");
     a.txtWebSiteSuccessATC = address(fields, "return");
     a.txtCancelATC = address(fields, "cancel_return");
-    readItemOptions<AddToCart>(a, fields, reading);
+    readItemOptions<AddToCart>(a, fields, reading, codeOf(findCurrency(a.cmbCurrencyATC)));
     a.txtPriceATC = itemPrice(amount, a.cmbCurrencyATC, reading);
 }
 
@@ -923,10 +994,15 @@ void describe(SubscribeAnswers& a, const Description& d) {
 void describe(ViewCartAnswers&, const Description&) {}
 void describe(DonateAnswers&, const Description&) {}
 
-// The names of the hidden fields the answers write.
-template <typename Type> std::set<std::string> writtenNames(const typename Type::Answers& a) {
+// The names of the hidden fields the answers write with the button's account and build code,
+// which decide the renderer's charset as well.
+template <typename Type>
+std::set<std::string> writtenNames(const typename Type::Answers& a, const FoundButton& found) {
     std::set<std::string> names;
-    for (const HiddenField& field : Type::kWrite(a, Context{}).form.hiddenFields()) {
+    // A button made elsewhere is written again with a build code of ours, all ASCII.
+    const bool ours = found.buildCode.starts_with(kBuildCodePrefix);
+    const Context context{found.account, ours ? found.buildCode : std::string(), {}};
+    for (const HiddenField& field : Type::kWrite(a, context).form.hiddenFields()) {
         names.insert(field.name);
     }
     return names;
@@ -934,8 +1010,8 @@ template <typename Type> std::set<std::string> writtenNames(const typename Type:
 
 // Reads a button of `Type` whose form was read as `form` and whose fields are `fields`.
 template <typename Type>
-typename Type::Answers readType(Fields& fields, Reading& reading,
-                                const std::vector<Posted>& posted) {
+typename Type::Answers readType(Fields& fields, Reading& reading, const std::vector<Posted>& posted,
+                                const FoundButton& found) {
     typename Type::Answers a;
     // The opening fields, and the charset the renderer adds beside them.
     fields.take("bn");
@@ -954,7 +1030,7 @@ typename Type::Answers readType(Fields& fields, Reading& reading,
 
     const std::vector<Posted> rest = fields.rest();
     if (!reading.ours) {
-        const std::set<std::string> own = writtenNames<Type>(a);
+        const std::set<std::string> own = writtenNames<Type>(a, found);
         for (const Posted& field : rest) {
             if (own.contains(field.name)) {
                 reading.notes.push_back("The field " + quotedName(field.name + "=" + field.value) +
@@ -976,7 +1052,7 @@ typename Type::Answers readType(Fields& fields, Reading& reading,
     a.*Type::kAdvanced = advancedBox(rest, reading.notes);
     // The renderer adds charset=utf-8 by itself when a value needs it; otherwise the field was
     // the seller's, among the advanced variables.
-    if (charset && writtenNames<Type>(a).count("charset") == 0) {
+    if (charset && writtenNames<Type>(a, found).count("charset") == 0) {
         std::string& box = a.*Type::kAdvanced;
         box = "charset=utf-8" + std::string(box.empty() ? "" : "\n") + box;
     }
@@ -1137,7 +1213,7 @@ FoundButton readButton(std::string_view page, std::size_t floor, const Tag& form
             return;
         }
         Fields fields(form.hidden, ours);
-        const auto a = readType<Type>(fields, reading, form.hidden);
+        const auto a = readType<Type>(fields, reading, form.hidden, found);
         if (ours && !reading.earlierPriceLine &&
             !writesAgain<Type>(a, found, page.substr(found.begin, found.end - found.begin))) {
             found.notes.push_back("Written again, the button's HTML is not the same as the "
@@ -1167,12 +1243,10 @@ PageButtons readButtons(std::string_view page) {
             continue;
         }
         const Endpoint endpoint = endpointOf(tag->attribute("action").value_or(""));
-        const std::size_t after = scanner.position();
         std::optional<FormContents> form = readForm(scanner);
         if (!form) {
-            // Never closed: where it ends cannot be told, so the page goes on after its tag.
-            scanner.seek(after);
-            continue;
+            // Never closed, and no form after it is either: where they end cannot be told.
+            break;
         }
         const std::size_t before = std::exchange(floor, form->end);
         if (endpoint == Endpoint::None) {

@@ -60,7 +60,7 @@ struct ReadFailure {
 using PageButtons = std::variant<std::vector<FoundButton>, ReadFailure>;
 
 // Every button of `page`, in page order. A page larger than kMaxPageSize fails. A form that is
-// never closed is no button: where it ends cannot be told.
+// never closed is no button, and no form after it closes either: where they end cannot be told.
 PageButtons readButtons(std::string_view page);
 
 // Calls `f.template operator()<Type>(answers)` with the button's type and answers; false when

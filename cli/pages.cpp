@@ -229,6 +229,7 @@ common::Result<std::vector<std::string>> filesUnder(const std::string& path) {
     }
     std::ranges::sort(found);
     std::vector<std::string> files;
+    files.reserve(found.size());
     for (const QByteArray& file : found) {
         files.push_back(file.toStdString());
     }

@@ -20,8 +20,9 @@ using testing::contains;
 
 constexpr std::string_view kOurs = "KORVANEX.301";
 
-Context ourContext(bool sandbox = false, std::string_view build = kOurs) {
-    return Context{"seller@example.com", std::string(build),
+Context ourContext(bool sandbox = false, std::string_view build = kOurs,
+                   std::string_view account = "seller@example.com") {
+    return Context{std::string(account), std::string(build),
                    sandbox ? Endpoints::sandbox() : Endpoints{}};
 }
 
@@ -57,8 +58,9 @@ std::string writtenAgain(const FoundButton& button, std::string_view build = kOu
 // Writes the answers into a page, reads them back and writes them again: the same bytes, at
 // the place they stand, with nothing to tell.
 template <typename Type>
-void expectRoundTrip(const typename Type::Answers& answers, bool sandbox = false) {
-    const std::string html = Type::kWrite(answers, ourContext(sandbox)).html;
+void expectRoundTrip(const typename Type::Answers& answers, bool sandbox = false,
+                     std::string_view account = "seller@example.com") {
+    const std::string html = Type::kWrite(answers, ourContext(sandbox, kOurs, account)).html;
     const std::string page =
         "<html><body>\r\n<p>Our shop</p>\r\n" + html + "\r\n</body></html>\r\n";
     const std::vector<FoundButton> found = read(page);
@@ -68,7 +70,7 @@ void expectRoundTrip(const typename Type::Answers& answers, bool sandbox = false
     EXPECT_EQ(page.substr(button.begin, button.end - button.begin), html);
     EXPECT_EQ(button.line, 3u);
     EXPECT_EQ(button.lastLine, 3u + static_cast<std::size_t>(std::ranges::count(html, '\n')));
-    EXPECT_EQ(button.account, "seller@example.com");
+    EXPECT_EQ(button.account, account);
     EXPECT_EQ(button.sandbox, sandbox);
     EXPECT_FALSE(button.encrypted);
     EXPECT_EQ(button.buildCode, kOurs);
@@ -81,6 +83,8 @@ TEST(ReaderRoundTrip, EveryWorkedExampleWritesItselfAgainLiveAndInTheSandbox) {
         SCOPED_TRACE(Type::kName);
         expectRoundTrip<Type>(workedExample<Type>());
         expectRoundTrip<Type>(workedExample<Type>(), true);
+        // An account beyond ASCII makes the button post charset=utf-8 by itself.
+        expectRoundTrip<Type>(workedExample<Type>(), false, "jürgen@example.com");
     });
     expectRoundTrip<BuyNow>(tShirtExample());
 }
@@ -172,7 +176,7 @@ TEST(ReaderRoundTrip, ItemOptionsAndAdvancedVariablesInEveryBoxWriteTheSameButto
     full.txtOption5ChoicesBN = "";
     full.txtText2NameBN = "Message";
     full.txtAdvancedBN = "notify_url=https://shop.example.com/ipn\nshipping=3\nno_shipping=2\n"
-                         "item_name=Other\ncustom=Grüße";
+                         "item_name=Other\ncustom=Grüße\non0=Mine\nos1=Theirs";
     expectRoundTrip<BuyNow>(full);
 
     // A menu whose choices hold "=" in the second box, where "=" gives no price.
@@ -180,6 +184,13 @@ TEST(ReaderRoundTrip, ItemOptionsAndAdvancedVariablesInEveryBoxWriteTheSameButto
     second.txtOption2NameBN = "Fit";
     second.txtOption2ChoicesBN = "S=slim\nR=regular";
     expectRoundTrip<BuyNow>(second);
+
+    // Price fields typed among the advanced variables, beside a menu without prices.
+    BuyNowAnswers unpriced = workedExample<BuyNow>();
+    unpriced.txtOption1NameBN = "Colour";
+    unpriced.txtOption1ChoicesBN = "Red\nBlue";
+    unpriced.txtAdvancedBN = "option_select0=Red\noption_amount0=3";
+    expectRoundTrip<BuyNow>(unpriced);
 
     AddToCartAnswers cart = workedExample<AddToCart>();
     cart.txtOption1NameATC = "Size";
@@ -473,15 +484,17 @@ TEST(ReaderForeign, EveryFieldAButtonMadeElsewherePostsSurvivesWritingItAgain) {
             const Button written =
                 Type::kWrite(answers, Context{button.account, "KORVANEX.301", {}});
             const auto fields = postedFields(written);
-            for (const auto& [name, value] : posted) {
-                if (name == "bn" || (name == "cmd" && value == "_donations") ||
+            for (const auto& field : posted) {
+                const std::string& name = field.first;
+                if (name == "bn" || (name == "cmd" && field.second == "_donations") ||
                     name.starts_with("on")) {
                     continue;
                 }
                 SCOPED_TRACE(name);
-                const auto [from, to] = fields.equal_range(name);
-                EXPECT_TRUE(std::any_of(from, to, [&](const auto& f) { return f.second == value; }))
-                    << written.html;
+                const auto range = fields.equal_range(name);
+                EXPECT_TRUE(std::any_of(range.first, range.second, [&](const auto& f) {
+                    return f.second == field.second;
+                })) << written.html;
             }
             // The picture is kept as the custom picture's address.
             EXPECT_TRUE(contains(written.html, "src=\"https://www.paypalobjects.com/en_US/i/btn/"));
