@@ -2269,6 +2269,13 @@ Wählen Sie Ihren Browser mit dem Befehl
     </message>
 </context>
 <context>
+    <name>ravelin::wizard::ButtonInPage</name>
+    <message>
+        <source>The button the wizard was opened on has changed in the page since, so the new button was not put in its place. Open the wizard on the button again, or copy the new button&apos;s HTML.</source>
+        <translation>Die Schaltfläche, für die der Assistent geöffnet wurde, hat sich in der Seite inzwischen geändert; die neue Schaltfläche wurde deshalb nicht an ihre Stelle gesetzt. Öffnen Sie den Assistenten erneut auf der Schaltfläche oder kopieren Sie den HTML-Code der neuen Schaltfläche.</translation>
+    </message>
+</context>
+<context>
     <name>ravelin::wizard::FrmPassphrase</name>
     <message>
         <source>The private key in %1 is protected by a passphrase. Passphrase:</source>
@@ -2351,6 +2358,14 @@ Wählen Sie Ihren Browser mit dem Befehl
     <message>
         <source>Step %1 has a problem: %2</source>
         <translation>Schritt %1 hat ein Problem: %2</translation>
+    </message>
+    <message>
+        <source>Editing the button on line %1 of the page: Insert HTML puts the new one in its place.</source>
+        <translation>Sie bearbeiten die Schaltfläche in Zeile %1 der Seite: „Einfügen“ setzt die neue an ihre Stelle.</translation>
+    </message>
+    <message>
+        <source>It is encrypted, so its answers could not be read: give them again.</source>
+        <translation>Sie ist verschlüsselt, ihre Angaben konnten daher nicht gelesen werden: Geben Sie sie erneut ein.</translation>
     </message>
 </context>
 <context>

@@ -2269,6 +2269,13 @@ Choisissez votre navigateur avec la commande
     </message>
 </context>
 <context>
+    <name>ravelin::wizard::ButtonInPage</name>
+    <message>
+        <source>The button the wizard was opened on has changed in the page since, so the new button was not put in its place. Open the wizard on the button again, or copy the new button&apos;s HTML.</source>
+        <translation>Le bouton sur lequel l&apos;assistant a été ouvert a changé dans la page entre-temps ; le nouveau bouton n&apos;a donc pas été mis à sa place. Rouvrez l&apos;assistant sur ce bouton, ou copiez le code HTML du nouveau bouton.</translation>
+    </message>
+</context>
+<context>
     <name>ravelin::wizard::FrmPassphrase</name>
     <message>
         <source>The private key in %1 is protected by a passphrase. Passphrase:</source>
@@ -2351,6 +2358,14 @@ Choisissez votre navigateur avec la commande
     <message>
         <source>Step %1 has a problem: %2</source>
         <translation>L&apos;étape %1 a un problème&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Editing the button on line %1 of the page: Insert HTML puts the new one in its place.</source>
+        <translation>Modification du bouton de la ligne %1 de la page : « Insérer » met le nouveau à sa place.</translation>
+    </message>
+    <message>
+        <source>It is encrypted, so its answers could not be read: give them again.</source>
+        <translation>Il est chiffré, ses réponses n&apos;ont donc pas pu être lues : saisissez-les à nouveau.</translation>
     </message>
 </context>
 <context>

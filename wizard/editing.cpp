@@ -46,10 +46,6 @@ std::vector<ButtonInPage> buttonsOf(const QString& text) {
     return buttons;
 }
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("ravelin::wizard::ButtonInPage", text);
-}
-
 } // namespace
 
 std::optional<ButtonInPage> buttonAtSelection(objectmodel::IHTMLDocument2& document) {
@@ -70,9 +66,11 @@ std::optional<ButtonInPage> buttonAtSelection(objectmodel::IHTMLDocument2& docum
 common::Result<ButtonInPage> replaceButton(objectmodel::IHTMLDocument2& document,
                                            const ButtonInPage& button, const QString& html) {
     const std::optional<objectmodel::DocumentSource> before = document.source();
-    const QString changed = tr("The button the wizard was opened on has changed in the page "
-                               "since, so the new button was not put in its place. Open the "
-                               "wizard on the button again, or copy the new button's HTML.");
+    const QString changed = QCoreApplication::translate(
+        "ravelin::wizard::ButtonInPage",
+        "The button the wizard was opened on has changed in the page since, so the new button "
+        "was not put in its place. Open the wizard on the button again, or copy the new "
+        "button's HTML.");
     if (!before) {
         return common::Failure{changed};
     }
