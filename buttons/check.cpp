@@ -394,6 +394,15 @@ void checkReturnAddresses(Report& report, Box returnBox, Box cancelBox) {
     checkOptionalAddress(report, cancelBox, "cancel address", writesAddress(cancelBox.text), false);
 }
 
+// The address of the seller's own button picture.
+void checkOwnPicture(Report& report, Box address) {
+    if (address.text.empty()) {
+        report.error(address.control, "No address is given for your own button picture.");
+        return;
+    }
+    checkAddress(report, address, "button picture address", true);
+}
+
 // The button picture of a type: one of its standard pictures, or the seller's own at the
 // address box (the type's first two answer keys).
 template <typename Type> void checkPicture(Report& report, const typename Type::Answers& answers) {
@@ -409,12 +418,7 @@ template <typename Type> void checkPicture(Report& report, const typename Type::
     case PictureChoice::Custom:
         break;
     }
-    const Box address{addressBox.name, answers.*addressBox.text};
-    if (address.text.empty()) {
-        report.error(address.control, "No address is given for your own button picture.");
-        return;
-    }
-    checkAddress(report, address, "button picture address", true);
+    checkOwnPicture(report, {addressBox.name, answers.*addressBox.text});
 }
 
 // ---- Subscription periods -----------------------------------------------------------------
@@ -803,7 +807,93 @@ void checkAdvanced(Report& report, const typename Type::Answers& a, std::string_
     checkAdvancedVariables(report, variables, written, HasItemOptions<Type>);
 }
 
+// ---- Payment links ------------------------------------------------------------------------
+
+constexpr std::string_view kLinkExample = "https://www.paypal.com/ncp/payment/ABC123";
+
+// What is wrong with a payment link's address, or nothing.
+std::optional<std::string> linkProblem(std::string_view address) {
+    if (address.empty()) {
+        return join(
+            {"Paste the address PayPal gives for your payment link, such as ", kLinkExample, "."});
+    }
+    if (hasBlank(address)) {
+        return std::string("The payment link must not contain blanks or line breaks.");
+    }
+    const AddressParts parts = addressParts(address);
+    if (!equalCaseAside(parts.scheme, "https") || !parts.authority) {
+        return join({"The payment link must start with https://, as in ", kLinkExample, "."});
+    }
+    const std::string_view authority = *parts.authority;
+    if (authority.find('@') != std::string_view::npos) {
+        return std::string("The payment link must not hold a user name or password before its "
+                           "host; PayPal's links start with https://www.paypal.com/.");
+    }
+    if (authority.find(':') != std::string_view::npos) {
+        return std::string("The payment link must not name a port; PayPal's links start with "
+                           "https://www.paypal.com/.");
+    }
+    if (equalCaseAside(authority, "paypal.com") ||
+        equalCaseAside(authority, "sandbox.paypal.com")) {
+        return join({"PayPal's payment links are on www.", authority, "; write https://www.",
+                     authority, parts.path, "."});
+    }
+    if (!equalCaseAside(authority, kPaymentLinkHost) &&
+        !equalCaseAside(authority, kSandboxPaymentLinkHost)) {
+        return join({"The payment link leads to ", authority, ", not to PayPal: its host must be ",
+                     kPaymentLinkHost, ", or ", kSandboxPaymentLinkHost, " for tests."});
+    }
+    if (!parts.path.starts_with(kPaymentLinkPath)) {
+        return join({"This is not a payment link: after the host PayPal's links go on with ",
+                     kPaymentLinkPath, " and the link's ID."});
+    }
+    const std::string_view id = parts.path.substr(kPaymentLinkPath.size());
+    const std::size_t slash = id.find('/');
+    if (slash != std::string_view::npos) {
+        return join({"The payment link goes on after its ID (", id.substr(slash),
+                     "); it must end with the ID, or with a query after ?."});
+    }
+    if (id.empty()) {
+        return join({"The payment link has no ID after ", kPaymentLinkPath,
+                     "; copy the whole link from PayPal."});
+    }
+    if (!std::ranges::all_of(id, [](char c) { return isAsciiLetter(c) || isDigit(c); })) {
+        return join({"The payment link's ID (", id, ") must be letters and digits only."});
+    }
+    if (parts.fragment) {
+        return std::string("The payment link must not end in a # part; PayPal's links end with "
+                           "the ID or a query.");
+    }
+    return std::nullopt;
+}
+
 } // namespace
+
+Findings checkPaymentLink(const PaymentLinkAnswers& a) {
+    using A = PaymentLinkAnswers;
+    Findings findings;
+    Report report(findings);
+    const PictureChoice picture = pictureChoice(a.optPL, PaymentLink::kPictures.size());
+    if (picture == PictureChoice::Custom) {
+        checkOwnPicture(report, box<&A::txtButtonURLPL>(a));
+    }
+    const Box link = box<&A::txtLinkURLPL>(a);
+    if (std::optional<std::string> problem = linkProblem(link.text)) {
+        report.error(link.control, std::move(*problem));
+    }
+    const Box text = box<&A::txtLinkTextPL>(a);
+    const bool wordless = std::ranges::all_of(
+        text.text, [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; });
+    if (wordless && picture == PictureChoice::None) {
+        report.error(text.control, "With no link text and no picture, the link cannot be seen "
+                                   "or clicked: give it a text or choose a picture.");
+    } else if (wordless) {
+        report.warning(text.control, "With no link text, those who cannot see the picture "
+                                     "hear nothing of what it does: give it a text such as "
+                                     "\"Pay with PayPal\".");
+    }
+    return findings;
+}
 
 Findings checkBuyNow(const BuyNowAnswers& a, std::string_view account) {
     using A = BuyNowAnswers;
