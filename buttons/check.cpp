@@ -811,6 +811,28 @@ void checkAdvanced(Report& report, const typename Type::Answers& a, std::string_
 
 constexpr std::string_view kLinkExample = "https://www.paypal.com/ncp/payment/ABC123";
 
+bool isHexDigit(char c) {
+    return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+// Whether a query holds only what RFC 3986 lets a query hold: letters, digits, -._~!$&'()*+,;=
+// :@/? and %-escapes of two hex digits.
+bool isQuery(std::string_view query) {
+    constexpr std::string_view kMarks = "-._~!$&'()*+,;=:@/?";
+    for (std::size_t i = 0; i < query.size(); ++i) {
+        const char c = query[i];
+        if (c == '%') {
+            if (i + 2 >= query.size() || !isHexDigit(query[i + 1]) || !isHexDigit(query[i + 2])) {
+                return false;
+            }
+            i += 2;
+        } else if (!isAsciiLetter(c) && !isDigit(c) && kMarks.find(c) == std::string_view::npos) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // What is wrong with a payment link's address, or nothing.
 std::optional<std::string> linkProblem(std::string_view address) {
     if (address.empty()) {
@@ -863,6 +885,10 @@ std::optional<std::string> linkProblem(std::string_view address) {
     if (parts.fragment) {
         return std::string("The payment link must not end in a # part; PayPal's links end with "
                            "the ID or a query.");
+    }
+    if (parts.query && !isQuery(*parts.query)) {
+        return join({"The payment link's query (?", *parts.query,
+                     ") holds characters an address does not; copy it again from PayPal."});
     }
     return std::nullopt;
 }

@@ -46,6 +46,8 @@ TEST(PaymentLinkAddress, TakesPayPalsLinksOnly) {
         {"https://www.sandbox.paypal.com/ncp/payment/7QK2LMZ9X4", true},
         {"https://www.paypal.com/ncp/payment/ABC123?locale.x=de_DE", true},
         {"https://www.paypal.com/ncp/payment/ABC123?", true},
+        {"https://www.paypal.com/ncp/payment/ABC123?locale.x=ja_JP&country.x=JP", true},
+        {"https://www.paypal.com/ncp/payment/ABC123?a=%C3%BC/b:c@d?e", true},
         // Scheme and host compare without letter case, as browsers do.
         {"HTTPS://WWW.PayPal.com/ncp/payment/ABC123", true},
         {"", false, "Paste the address"},
@@ -81,6 +83,11 @@ TEST(PaymentLinkAddress, TakesPayPalsLinksOnly) {
         {" https://www.paypal.com/ncp/payment/ABC123", false, "blanks"},
         {"https://www.paypal.com/ncp/payment/ABC123\n", false, "blanks"},
         {"javascript:alert(1)//www.paypal.com/ncp/payment/ABC123", false, "https://"},
+        {"https://www.paypal.com/ncp/payment/ABC123?a=\"<b>\"", false, "query"},
+        {"https://www.paypal.com/ncp/payment/ABC123?a=%4", false, "query"},
+        {"https://www.paypal.com/ncp/payment/ABC123?a=%zz", false, "query"},
+        {"https://www.paypal.com/ncp/payment/ABC123?a=ü", false, "query"},
+        {"https://www.paypal.com/ncp/payment/ABC123?a={b}", false, "query"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.address);
