@@ -6,7 +6,6 @@
 #include "buttons/check.h"
 #include "buttons/pieces.h"
 #include "buttons/writers.h"
-#include "common/qstr.h"
 #include "ui_frmpaymentlink.h"
 #include "wizard/mstartup.h"
 #include "wizard/pictures.h"
@@ -17,10 +16,10 @@
 #include <QIcon>
 #include <QLineEdit>
 #include <QPalette>
+#include <algorithm>
 
 namespace ravelin::wizard {
 
-using common::qstr;
 using Link = buttons::PaymentLink;
 
 namespace {

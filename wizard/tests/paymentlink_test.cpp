@@ -70,7 +70,7 @@ TEST_F(PaymentLinkDialog, ByKeyboardPastesTheWritersLinkAtTheCaretAndCloses) {
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Jetzt & \"bezahlen\""));
     press(Qt::Key_Tab);
     EXPECT_EQ(focusName(), "optPL");
-    press(Qt::Key_Down); // from no picture to the first Buy Now picture
+    press(Qt::Key_Down); // from no picture over the first Buy Now picture to the second
     press(Qt::Key_Down);
 
     buttons::PaymentLinkAnswers expected;
