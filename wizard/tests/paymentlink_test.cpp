@@ -8,7 +8,6 @@
 #include "wizard/tests/windowtest.h"
 
 #include <QAccessible>
-#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
@@ -44,18 +43,23 @@ protected:
         return window->findChild<FrmPaymentLink*>(QStringLiteral("frmPaymentLink"));
     }
 
+    // The control of the dialog with the keyboard focus. Asked of the dialog, not of the
+    // application: offscreen, the window system may hand the activation back to the wizard
+    // window for a moment.
+    QWidget* focused() const { return dialog()->focusWidget(); }
+
     std::string focusName() const {
-        const QWidget* w = QApplication::focusWidget();
+        const QWidget* w = focused();
         return w != nullptr ? w->objectName().toStdString() : "(nothing)";
     }
 
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+        QTest::keyClick(focused(), key, modifiers);
     }
 
     // Presses an access key of the dialog and waits for the click it makes a moment later.
     void pressAccessKey(char key) {
-        QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier);
+        QTest::keyClick(focused(), key, Qt::AltModifier);
         QTest::qWait(300);
         driver::settle();
     }
@@ -64,10 +68,10 @@ protected:
 TEST_F(PaymentLinkDialog, ByKeyboardPastesTheWritersLinkAtTheCaretAndCloses) {
     openDialog();
     EXPECT_EQ(focusName(), "txtLinkURLPL");
-    QTest::keyClicks(QApplication::focusWidget(), kLink);
+    QTest::keyClicks(focused(), kLink);
     press(Qt::Key_Tab);
     EXPECT_EQ(focusName(), "txtLinkTextPL");
-    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Jetzt & \"bezahlen\""));
+    QTest::keyClicks(focused(), QStringLiteral("Jetzt & \"bezahlen\""));
     press(Qt::Key_Tab);
     EXPECT_EQ(focusName(), "optPL");
     press(Qt::Key_Down); // from no picture over the first Buy Now picture to the second
@@ -100,9 +104,9 @@ TEST_F(PaymentLinkDialog, ByKeyboardPastesTheWritersLinkAtTheCaretAndCloses) {
 
 TEST_F(PaymentLinkDialog, CopyHtmlPutsTheWholeLinkOnTheClipboardAndStaysOpen) {
     openDialog();
-    QTest::keyClicks(QApplication::focusWidget(), kLink);
+    QTest::keyClicks(focused(), kLink);
     press(Qt::Key_Tab);
-    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Pay"));
+    QTest::keyClicks(focused(), QStringLiteral("Pay"));
     pressAccessKey('c');
     EXPECT_EQ(QGuiApplication::clipboard()->text(),
               QStringLiteral("<a href=\"https://www.paypal.com/ncp/payment/ABC123?locale.x=de_DE\">"
