@@ -284,10 +284,12 @@ template <typename F> constexpr void forEachCommandLineType(F&& f) {
 
 namespace detail {
 
-// Calls `f.template operator()<Type>()` for the first type that `matches`; false when none does.
-template <typename Matches, typename F> bool withFirstButtonType(Matches&& matches, F&& f) {
+// Calls `f.template operator()<Type>()` for the first type of `Tuple` that `matches`; false when
+// none does.
+template <typename Tuple, typename Matches, typename F>
+bool withFirstTypeOf(Matches&& matches, F&& f) {
     bool found = false;
-    forEachButtonType([&]<typename Type>() {
+    forEachTypeOf<Tuple>([&]<typename Type>() {
         if (!found && matches.template operator()<Type>()) {
             found = true;
             f.template operator()<Type>();
@@ -301,26 +303,22 @@ template <typename Matches, typename F> bool withFirstButtonType(Matches&& match
 // Calls `f.template operator()<Type>()` for the type named `name` on the command line; false
 // when no type has that name.
 template <typename F> bool withButtonType(std::string_view name, F&& f) {
-    return detail::withFirstButtonType([&]<typename Type>() { return Type::kName == name; }, f);
+    return detail::withFirstTypeOf<ButtonTypes>(
+        [&]<typename Type>() { return Type::kName == name; }, f);
 }
 
 // Calls `f.template operator()<Type>()` for the type of CommandLineTypes named `name`; false when
 // none has that name.
 template <typename F> bool withCommandLineType(std::string_view name, F&& f) {
-    bool found = false;
-    forEachCommandLineType([&]<typename Type>() {
-        if (!found && Type::kName == name) {
-            found = true;
-            f.template operator()<Type>();
-        }
-    });
-    return found;
+    return detail::withFirstTypeOf<CommandLineTypes>(
+        [&]<typename Type>() { return Type::kName == name; }, f);
 }
 
 // Calls `f.template operator()<Type>()` for the type whose wizard controls end in `suffix`;
 // false when no type has that suffix.
 template <typename F> bool withButtonTypeOfSuffix(std::string_view suffix, F&& f) {
-    return detail::withFirstButtonType([&]<typename Type>() { return Type::kSuffix == suffix; }, f);
+    return detail::withFirstTypeOf<ButtonTypes>(
+        [&]<typename Type>() { return Type::kSuffix == suffix; }, f);
 }
 
 // The picture option group of a type: its first key.
