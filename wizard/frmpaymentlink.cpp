@@ -59,6 +59,8 @@ FrmPaymentLink::FrmPaymentLink(const buttons::PaymentLinkAnswers& start, QWidget
     connect(ui_->btnCloseLink, &QAbstractButton::clicked, this, &QDialog::reject);
     ui_->lblCopiedPL->hide();
     answersChanged();
+    // It opens on the address, the one answer every link needs.
+    ui_->txtLinkURLPL->setFocus();
 }
 
 FrmPaymentLink::~FrmPaymentLink() = default;

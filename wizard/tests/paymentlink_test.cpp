@@ -37,6 +37,10 @@ protected:
         }
         dialog()->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(dialog()));
+        for (int waited = 0; focused() == nullptr; waited += 50) {
+            ASSERT_LT(waited, 2000) << "the dialog has no focus";
+            QTest::qWait(50);
+        }
     }
 
     FrmPaymentLink* dialog() const {
@@ -57,10 +61,19 @@ protected:
         QTest::keyClick(focused(), key, modifiers);
     }
 
-    // Presses an access key of the dialog and waits for the click it makes a moment later.
-    void pressAccessKey(char key) {
+    // Presses an access key of the dialog and waits, up to two seconds, until `done`: the key
+    // presses its button as a click seen on the screen, a moment later.
+    template <typename Done> void pressAccessKey(char key, Done done) {
         QTest::keyClick(focused(), key, Qt::AltModifier);
-        QTest::qWait(300);
+        for (int waited = 0; !done() && waited < 2000; waited += 50) {
+            QTest::qWait(50);
+        }
+        driver::settle();
+    }
+    // Presses an access key that should do nothing, and waits as long as its click would take.
+    void pressIdleAccessKey(char key) {
+        QTest::keyClick(focused(), key, Qt::AltModifier);
+        QTest::qWait(350);
         driver::settle();
     }
 };
@@ -84,7 +97,7 @@ TEST_F(PaymentLinkDialog, ByKeyboardPastesTheWritersLinkAtTheCaretAndCloses) {
     const std::string html = buttons::writePaymentLink(expected).html;
     EXPECT_EQ(text("txtHTMLPL"), html);
 
-    pressAccessKey('i');
+    pressAccessKey('i', [this] { return page.pasteCount() > 0; });
     EXPECT_EQ(page.text().toStdString(), "<body>\r\n" + html + "</body>");
     EXPECT_EQ(page.pasteCount(), 1);
     EXPECT_FALSE(dialog()->isVisible());
@@ -107,7 +120,7 @@ TEST_F(PaymentLinkDialog, CopyHtmlPutsTheWholeLinkOnTheClipboardAndStaysOpen) {
     QTest::keyClicks(focused(), kLink);
     press(Qt::Key_Tab);
     QTest::keyClicks(focused(), QStringLiteral("Pay"));
-    pressAccessKey('c');
+    pressAccessKey('c', [this] { return shown("lblCopiedPL"); });
     EXPECT_EQ(QGuiApplication::clipboard()->text(),
               QStringLiteral("<a href=\"https://www.paypal.com/ncp/payment/ABC123?locale.x=de_DE\">"
                              "Pay</a>"));
@@ -148,7 +161,7 @@ TEST_F(PaymentLinkDialog, AnAddressThatIsNotPayPalsIsMarkedToldAndNeverHandedOn)
         EXPECT_FALSE(dialog()->findChild<QWidget*>(QStringLiteral("btnCopyPL"))->isEnabled());
 
         named<QLineEdit>("txtLinkURLPL")->setFocus();
-        pressAccessKey('i');
+        pressIdleAccessKey('i');
         press(Qt::Key_Return);
         driver::settle();
         EXPECT_EQ(page.pasteCount(), 0);
