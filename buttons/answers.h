@@ -156,4 +156,17 @@ struct SubscribeAnswers {
     std::string txtAdvancedSUB;
 };
 
+// A link to a payment link or button made in the PayPal account: not a wizard tab, but a
+// dialog of its own beside the tabs, and a type of ravelin-button.
+struct PaymentLinkAnswers {
+    // The picture: options 0 to 7 are the Buy Now button's standard pictures, 8 the seller's
+    // own; none for a link of text alone.
+    OptionIndex optPL;
+    std::string txtButtonURLPL = "https://";
+    // The address PayPal gives for the link, such as https://www.paypal.com/ncp/payment/ABC123.
+    std::string txtLinkURLPL;
+    // The link's words: its visible text, or beside a picture the picture's alternative text.
+    std::string txtLinkTextPL;
+};
+
 } // namespace ravelin::buttons

@@ -233,23 +233,63 @@ struct Subscribe {
     static constexpr auto kCheck = &checkSubscribe;
 };
 
+// A link around a picture or a text, to a payment link or button the seller made in the PayPal
+// account. It is described as the button types are, so that ravelin-button reads, lists and
+// checks its keys the same way, but it is no button type: no form, no account, no build code,
+// no wizard tab (the wizard writes it in a dialog of its own), and it cannot be encrypted.
+struct PaymentLink {
+    using Answers = PaymentLinkAnswers;
+    static constexpr std::string_view kName = "payment-link";
+    static constexpr std::string_view kTitle = "PayPal payment link";
+    static constexpr std::string_view kSuffix = "PL";
+    // A payment link pays for something, so it offers the Buy Now pictures.
+    static constexpr auto kPictures = BuyNow::kPictures;
+    static constexpr std::array kKeys = {
+        optionKey("optPL", &Answers::optPL, kPictures.size() + 1),
+        textKey("txtButtonURLPL", &Answers::txtButtonURLPL),
+        textKey("txtLinkURLPL", &Answers::txtLinkURLPL),
+        textKey("txtLinkTextPL", &Answers::txtLinkTextPL),
+    };
+    static constexpr auto kWrite = &writePaymentLink;
+    static constexpr auto kCheck = &checkPaymentLink;
+};
+
 // Every button type, in the order ravelin-button lists them.
 using ButtonTypes = std::tuple<BuyNow, AddToCart, ViewCart, Donate, Subscribe>;
 
+// Everything ravelin-button writes, in the order it lists them: the button types, then the
+// payment link.
+using CommandLineTypes = std::tuple<BuyNow, AddToCart, ViewCart, Donate, Subscribe, PaymentLink>;
+
 inline constexpr std::size_t kButtonTypeCount = std::tuple_size_v<ButtonTypes>;
+
+namespace detail {
+
+template <typename Tuple, typename F> constexpr void forEachTypeOf(F&& f) {
+    std::apply([&]<typename... Types>(Types...) { (f.template operator()<Types>(), ...); },
+               Tuple{});
+}
+
+} // namespace detail
 
 // Calls `f.template operator()<Type>()` for every type, in the order of ButtonTypes.
 template <typename F> constexpr void forEachButtonType(F&& f) {
-    std::apply([&]<typename... Types>(Types...) { (f.template operator()<Types>(), ...); },
-               ButtonTypes{});
+    detail::forEachTypeOf<ButtonTypes>(f);
+}
+
+// Calls `f.template operator()<Type>()` for every type of CommandLineTypes, in its order.
+template <typename F> constexpr void forEachCommandLineType(F&& f) {
+    detail::forEachTypeOf<CommandLineTypes>(f);
 }
 
 namespace detail {
 
-// Calls `f.template operator()<Type>()` for the first type that `matches`; false when none does.
-template <typename Matches, typename F> bool withFirstButtonType(Matches&& matches, F&& f) {
+// Calls `f.template operator()<Type>()` for the first type of `Tuple` that `matches`; false when
+// none does.
+template <typename Tuple, typename Matches, typename F>
+bool withFirstTypeOf(Matches&& matches, F&& f) {
     bool found = false;
-    forEachButtonType([&]<typename Type>() {
+    forEachTypeOf<Tuple>([&]<typename Type>() {
         if (!found && matches.template operator()<Type>()) {
             found = true;
             f.template operator()<Type>();
@@ -263,13 +303,22 @@ template <typename Matches, typename F> bool withFirstButtonType(Matches&& match
 // Calls `f.template operator()<Type>()` for the type named `name` on the command line; false
 // when no type has that name.
 template <typename F> bool withButtonType(std::string_view name, F&& f) {
-    return detail::withFirstButtonType([&]<typename Type>() { return Type::kName == name; }, f);
+    return detail::withFirstTypeOf<ButtonTypes>(
+        [&]<typename Type>() { return Type::kName == name; }, f);
+}
+
+// Calls `f.template operator()<Type>()` for the type of CommandLineTypes named `name`; false when
+// none has that name.
+template <typename F> bool withCommandLineType(std::string_view name, F&& f) {
+    return detail::withFirstTypeOf<CommandLineTypes>(
+        [&]<typename Type>() { return Type::kName == name; }, f);
 }
 
 // Calls `f.template operator()<Type>()` for the type whose wizard controls end in `suffix`;
 // false when no type has that suffix.
 template <typename F> bool withButtonTypeOfSuffix(std::string_view suffix, F&& f) {
-    return detail::withFirstButtonType([&]<typename Type>() { return Type::kSuffix == suffix; }, f);
+    return detail::withFirstTypeOf<ButtonTypes>(
+        [&]<typename Type>() { return Type::kSuffix == suffix; }, f);
 }
 
 // The picture option group of a type: its first key.
@@ -287,7 +336,7 @@ template <typename Type> constexpr const auto& pictureAddressKey() {
 template <typename Answers, typename Value>
 consteval std::string_view keyName(Value Answers::*member) {
     std::string_view name;
-    forEachButtonType([&]<typename Type>() {
+    forEachCommandLineType([&]<typename Type>() {
         if constexpr (std::is_same_v<typename Type::Answers, Answers>) {
             for (const auto& key : Type::kKeys) {
                 if constexpr (std::is_same_v<Value, OptionIndex>) {
@@ -370,5 +419,11 @@ static_assert([] {
     });
     return ok;
 }());
+// The payment link keeps the button types' first two keys: its picture, then its own picture's
+// address.
+static_assert(detail::eachAnswerHasOneKey<PaymentLink>() &&
+              PaymentLink::kKeys[0].options ==
+                  static_cast<int>(PaymentLink::kPictures.size()) + 1 &&
+              PaymentLink::kKeys[1].lines == false && PaymentLink::kKeys[1].options == 0);
 
 } // namespace ravelin::buttons

@@ -480,6 +480,17 @@ void checkReturnAddresses(Report& report, Box returnBox, Box cancelBox) {
                          writesAddress(cancelBox.text), false);
 }
 
+// The address of the seller's own button picture.
+void checkOwnPicture(Report& report, Box address) {
+    if (address.text.empty()) {
+        report.error(
+            address.control,
+            {RAVELIN_TR_NOOP("Check", "No address is given for your own button picture.")});
+        return;
+    }
+    checkAddress(report, address, word(RAVELIN_TR_NOOP("Check", "button picture address")), true);
+}
+
 // The button picture of a type: one of its standard pictures, or the seller's own at the
 // address box (the type's first two answer keys).
 template <typename Type> void checkPicture(Report& report, const typename Type::Answers& answers) {
@@ -497,14 +508,7 @@ template <typename Type> void checkPicture(Report& report, const typename Type::
     case PictureChoice::Custom:
         break;
     }
-    const Box address{addressBox.name, answers.*addressBox.text};
-    if (address.text.empty()) {
-        report.error(
-            address.control,
-            {RAVELIN_TR_NOOP("Check", "No address is given for your own button picture.")});
-        return;
-    }
-    checkAddress(report, address, word(RAVELIN_TR_NOOP("Check", "button picture address")), true);
+    checkOwnPicture(report, {addressBox.name, answers.*addressBox.text});
 }
 
 // ---- Subscription periods -----------------------------------------------------------------
@@ -933,7 +937,137 @@ void checkAdvanced(Report& report, const typename Type::Answers& a, std::string_
     checkAdvancedVariables(report, variables, written, HasItemOptions<Type>);
 }
 
+// ---- Payment links ------------------------------------------------------------------------
+
+constexpr std::string_view kLinkExample = "https://www.paypal.com/ncp/payment/ABC123";
+
+bool isHexDigit(char c) {
+    return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+// Whether a query holds only what RFC 3986 lets a query hold: letters, digits, -._~!$&'()*+,;=
+// :@/? and %-escapes of two hex digits.
+bool isQuery(std::string_view query) {
+    constexpr std::string_view kMarks = "-._~!$&'()*+,;=:@/?";
+    for (std::size_t i = 0; i < query.size(); ++i) {
+        const char c = query[i];
+        if (c == '%') {
+            if (i + 2 >= query.size() || !isHexDigit(query[i + 1]) || !isHexDigit(query[i + 2])) {
+                return false;
+            }
+            i += 2;
+        } else if (!isAsciiLetter(c) && !isDigit(c) && kMarks.find(c) == std::string_view::npos) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// What is wrong with a payment link's address, or nothing.
+std::optional<Sentence> linkProblem(std::string_view address) {
+    if (address.empty()) {
+        return Sentence{RAVELIN_TR_NOOP("Check", "Paste the address PayPal gives for your payment "
+                                                 "link, such as %1."),
+                        {said(kLinkExample)}};
+    }
+    if (hasBlank(address)) {
+        return Sentence{
+            RAVELIN_TR_NOOP("Check", "The payment link must not contain blanks or line breaks.")};
+    }
+    const AddressParts parts = addressParts(address);
+    if (!equalCaseAside(parts.scheme, "https") || !parts.authority) {
+        return Sentence{
+            RAVELIN_TR_NOOP("Check", "The payment link must start with https://, as in %1."),
+            {said(kLinkExample)}};
+    }
+    const std::string_view authority = *parts.authority;
+    if (authority.find('@') != std::string_view::npos) {
+        return Sentence{RAVELIN_TR_NOOP("Check",
+                                        "The payment link must not hold a user name or password "
+                                        "before its host; PayPal's links start with "
+                                        "https://www.paypal.com/.")};
+    }
+    if (authority.find(':') != std::string_view::npos) {
+        return Sentence{RAVELIN_TR_NOOP("Check", "The payment link must not name a port; PayPal's "
+                                                 "links start with https://www.paypal.com/.")};
+    }
+    if (equalCaseAside(authority, "paypal.com") ||
+        equalCaseAside(authority, "sandbox.paypal.com")) {
+        return Sentence{
+            RAVELIN_TR_NOOP("Check",
+                            "PayPal's payment links are on www.%1; write https://www.%1%2."),
+            {said(authority), said(parts.path)}};
+    }
+    if (!equalCaseAside(authority, kPaymentLinkHost) &&
+        !equalCaseAside(authority, kSandboxPaymentLinkHost)) {
+        return Sentence{RAVELIN_TR_NOOP("Check", "The payment link leads to %1, not to PayPal: its "
+                                                 "host must be %2, or %3 for tests."),
+                        {said(authority), said(kPaymentLinkHost), said(kSandboxPaymentLinkHost)}};
+    }
+    if (!parts.path.starts_with(kPaymentLinkPath)) {
+        return Sentence{RAVELIN_TR_NOOP("Check", "This is not a payment link: after the host "
+                                                 "PayPal's links go on with %1 and the link's ID."),
+                        {said(kPaymentLinkPath)}};
+    }
+    const std::string_view id = parts.path.substr(kPaymentLinkPath.size());
+    const std::size_t slash = id.find('/');
+    if (slash != std::string_view::npos) {
+        return Sentence{RAVELIN_TR_NOOP("Check", "The payment link goes on after its ID (%1); it "
+                                                 "must end with the ID, or with a query after ?."),
+                        {said(id.substr(slash))}};
+    }
+    if (id.empty()) {
+        return Sentence{RAVELIN_TR_NOOP("Check", "The payment link has no ID after %1; copy the "
+                                                 "whole link from PayPal."),
+                        {said(kPaymentLinkPath)}};
+    }
+    if (!std::ranges::all_of(id, [](char c) { return isAsciiLetter(c) || isDigit(c); })) {
+        return Sentence{
+            RAVELIN_TR_NOOP("Check", "The payment link's ID (%1) must be letters and digits only."),
+            {said(id)}};
+    }
+    if (parts.fragment) {
+        return Sentence{RAVELIN_TR_NOOP("Check", "The payment link must not end in a # part; "
+                                                 "PayPal's links end with the ID or a query.")};
+    }
+    if (parts.query && !isQuery(*parts.query)) {
+        return Sentence{RAVELIN_TR_NOOP("Check", "The payment link's query (?%1) holds characters "
+                                                 "an address does not; copy it again from PayPal."),
+                        {said(*parts.query)}};
+    }
+    return std::nullopt;
+}
+
 } // namespace
+
+Findings checkPaymentLink(const PaymentLinkAnswers& a) {
+    using A = PaymentLinkAnswers;
+    Findings findings;
+    Report report(findings);
+    const PictureChoice picture = pictureChoice(a.optPL, PaymentLink::kPictures.size());
+    if (picture == PictureChoice::Custom) {
+        checkOwnPicture(report, box<&A::txtButtonURLPL>(a));
+    }
+    const Box link = box<&A::txtLinkURLPL>(a);
+    if (std::optional<Sentence> problem = linkProblem(link.text)) {
+        report.error(link.control, std::move(*problem));
+    }
+    const Box text = box<&A::txtLinkTextPL>(a);
+    const bool wordless = std::ranges::all_of(
+        text.text, [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; });
+    if (wordless && picture == PictureChoice::None) {
+        report.error(text.control,
+                     {RAVELIN_TR_NOOP("Check", "With no link text and no picture, the link cannot "
+                                               "be seen or clicked: give it a text or choose a "
+                                               "picture.")});
+    } else if (wordless) {
+        report.warning(text.control,
+                       {RAVELIN_TR_NOOP("Check", "With no link text, those who cannot see the "
+                                                 "picture hear nothing of what it does: give it a "
+                                                 "text such as \"Pay with PayPal\".")});
+    }
+    return findings;
+}
 
 Findings checkBuyNow(const BuyNowAnswers& a, std::string_view account) {
     using A = BuyNowAnswers;

@@ -57,6 +57,13 @@ Findings checkViewCart(const ViewCartAnswers& answers, std::string_view account)
 Findings checkDonate(const DonateAnswers& answers, std::string_view account);
 Findings checkSubscribe(const SubscribeAnswers& answers, std::string_view account);
 
+// The findings of a payment link, in the order of its keys. Only PayPal's payment-link
+// addresses are taken: https://www.paypal.com/ncp/payment/ID or the same on
+// www.sandbox.paypal.com, ID being letters and digits, with or without a query such as
+// ?locale.x=de_DE; nothing else (no other host, not paypal.com without www, no user name, port,
+// further path or #fragment). A link of no text and no picture is an error too.
+Findings checkPaymentLink(const PaymentLinkAnswers& answers);
+
 // "error" or "warning".
 std::string_view severityName(Severity severity);
 

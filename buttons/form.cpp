@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "buttons/form.h"
 
+#include "buttons/escape.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -11,46 +13,6 @@ namespace {
 
 // The longest text the payment service takes from a text box the buyer fills.
 constexpr std::string_view kTextOptionLength = "200";
-
-// Appends `text` with & < > replaced by their entities, and in an attribute also the double
-// quote; runs of other characters are appended at once.
-void appendEscaped(std::string& out, std::string_view text, bool attribute) {
-    std::size_t run = 0;
-    for (std::size_t at = 0; at < text.size(); ++at) {
-        std::string_view entity;
-        switch (text[at]) {
-        case '&':
-            entity = "&amp;";
-            break;
-        case '<':
-            entity = "&lt;";
-            break;
-        case '>':
-            entity = "&gt;";
-            break;
-        case '"':
-            entity = attribute ? "&quot;" : "";
-            break;
-        default:
-            break;
-        }
-        if (!entity.empty()) {
-            out.append(text.substr(run, at - run));
-            out.append(entity);
-            run = at + 1;
-        }
-    }
-    out.append(text.substr(run));
-}
-
-// Text escaping, for the visible lines: a double quote stays as it is.
-void appendText(std::string& out, std::string_view text) {
-    appendEscaped(out, text, false);
-}
-
-void appendAttribute(std::string& out, std::string_view value) {
-    appendEscaped(out, value, true);
-}
 
 bool isNonAscii(std::string_view text) {
     return std::ranges::any_of(text, [](char c) { return static_cast<unsigned char>(c) >= 0x80; });

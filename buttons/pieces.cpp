@@ -112,6 +112,41 @@ std::vector<AdvancedVariable> advancedVariables(std::string_view box) {
     return variables;
 }
 
+AddressParts addressParts(std::string_view address) {
+    AddressParts parts;
+    const std::size_t colon = address.find(':');
+    if (colon != std::string_view::npos && colon < address.find_first_of("/?#")) {
+        parts.scheme = address.substr(0, colon);
+        address.remove_prefix(colon + 1);
+    }
+    if (const std::size_t hash = address.find('#'); hash != std::string_view::npos) {
+        parts.fragment = address.substr(hash + 1);
+        address = address.substr(0, hash);
+    }
+    if (const std::size_t question = address.find('?'); question != std::string_view::npos) {
+        parts.query = address.substr(question + 1);
+        address = address.substr(0, question);
+    }
+    if (address.starts_with("//")) {
+        address.remove_prefix(2);
+        const std::size_t slash = std::min(address.find('/'), address.size());
+        parts.authority = address.substr(0, slash);
+        address.remove_prefix(slash);
+    }
+    parts.path = address;
+    return parts;
+}
+
+bool equalCaseAside(std::string_view a, std::string_view b) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    return std::ranges::equal(a, b, {}, lower, lower);
+}
+
+bool isSandboxLink(std::string_view address) {
+    const AddressParts parts = addressParts(address);
+    return parts.authority && equalCaseAside(*parts.authority, kSandboxPaymentLinkHost);
+}
+
 void writeOpeningFields(
     Form& form, const Context& context, std::string_view command,
     std::initializer_list<std::pair<std::string_view, std::string_view>> beforeBusiness) {

@@ -193,6 +193,33 @@ inline bool writesVariable(const AdvancedVariable& v) {
 enum class PictureChoice { None, Standard, Custom };
 PictureChoice pictureChoice(OptionIndex selected, std::size_t standardPictures);
 
+// ---- Payment links -------------------------------------------------------------------------
+
+// The hosts and the path of PayPal's payment links: https://HOST/ncp/payment/ID.
+inline constexpr std::string_view kPaymentLinkHost = "www.paypal.com";
+inline constexpr std::string_view kSandboxPaymentLinkHost = "www.sandbox.paypal.com";
+inline constexpr std::string_view kPaymentLinkPath = "/ncp/payment/";
+
+// An address cut into its parts the way RFC 3986 reads it: the scheme before the first ":"
+// (empty when there is none), the authority after "//" up to the next "/", "?" or "#", the path,
+// then the query after "?" and the fragment after "#", each absent when its sign is.
+struct AddressParts {
+    std::string_view scheme;
+    std::optional<std::string_view> authority;
+    std::string_view path;
+    std::optional<std::string_view> query;
+    std::optional<std::string_view> fragment;
+};
+
+AddressParts addressParts(std::string_view address);
+
+// Whether two texts are the same, letter case aside, as schemes and host names compare.
+bool equalCaseAside(std::string_view a, std::string_view b);
+
+// Whether a payment link leads to PayPal's test host: its summary then opens with
+// "Sandbox: Yes".
+bool isSandboxLink(std::string_view address);
+
 // ---- Writing them -------------------------------------------------------------------------
 
 // The currency answer `text`, standing for `currency`: the summary entry "Currency: " with the

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// The five button writers: pure functions from one tab's answers to the summary shown on the
-// result page and the HTML pasted into the page.
+// The five button writers and the payment link's: pure functions from one tab's answers to the
+// summary shown on the result page and the HTML pasted into the page.
 #pragma once
 
 #include "buttons/answers.h"
@@ -50,6 +50,13 @@ Button writeAddToCart(const AddToCartAnswers& answers, const Context& context);
 Button writeViewCart(const ViewCartAnswers& answers, const Context& context);
 Button writeDonate(const DonateAnswers& answers, const Context& context);
 Button writeSubscribe(const SubscribeAnswers& answers, const Context& context);
+
+// A payment link: `<a href="ADDRESS">TEXT</a>`, or the link around one of the Buy Now pictures
+// or the seller's own, with the text as the picture's alternative text; one line, no form, so
+// it works without JavaScript and whatever the page's scripts do. The summary names the link,
+// its text and an own picture, opened by "Sandbox: Yes" for a link on PayPal's test host. Only
+// `html` and `summary` are set.
+Button writePaymentLink(const PaymentLinkAnswers& answers);
 
 // What every build code of ours begins with: the reader tells our buttons by it.
 inline constexpr std::string_view kBuildCodePrefix = "KORVANEX.";

@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Ravelin Website Payments developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// ravelin-button: writes one payment button from a file of answers, as the wizard would.
+// ravelin-button: writes one payment button, or a payment link, from a file of answers, as the
+// wizard would.
 #include "buttons/buttontypes.h"
 #include "buttons/currency.h"
 #include "cli/answerfile.h"
@@ -20,6 +21,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <variant>
 #include <vector>
 
@@ -109,7 +111,7 @@ const std::vector<Option>& options() {
 
 std::string typeNames() {
     std::string names;
-    buttons::forEachButtonType([&]<typename Type>() {
+    buttons::forEachCommandLineType([&]<typename Type>() {
         names += names.empty() ? "" : ", ";
         names += Type::kName;
     });
@@ -253,10 +255,14 @@ std::string helpText() {
        ravelin-button TYPE --check [--json] [--answers FILE] [--account ADDRESS]
        ravelin-button --from-html FILE
        ravelin-button --audit [--json] [--strict] PATH...
+       ravelin-button payment-link [--answers FILE] [--summary] [--strict | --check [--json]]
        ravelin-button --help | --version
 
 Writes the HTML of one PayPal payment button to standard output, as the Ravelin Website
-Payments wizard does.
+Payments wizard does, or a link to a payment link made in your PayPal account
+(https://www.paypal.com/ncp/payment/ID) around a picture or a text. A payment link names
+your account itself and is never encrypted, so it takes none of --account, --sandbox and
+--encrypt.
 )" + generated.sliced(generated.indexOf('\n') + 1).toStdString() +
         R"(
 Answer keys are the wizard's control names. A text box or combo box takes a string, an
@@ -274,7 +280,7 @@ as "ravelin-button: error: CONTROL: sentence" (PayPal would refuse or misread th
 or "ravelin-button: warning: CONTROL: sentence" (it works, but is probably not what you
 meant); the button is still written.
 )";
-    buttons::forEachButtonType([&]<typename Type>() {
+    buttons::forEachCommandLineType([&]<typename Type>() {
         text += "\n  " + std::string(Type::kName) + " (" + std::string(Type::kTitle) + ")\n";
         text += cli::describeKeys<Type>();
     });
@@ -380,6 +386,39 @@ common::Result<Written> writeType(const Options& options, const QJsonObject& ans
     return written;
 }
 
+// A payment link: the answers name neither an account nor a host of the endpoint, and a link
+// cannot be encrypted.
+common::Result<Written> writeLink(const Options& options, const QJsonObject& answers) {
+    using Link = buttons::PaymentLink;
+    const std::string type(Link::kName);
+    if (options.encrypt) {
+        return cli::failure(type + " writes a link, not a form, so it cannot be encrypted");
+    }
+    if (options.sandbox) {
+        return cli::failure("--sandbox does not go with " + type +
+                            ": a link on www.sandbox.paypal.com is the sandbox's");
+    }
+    if (options.account) {
+        return cli::failure("--account does not go with " + type +
+                            ": the link itself names the account");
+    }
+    Link::Answers typed;
+    std::optional<std::string> email;
+    if (const common::Result<void> applied = cli::applyAnswers<Link>(answers, typed, email);
+        !applied) {
+        return common::Failure{applied.error()};
+    }
+    if (email) {
+        return cli::failure(type + " has no answer key " + cli::jsonQuoted(cli::kEmailKey) +
+                            ": the link itself names the account");
+    }
+    Written written{{}, Link::kCheck(typed)};
+    if (!options.check) {
+        written.button = Link::kWrite(typed);
+    }
+    return written;
+}
+
 // Reads the answers and writes the button of the type the options name.
 common::Result<Written> writeButton(const Options& options) {
     if (options.type.empty()) {
@@ -388,7 +427,7 @@ common::Result<Written> writeButton(const Options& options) {
     if (const common::Result<void> encryption = cli::checkEncryptOptions(options); !encryption) {
         return common::Failure{encryption.error()};
     }
-    if (!buttons::withButtonType(options.type, []<typename>() {})) {
+    if (!buttons::withCommandLineType(options.type, []<typename>() {})) {
         return cli::failure("unknown button type " + cli::jsonQuoted(options.type) +
                             "; expected one of " + typeNames());
     }
@@ -401,8 +440,13 @@ common::Result<Written> writeButton(const Options& options) {
         answers = std::move(*read);
     }
     common::Result<Written> written = common::Failure{};
-    buttons::withButtonType(options.type,
-                            [&]<typename Type>() { written = writeType<Type>(options, answers); });
+    buttons::withCommandLineType(options.type, [&]<typename Type>() {
+        if constexpr (std::is_same_v<Type, buttons::PaymentLink>) {
+            written = writeLink(options, answers);
+        } else {
+            written = writeType<Type>(options, answers);
+        }
+    });
     return written;
 }
 

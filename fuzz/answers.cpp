@@ -4,7 +4,8 @@
 // ravelin-button's answers reader on any bytes. What it accepts is an object whose keys and
 // texts can all be typed (no control character but tab, CR and LF, no half of a surrogate
 // pair), nested no deeper than it allows: written out again and read back, it is the same
-// object. The accepted answers then go through every type's key table, writer and checker.
+// object. The accepted answers then go through every type's key table, writer and checker, the
+// payment link's included.
 #include "buttons/buttontypes.h"
 #include "buttons/check.h"
 #include "cli/answerfile.h"
@@ -12,6 +13,9 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QRegularExpression>
+#include <QUrl>
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
@@ -83,5 +87,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
         }
     });
+
+    // The payment link: an address its checker takes is, read by Qt's own URL parser, PayPal's
+    // payment link and nothing else, and the link's HTML carries it whole.
+    buttons::PaymentLinkAnswers link;
+    std::optional<std::string> email;
+    if (cli::applyAnswers<buttons::PaymentLink>(*object, link, email)) {
+        const std::string html = buttons::writePaymentLink(link).html;
+        fuzz::require(html.starts_with("<a href=\"") && html.ends_with("</a>"),
+                      "a payment link is one link", html);
+        const bool taken = std::ranges::none_of(
+            buttons::checkPaymentLink(link),
+            [](const buttons::Finding& finding) { return finding.control == "txtLinkURLPL"; });
+        if (taken) {
+            const QUrl url(QString::fromStdString(link.txtLinkURLPL), QUrl::StrictMode);
+            const QString host = url.host();
+            fuzz::require(
+                url.isValid() && url.scheme() == "https" && url.userInfo().isEmpty() &&
+                    url.port() == -1 && !url.hasFragment() &&
+                    (host == "www.paypal.com" || host == "www.sandbox.paypal.com") &&
+                    QRegularExpression("^/ncp/payment/[A-Za-z0-9]+$").match(url.path()).hasMatch(),
+                "a payment link the checker takes is PayPal's", link.txtLinkURLPL);
+        }
+    }
     return 0;
 }

@@ -16,6 +16,7 @@
 #include "wizard/choices.h"
 #include "wizard/focus.h"
 #include "wizard/frmpassphrase.h"
+#include "wizard/frmpaymentlink.h"
 #include "wizard/frmprotect.h"
 #include "wizard/layout.h"
 #include "wizard/mstartup.h"
@@ -272,6 +273,9 @@ void FrmStartup::connectPages() {
 
     if (auto* protect = named<QAbstractButton>(*this, "btnProtect")) {
         connect(protect, &QAbstractButton::clicked, this, &FrmStartup::protectClicked);
+    }
+    if (auto* link = named<QAbstractButton>(*this, "btnPaymentLink")) {
+        connect(link, &QAbstractButton::clicked, this, &FrmStartup::paymentLinkClicked);
     }
     if (auto* sandbox = named<QCheckBox>(*this, "chkSandbox")) {
         connect(sandbox, &QCheckBox::toggled, this, &FrmStartup::sandboxToggled);
@@ -608,6 +612,15 @@ void FrmStartup::protectClicked() {
         showProtection();
     });
     dialog->open();
+}
+
+void FrmStartup::paymentLinkClicked() {
+    if (paymentLink_ == nullptr) {
+        paymentLink_ = new FrmPaymentLink({}, this);
+        connect(paymentLink_, &FrmPaymentLink::insertHtml, this,
+                [this](const QString& html) { objectmodel::pasteHTML(editor_, html); });
+    }
+    paymentLink_->open();
 }
 
 void FrmStartup::openAnswerDialog(std::string_view opener) {

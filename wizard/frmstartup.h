@@ -13,6 +13,7 @@
 #include "wizard/findingmarks.h"
 #include "wizard/tabs.h"
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <memory>
@@ -28,6 +29,8 @@ class Application;
 }
 
 namespace ravelin::wizard {
+
+class FrmPaymentLink;
 
 // A top-level window without owner; it deletes itself when closed (Qt::WA_DeleteOnClose), so
 // hold it through a QPointer. Every control carries its name as objectName; look controls up
@@ -92,6 +95,9 @@ private:
     // Puts the text of the tab's HTML box, whole, on the clipboard and says so beside the button.
     void copyHtmlClicked(const ButtonTab& tab);
     void protectClicked();
+    // Opens the PayPal payment link dialog, made at the first click and kept with its answers
+    // for the window's life; its Insert HTML pastes as the result pages' does.
+    void paymentLinkClicked();
     // Opens the dialog that the push button `opener` opens on the tab in use.
     void openAnswerDialog(std::string_view opener);
     void sandboxToggled(bool checked);
@@ -150,6 +156,7 @@ private:
         std::string control;
     };
     std::optional<StepBack> stepBack_;
+    QPointer<FrmPaymentLink> paymentLink_;
 };
 
 } // namespace ravelin::wizard

@@ -502,7 +502,8 @@ def check_bash_completion(package):
                "--from-html", "--help", "--json", "--key", "--key-passphrase-file", "--sandbox", "--service-cert",
                "--strict", "--summary", "--version"]
     cases = [
-        ("ravelin-button ", ["add-to-cart", "buy-now", "donate", "subscribe", "view-cart"]),
+        ("ravelin-button ",
+         ["add-to-cart", "buy-now", "donate", "payment-link", "subscribe", "view-cart"]),
         ("ravelin-button b", ["buy-now"]),
         ("ravelin-button --", options),
         ("ravelin-button buy-now --s", ["--sandbox", "--service-cert", "--strict", "--summary"]),
@@ -511,6 +512,8 @@ def check_bash_completion(package):
         ("ravelin-button view-cart opt", ["optVC"]),
         ("ravelin-button donate txtLogo", ["txtLogoATC"]),
         ("ravelin-button subscribe txtPrice", ["txtPrice2SUB", "txtPriceSUB"]),
+        ("ravelin-button payment-link txtLink", ["txtLinkTextPL", "txtLinkURLPL"]),
+        ("ravelin-button p", ["payment-link"]),
         ("ravelin-button subscribe --answers - <<< '{\"cmbT",
          ["'{\"cmbTerm2SUB", "'{\"cmbTermSUB"]),
         ("ravelin-button '{\"txtE", ["'{\"txtEmail", "'{\"txtExtraShippingBN"]),
