@@ -190,6 +190,10 @@ void FrmStartup::createAnswerDialogs() {
 
 void FrmStartup::connectPages() {
     connect(ui_->btnStart, &QAbstractButton::clicked, this, &FrmStartup::startClicked);
+    if (const auto* link = named<QAbstractButton>(*this, "btnPaymentLink")) {
+        linkCaption_ = link->text();
+        linkAccessibleName_ = link->accessibleName();
+    }
     if (auto* email = named<QLineEdit>(*this, "txtEmail")) {
         connect(email, &QLineEdit::textEdited, this, [this] { accountFromButton_.reset(); });
     }
@@ -517,14 +521,17 @@ void FrmStartup::insertHtmlClicked(const ButtonTab& tab) {
     if (!confirmInsertDespiteErrors(tab)) {
         return;
     }
+    putInPage(mstartup::boxText(*box));
+}
+
+void FrmStartup::putInPage(const QString& html) {
     objectmodel::IHTMLDocument2* document =
         editor_ != nullptr ? editor_->ActiveDocument() : nullptr;
     if (!editing_ || document == nullptr) {
-        objectmodel::pasteHTML(editor_, mstartup::boxText(*box));
+        objectmodel::pasteHTML(editor_, html);
         return;
     }
-    common::Result<ButtonInPage> replaced =
-        replaceButton(*document, *editing_, mstartup::boxText(*box));
+    common::Result<ButtonInPage> replaced = replaceButton(*document, *editing_, html);
     if (!replaced) {
         common::showMessage(replaced.error(), common::MessageButtons::Ok, common::MessageIcon::None,
                             {}, this);
@@ -537,6 +544,13 @@ void FrmStartup::openOnSelectedButton() {
     objectmodel::IHTMLDocument2* document =
         editor_ != nullptr ? editor_->ActiveDocument() : nullptr;
     editing_ = document != nullptr ? buttonAtSelection(*document) : std::nullopt;
+    // A payment link begun for another place starts afresh.
+    delete paymentLink_.data();
+    if (auto* link = named<QAbstractButton>(*this, "btnPaymentLink")) {
+        link->setText(editing_ ? tr("&Replace with a PayPal payment link…") : linkCaption_);
+        link->setAccessibleName(editing_ ? tr("Replace with a PayPal payment link")
+                                         : linkAccessibleName_);
+    }
     if (!editing_) {
         return;
     }
@@ -573,6 +587,10 @@ void FrmStartup::openOnSelectedButton() {
                 .arg(found.line);
     if (found.encrypted) {
         said << tr("It is encrypted, so its answers could not be read: give them again.");
+    }
+    if (found.type == buttons::BuyNow::kName || found.type == buttons::AddToCart::kName) {
+        said << tr("PayPal calls these buttons a legacy integration: the Setup page can replace "
+                   "it with a PayPal payment link.");
     }
     for (const std::string& note : found.notes) {
         said << QString::fromStdString(note);
@@ -616,9 +634,22 @@ void FrmStartup::protectClicked() {
 
 void FrmStartup::paymentLinkClicked() {
     if (paymentLink_ == nullptr) {
-        paymentLink_ = new FrmPaymentLink({}, this);
-        connect(paymentLink_, &FrmPaymentLink::insertHtml, this,
-                [this](const QString& html) { objectmodel::pasteHTML(editor_, html); });
+        buttons::PaymentLinkAnswers start;
+        if (editing_) {
+            // The link takes the words of the button it replaces.
+            buttons::withReadAnswers(editing_->found, [&]<typename Type>(const auto& answers) {
+                for (const auto& key : Type::kKeys) {
+                    if (key.text != nullptr && key.name.starts_with("txtItemName")) {
+                        start.txtLinkTextPL = answers.*key.text;
+                    }
+                }
+            });
+        }
+        paymentLink_ = new FrmPaymentLink(start, this);
+        if (editing_) {
+            paymentLink_->setWindowTitle(tr("Replace with a PayPal payment link"));
+        }
+        connect(paymentLink_, &FrmPaymentLink::insertHtml, this, &FrmStartup::putInPage);
     }
     paymentLink_->open();
 }

@@ -92,6 +92,9 @@ private:
     void nextClicked(const ButtonTab& tab);
     void previousClicked(const ButtonTab& tab);
     void insertHtmlClicked(const ButtonTab& tab);
+    // Puts `html` into the editor's page: in the place of the button the window was opened on,
+    // or at the selection point.
+    void putInPage(const QString& html);
     // Puts the text of the tab's HTML box, whole, on the clipboard and says so beside the button.
     void copyHtmlClicked(const ButtonTab& tab);
     void protectClicked();
@@ -157,6 +160,9 @@ private:
     };
     std::optional<StepBack> stepBack_;
     QPointer<FrmPaymentLink> paymentLink_;
+    // The payment link push button's caption and name when the window edits no button.
+    QString linkCaption_;
+    QString linkAccessibleName_;
 };
 
 } // namespace ravelin::wizard
