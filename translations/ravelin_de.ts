@@ -542,6 +542,66 @@
         <source>Thai baht</source>
         <translation>Thailändische Baht</translation>
     </message>
+    <message>
+        <source>Paste the address PayPal gives for your payment link, such as %1.</source>
+        <translation>Fügen Sie die Adresse ein, die PayPal für Ihren Zahlungslink angibt, etwa %1.</translation>
+    </message>
+    <message>
+        <source>The payment link must not contain blanks or line breaks.</source>
+        <translation>Der Zahlungslink darf keine Leerzeichen oder Zeilenumbrüche enthalten.</translation>
+    </message>
+    <message>
+        <source>The payment link must start with https://, as in %1.</source>
+        <translation>Der Zahlungslink muss mit https:// beginnen, wie in %1.</translation>
+    </message>
+    <message>
+        <source>The payment link must not hold a user name or password before its host; PayPal&apos;s links start with https://www.paypal.com/.</source>
+        <translation>Der Zahlungslink darf vor seinem Host keinen Benutzernamen und kein Passwort enthalten; die Links von PayPal beginnen mit https://www.paypal.com/.</translation>
+    </message>
+    <message>
+        <source>The payment link must not name a port; PayPal&apos;s links start with https://www.paypal.com/.</source>
+        <translation>Der Zahlungslink darf keinen Port nennen; die Links von PayPal beginnen mit https://www.paypal.com/.</translation>
+    </message>
+    <message>
+        <source>PayPal&apos;s payment links are on www.%1; write https://www.%1%2.</source>
+        <translation>Die Zahlungslinks von PayPal liegen auf www.%1; schreiben Sie https://www.%1%2.</translation>
+    </message>
+    <message>
+        <source>The payment link leads to %1, not to PayPal: its host must be %2, or %3 for tests.</source>
+        <translation>Der Zahlungslink führt zu %1, nicht zu PayPal: Sein Host muss %2 sein, für Tests %3.</translation>
+    </message>
+    <message>
+        <source>This is not a payment link: after the host PayPal&apos;s links go on with %1 and the link&apos;s ID.</source>
+        <translation>Das ist kein Zahlungslink: Nach dem Host folgen bei PayPal-Links %1 und die ID des Links.</translation>
+    </message>
+    <message>
+        <source>The payment link goes on after its ID (%1); it must end with the ID, or with a query after ?.</source>
+        <translation>Der Zahlungslink geht nach seiner ID weiter (%1); er muss mit der ID enden oder mit einer Abfrage nach ?.</translation>
+    </message>
+    <message>
+        <source>The payment link has no ID after %1; copy the whole link from PayPal.</source>
+        <translation>Der Zahlungslink hat nach %1 keine ID; kopieren Sie den ganzen Link aus PayPal.</translation>
+    </message>
+    <message>
+        <source>The payment link&apos;s ID (%1) must be letters and digits only.</source>
+        <translation>Die ID des Zahlungslinks (%1) darf nur aus Buchstaben und Ziffern bestehen.</translation>
+    </message>
+    <message>
+        <source>The payment link must not end in a # part; PayPal&apos;s links end with the ID or a query.</source>
+        <translation>Der Zahlungslink darf nicht auf einen #-Teil enden; die Links von PayPal enden mit der ID oder einer Abfrage.</translation>
+    </message>
+    <message>
+        <source>The payment link&apos;s query (?%1) holds characters an address does not; copy it again from PayPal.</source>
+        <translation>Die Abfrage des Zahlungslinks (?%1) enthält Zeichen, die in keiner Adresse stehen; kopieren Sie sie erneut aus PayPal.</translation>
+    </message>
+    <message>
+        <source>With no link text and no picture, the link cannot be seen or clicked: give it a text or choose a picture.</source>
+        <translation>Ohne Linktext und ohne Bild ist der Link weder zu sehen noch anzuklicken: Geben Sie einen Text ein oder wählen Sie ein Bild.</translation>
+    </message>
+    <message>
+        <source>With no link text, those who cannot see the picture hear nothing of what it does: give it a text such as &quot;Pay with PayPal&quot;.</source>
+        <translation>Ohne Linktext erfährt niemand, der das Bild nicht sehen kann, wozu es dient: Geben Sie einen Text ein, etwa „Mit PayPal bezahlen“.</translation>
+    </message>
 </context>
 <context>
     <name>FrmAbout</name>
@@ -709,6 +769,101 @@
     <message>
         <source>Passphrase of your private key</source>
         <translation>Passphrase Ihres privaten Schlüssels</translation>
+    </message>
+</context>
+<context>
+    <name>FrmPaymentLink</name>
+    <message>
+        <source>PayPal Payment Link</source>
+        <translation>PayPal-Zahlungslink</translation>
+    </message>
+    <message>
+        <source>Make a payment link or button in your PayPal account and paste the address PayPal gives for it below. The wizard writes it as a plain link around a picture or a text, which works on any page, without JavaScript.</source>
+        <translation>Erstellen Sie in Ihrem PayPal-Konto einen Zahlungslink oder Button und fügen Sie unten die Adresse ein, die PayPal dafür angibt. Der Assistent schreibt daraus einen einfachen Link um ein Bild oder einen Text, der auf jeder Seite ohne JavaScript funktioniert.</translation>
+    </message>
+    <message>
+        <source>Payment link &amp;address:</source>
+        <translation>Zahlungslink-&amp;Adresse:</translation>
+    </message>
+    <message>
+        <source>Payment link address</source>
+        <translation>Zahlungslink-Adresse</translation>
+    </message>
+    <message>
+        <source>The address PayPal gives for the link, starting with https://www.paypal.com/ncp/payment/</source>
+        <translation>Die Adresse, die PayPal für den Link angibt, beginnend mit https://www.paypal.com/ncp/payment/</translation>
+    </message>
+    <message>
+        <source>Link &amp;text:</source>
+        <translation>Link-&amp;Text:</translation>
+    </message>
+    <message>
+        <source>Link text</source>
+        <translation>Linktext</translation>
+    </message>
+    <message>
+        <source>The words of the link; beside a picture, what is read to those who cannot see it</source>
+        <translation>Die Worte des Links; neben einem Bild das, was denen vorgelesen wird, die es nicht sehen können</translation>
+    </message>
+    <message>
+        <source>&amp;Picture:</source>
+        <translation>&amp;Bild:</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>The picture inside the link, or none for a link of text alone</source>
+        <translation>Das Bild im Link, oder keines für einen reinen Textlink</translation>
+    </message>
+    <message>
+        <source>Own picture a&amp;ddress:</source>
+        <translation>A&amp;dresse des eigenen Bildes:</translation>
+    </message>
+    <message>
+        <source>Own picture address</source>
+        <translation>Adresse des eigenen Bildes</translation>
+    </message>
+    <message>
+        <source>What PayPal would make of the link</source>
+        <translation>Was PayPal an dem Link bemängeln würde</translation>
+    </message>
+    <message>
+        <source>HTML (not &amp;editable)</source>
+        <translation>HTML (nicht &amp;änderbar)</translation>
+    </message>
+    <message>
+        <source>HTML of the link</source>
+        <translation>HTML des Links</translation>
+    </message>
+    <message>
+        <source>&amp;Copy HTML</source>
+        <translation>HTML &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>Copy HTML</source>
+        <translation>HTML kopieren</translation>
+    </message>
+    <message>
+        <source>Puts the link&apos;s HTML on the clipboard</source>
+        <translation>Legt den HTML-Code des Links in die Zwischenablage</translation>
+    </message>
+    <message>
+        <source>&amp;Insert HTML</source>
+        <translation>HTML &amp;einfügen</translation>
+    </message>
+    <message>
+        <source>Insert HTML</source>
+        <translation>HTML einfügen</translation>
+    </message>
+    <message>
+        <source>Puts the link into the page and closes</source>
+        <translation>Setzt den Link in die Seite und schließt</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -1848,6 +2003,18 @@
         <source>Encrypt every button with your key and certificate</source>
         <translation>Jede Schaltfläche mit Ihrem Schlüssel und Zertifikat verschlüsseln</translation>
     </message>
+    <message>
+        <source>PayPal payment &amp;link…</source>
+        <translation>PayPal-Zahlungs&amp;link…</translation>
+    </message>
+    <message>
+        <source>PayPal payment link</source>
+        <translation>PayPal-Zahlungslink</translation>
+    </message>
+    <message>
+        <source>Write a link to a payment link or button made in your PayPal account</source>
+        <translation>Einen Link auf einen Zahlungslink oder Button aus Ihrem PayPal-Konto schreiben</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -2283,6 +2450,21 @@ Wählen Sie Ihren Browser mit dem Befehl
     </message>
 </context>
 <context>
+    <name>ravelin::wizard::FrmPaymentLink</name>
+    <message>
+        <source>None: the link text alone</source>
+        <translation>Keines: nur der Linktext</translation>
+    </message>
+    <message>
+        <source>My own picture, at the address below</source>
+        <translation>Mein eigenes Bild, unter der Adresse unten</translation>
+    </message>
+    <message>
+        <source>Copied to the clipboard.</source>
+        <translation>In die Zwischenablage kopiert.</translation>
+    </message>
+</context>
+<context>
     <name>ravelin::wizard::FrmProtect</name>
     <message>
         <source>Your Private Key</source>
@@ -2366,6 +2548,18 @@ Wählen Sie Ihren Browser mit dem Befehl
     <message>
         <source>It is encrypted, so its answers could not be read: give them again.</source>
         <translation>Sie ist verschlüsselt, ihre Angaben konnten daher nicht gelesen werden: Geben Sie sie erneut ein.</translation>
+    </message>
+    <message>
+        <source>&amp;Replace with a PayPal payment link…</source>
+        <translation>Durch PayPal-Zahlungslink &amp;ersetzen…</translation>
+    </message>
+    <message>
+        <source>Replace with a PayPal payment link</source>
+        <translation>Durch PayPal-Zahlungslink ersetzen</translation>
+    </message>
+    <message>
+        <source>PayPal calls these buttons a legacy integration: the Setup page can replace it with a PayPal payment link.</source>
+        <translation>PayPal nennt diese Schaltflächen eine veraltete Integration: Auf der Seite „Einrichtung“ lässt sie sich durch einen PayPal-Zahlungslink ersetzen.</translation>
     </message>
 </context>
 <context>

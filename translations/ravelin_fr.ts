@@ -542,6 +542,66 @@
         <source>Thai baht</source>
         <translation>bahts thaïlandais</translation>
     </message>
+    <message>
+        <source>Paste the address PayPal gives for your payment link, such as %1.</source>
+        <translation>Collez l&apos;adresse que PayPal donne pour votre lien de paiement, par exemple %1.</translation>
+    </message>
+    <message>
+        <source>The payment link must not contain blanks or line breaks.</source>
+        <translation>Le lien de paiement ne doit contenir ni espaces ni retours à la ligne.</translation>
+    </message>
+    <message>
+        <source>The payment link must start with https://, as in %1.</source>
+        <translation>Le lien de paiement doit commencer par https://, comme dans %1.</translation>
+    </message>
+    <message>
+        <source>The payment link must not hold a user name or password before its host; PayPal&apos;s links start with https://www.paypal.com/.</source>
+        <translation>Le lien de paiement ne doit contenir ni nom d&apos;utilisateur ni mot de passe avant son hôte ; les liens de PayPal commencent par https://www.paypal.com/.</translation>
+    </message>
+    <message>
+        <source>The payment link must not name a port; PayPal&apos;s links start with https://www.paypal.com/.</source>
+        <translation>Le lien de paiement ne doit pas indiquer de port ; les liens de PayPal commencent par https://www.paypal.com/.</translation>
+    </message>
+    <message>
+        <source>PayPal&apos;s payment links are on www.%1; write https://www.%1%2.</source>
+        <translation>Les liens de paiement de PayPal sont sur www.%1 ; écrivez https://www.%1%2.</translation>
+    </message>
+    <message>
+        <source>The payment link leads to %1, not to PayPal: its host must be %2, or %3 for tests.</source>
+        <translation>Le lien de paiement mène à %1, pas à PayPal : son hôte doit être %2, ou %3 pour les tests.</translation>
+    </message>
+    <message>
+        <source>This is not a payment link: after the host PayPal&apos;s links go on with %1 and the link&apos;s ID.</source>
+        <translation>Ce n&apos;est pas un lien de paiement : après l&apos;hôte, les liens de PayPal continuent par %1 et l&apos;identifiant du lien.</translation>
+    </message>
+    <message>
+        <source>The payment link goes on after its ID (%1); it must end with the ID, or with a query after ?.</source>
+        <translation>Le lien de paiement continue après son identifiant (%1) ; il doit se terminer par l&apos;identifiant, ou par une requête après ?.</translation>
+    </message>
+    <message>
+        <source>The payment link has no ID after %1; copy the whole link from PayPal.</source>
+        <translation>Le lien de paiement n&apos;a pas d&apos;identifiant après %1 ; copiez le lien entier depuis PayPal.</translation>
+    </message>
+    <message>
+        <source>The payment link&apos;s ID (%1) must be letters and digits only.</source>
+        <translation>L&apos;identifiant du lien de paiement (%1) ne doit contenir que des lettres et des chiffres.</translation>
+    </message>
+    <message>
+        <source>The payment link must not end in a # part; PayPal&apos;s links end with the ID or a query.</source>
+        <translation>Le lien de paiement ne doit pas se terminer par une partie # ; les liens de PayPal se terminent par l&apos;identifiant ou une requête.</translation>
+    </message>
+    <message>
+        <source>The payment link&apos;s query (?%1) holds characters an address does not; copy it again from PayPal.</source>
+        <translation>La requête du lien de paiement (?%1) contient des caractères qu&apos;une adresse ne contient pas ; copiez-la à nouveau depuis PayPal.</translation>
+    </message>
+    <message>
+        <source>With no link text and no picture, the link cannot be seen or clicked: give it a text or choose a picture.</source>
+        <translation>Sans texte ni image, le lien ne peut être ni vu ni cliqué : donnez-lui un texte ou choisissez une image.</translation>
+    </message>
+    <message>
+        <source>With no link text, those who cannot see the picture hear nothing of what it does: give it a text such as &quot;Pay with PayPal&quot;.</source>
+        <translation>Sans texte, ceux qui ne voient pas l&apos;image n&apos;entendent rien de ce qu&apos;elle fait : donnez-lui un texte comme « Payer avec PayPal ».</translation>
+    </message>
 </context>
 <context>
     <name>FrmAbout</name>
@@ -709,6 +769,101 @@
     <message>
         <source>Passphrase of your private key</source>
         <translation>Phrase secrète de votre clé privée</translation>
+    </message>
+</context>
+<context>
+    <name>FrmPaymentLink</name>
+    <message>
+        <source>PayPal Payment Link</source>
+        <translation>Lien de paiement PayPal</translation>
+    </message>
+    <message>
+        <source>Make a payment link or button in your PayPal account and paste the address PayPal gives for it below. The wizard writes it as a plain link around a picture or a text, which works on any page, without JavaScript.</source>
+        <translation>Créez un lien ou un bouton de paiement dans votre compte PayPal et collez ci-dessous l&apos;adresse que PayPal donne pour lui. L&apos;assistant l&apos;écrit comme un simple lien autour d&apos;une image ou d&apos;un texte, qui fonctionne sur toute page, sans JavaScript.</translation>
+    </message>
+    <message>
+        <source>Payment link &amp;address:</source>
+        <translation>&amp;Adresse du lien de paiement :</translation>
+    </message>
+    <message>
+        <source>Payment link address</source>
+        <translation>Adresse du lien de paiement</translation>
+    </message>
+    <message>
+        <source>The address PayPal gives for the link, starting with https://www.paypal.com/ncp/payment/</source>
+        <translation>L&apos;adresse que PayPal donne pour le lien, commençant par https://www.paypal.com/ncp/payment/</translation>
+    </message>
+    <message>
+        <source>Link &amp;text:</source>
+        <translation>&amp;Texte du lien :</translation>
+    </message>
+    <message>
+        <source>Link text</source>
+        <translation>Texte du lien</translation>
+    </message>
+    <message>
+        <source>The words of the link; beside a picture, what is read to those who cannot see it</source>
+        <translation>Les mots du lien ; à côté d&apos;une image, ce qui est lu à ceux qui ne peuvent pas la voir</translation>
+    </message>
+    <message>
+        <source>&amp;Picture:</source>
+        <translation>Ima&amp;ge :</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>The picture inside the link, or none for a link of text alone</source>
+        <translation>L&apos;image dans le lien, ou aucune pour un lien fait du seul texte</translation>
+    </message>
+    <message>
+        <source>Own picture a&amp;ddress:</source>
+        <translation>A&amp;dresse de votre image :</translation>
+    </message>
+    <message>
+        <source>Own picture address</source>
+        <translation>Adresse de votre image</translation>
+    </message>
+    <message>
+        <source>What PayPal would make of the link</source>
+        <translation>Ce que PayPal ferait de ce lien</translation>
+    </message>
+    <message>
+        <source>HTML (not &amp;editable)</source>
+        <translation>HTML (non &amp;modifiable)</translation>
+    </message>
+    <message>
+        <source>HTML of the link</source>
+        <translation>HTML du lien</translation>
+    </message>
+    <message>
+        <source>&amp;Copy HTML</source>
+        <translation>&amp;Copier le HTML</translation>
+    </message>
+    <message>
+        <source>Copy HTML</source>
+        <translation>Copier le HTML</translation>
+    </message>
+    <message>
+        <source>Puts the link&apos;s HTML on the clipboard</source>
+        <translation>Place le code HTML du lien dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>&amp;Insert HTML</source>
+        <translation>&amp;Insérer le HTML</translation>
+    </message>
+    <message>
+        <source>Insert HTML</source>
+        <translation>Insérer le HTML</translation>
+    </message>
+    <message>
+        <source>Puts the link into the page and closes</source>
+        <translation>Place le lien dans la page et ferme</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -1848,6 +2003,18 @@
         <source>Encrypt every button with your key and certificate</source>
         <translation>Chiffrer chaque bouton avec votre clé et votre certificat</translation>
     </message>
+    <message>
+        <source>PayPal payment &amp;link…</source>
+        <translation>&amp;Lien de paiement PayPal…</translation>
+    </message>
+    <message>
+        <source>PayPal payment link</source>
+        <translation>Lien de paiement PayPal</translation>
+    </message>
+    <message>
+        <source>Write a link to a payment link or button made in your PayPal account</source>
+        <translation>Écrire un lien vers un lien ou bouton de paiement créé dans votre compte PayPal</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -2272,7 +2439,7 @@ Choisissez votre navigateur avec la commande
     <name>ravelin::wizard::ButtonInPage</name>
     <message>
         <source>The button the wizard was opened on has changed in the page since, so the new button was not put in its place. Open the wizard on the button again, or copy the new button&apos;s HTML.</source>
-        <translation>Le bouton sur lequel l&apos;assistant a été ouvert a changé dans la page entre-temps ; le nouveau bouton n&apos;a donc pas été mis à sa place. Rouvrez l&apos;assistant sur ce bouton, ou copiez le code HTML du nouveau bouton.</translation>
+        <translation>Le bouton sur lequel l&apos;assistant a été ouvert a changé dans la page entre-temps&#xa0;; le nouveau bouton n&apos;a donc pas été mis à sa place. Rouvrez l&apos;assistant sur ce bouton, ou copiez le code HTML du nouveau bouton.</translation>
     </message>
 </context>
 <context>
@@ -2280,6 +2447,21 @@ Choisissez votre navigateur avec la commande
     <message>
         <source>The private key in %1 is protected by a passphrase. Passphrase:</source>
         <translation>La clé privée de %1 est protégée par une phrase secrète. Phrase secrète&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>ravelin::wizard::FrmPaymentLink</name>
+    <message>
+        <source>None: the link text alone</source>
+        <translation>Aucune : le texte du lien seul</translation>
+    </message>
+    <message>
+        <source>My own picture, at the address below</source>
+        <translation>Ma propre image, à l&apos;adresse ci-dessous</translation>
+    </message>
+    <message>
+        <source>Copied to the clipboard.</source>
+        <translation>Copié dans le presse-papiers.</translation>
     </message>
 </context>
 <context>
@@ -2361,11 +2543,23 @@ Choisissez votre navigateur avec la commande
     </message>
     <message>
         <source>Editing the button on line %1 of the page: Insert HTML puts the new one in its place.</source>
-        <translation>Modification du bouton de la ligne %1 de la page : « Insérer » met le nouveau à sa place.</translation>
+        <translation>Modification du bouton de la ligne %1 de la page&#xa0;: «&#xa0;Insérer&#xa0;» met le nouveau à sa place.</translation>
     </message>
     <message>
         <source>It is encrypted, so its answers could not be read: give them again.</source>
-        <translation>Il est chiffré, ses réponses n&apos;ont donc pas pu être lues : saisissez-les à nouveau.</translation>
+        <translation>Il est chiffré, ses réponses n&apos;ont donc pas pu être lues&#xa0;: saisissez-les à nouveau.</translation>
+    </message>
+    <message>
+        <source>&amp;Replace with a PayPal payment link…</source>
+        <translation>&amp;Remplacer par un lien de paiement PayPal…</translation>
+    </message>
+    <message>
+        <source>Replace with a PayPal payment link</source>
+        <translation>Remplacer par un lien de paiement PayPal</translation>
+    </message>
+    <message>
+        <source>PayPal calls these buttons a legacy integration: the Setup page can replace it with a PayPal payment link.</source>
+        <translation>PayPal qualifie ces boutons d&apos;intégration héritée : la page Configuration peut le remplacer par un lien de paiement PayPal.</translation>
     </message>
 </context>
 <context>
