@@ -2005,7 +2005,7 @@
     </message>
     <message>
         <source>PayPal payment &amp;link…</source>
-        <translation>&amp;Lien de paiement PayPal…</translation>
+        <translation>&amp;Lien de paiement…</translation>
     </message>
     <message>
         <source>PayPal payment link</source>

@@ -550,6 +550,9 @@ void FrmStartup::openOnSelectedButton() {
         link->setText(editing_ ? tr("&Replace with a PayPal payment link…") : linkCaption_);
         link->setAccessibleName(editing_ ? tr("Replace with a PayPal payment link")
                                          : linkAccessibleName_);
+        // The longer caption takes its room from the free space beside it.
+        link->setMinimumWidth(0);
+        link->setMinimumWidth(link->sizeHint().width());
     }
     if (!editing_) {
         return;

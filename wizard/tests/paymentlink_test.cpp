@@ -2,11 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // The PayPal payment link dialog of the Setup page, by keyboard as a user works it.
+#include "buttons/buttontypes.h"
+#include "buttons/examples.h"
 #include "buttons/writers.h"
+#include "ravelin/version.h"
 #include "wizard/findingmarks.h"
 #include "wizard/frmpaymentlink.h"
 #include "wizard/tests/windowtest.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -118,6 +122,42 @@ TEST_F(PaymentLinkDialog, ByKeyboardPastesTheWritersLinkAtTheCaretAndCloses) {
     ASSERT_TRUE(driver::click(*window, "btnPaymentLink"));
     ASSERT_TRUE(dialog()->isVisible());
     EXPECT_EQ(mstartup::controlText(*dialog(), "txtLinkURLPL"), kLink);
+}
+
+TEST_F(PaymentLinkDialog, OpenedOnAButtonItReplacesTheButtonWithTheLink) {
+    buttons::BuyNowAnswers gnome = buttons::workedExample<buttons::BuyNow>();
+    const std::string button =
+        buttons::BuyNow::kWrite(gnome, {.account = kAccount.toStdString(),
+                                        .buildCode = std::string(version::kBuildCode),
+                                        .endpoints = {}})
+            .html;
+    const QString before = QStringLiteral("<body>\r\n<p>Gnomes</p>\r\n");
+    const QString after = QStringLiteral("\r\n</body>");
+    page = objectmodel::testing::MemoryPage(before + QString::fromStdString(button) + after);
+    page.setCaret(before.size() + 3);
+    openWithAccount();
+    const QRect protect = named<QWidget>("btnProtect")->geometry();
+    window->openOnSelectedButton();
+    EXPECT_EQ(named<QAbstractButton>("btnPaymentLink")->text(),
+              QStringLiteral("&Replace with a PayPal payment link…"));
+    selectTab(Tab::Setup);
+    EXPECT_EQ(named<QWidget>("btnProtect")->geometry(), protect) << "the longer caption moved it";
+    for (const char* name : {"btnPaymentLink", "btnProtect"}) {
+        const auto* pushButton = named<QAbstractButton>(name);
+        EXPECT_LE(pushButton->sizeHint().width(), pushButton->width()) << name << " is cut off";
+    }
+
+    ASSERT_TRUE(driver::click(*window, "btnPaymentLink"));
+    ASSERT_NE(dialog(), nullptr);
+    EXPECT_EQ(mstartup::controlText(*dialog(), "txtLinkTextPL"), "Garden Gnome");
+    ASSERT_TRUE(driver::type(*dialog(), "txtLinkURLPL", kLink));
+    ASSERT_TRUE(driver::click(*dialog(), "btnFinishPL"));
+
+    buttons::PaymentLinkAnswers link;
+    link.txtLinkURLPL = kLink.toStdString();
+    link.txtLinkTextPL = "Garden Gnome";
+    EXPECT_EQ(page.text(),
+              before + QString::fromStdString(buttons::writePaymentLink(link).html) + after);
 }
 
 TEST_F(PaymentLinkDialog, CopyHtmlPutsTheWholeLinkOnTheClipboardAndStaysOpen) {
