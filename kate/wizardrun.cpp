@@ -37,7 +37,7 @@ QString wizardProgram() {
 }
 
 QString buttonProgram(const QString& wizard) {
-    const QString configured = qEnvironmentVariable("RAVELIN_BUTTON");
+    QString configured = qEnvironmentVariable("RAVELIN_BUTTON");
     if (!configured.isEmpty()) {
         return configured;
     }
@@ -130,9 +130,9 @@ std::optional<KTextEditor::Range> WizardRun::buttonAroundCaret(const QString& re
     if (read.exitStatus() != QProcess::NormalExit || read.exitCode() != 0) {
         return std::nullopt;
     }
-    const QJsonDocument answer = QJsonDocument::fromJson(read.read(kMaxReaderAnswer));
+    const QJsonArray buttons = QJsonDocument::fromJson(read.read(kMaxReaderAnswer)).array();
     const int caretLine = view_->cursorPosition().line() + 1;
-    for (const QJsonValue& button : answer.array()) {
+    for (const QJsonValue button : buttons) {
         const int first = button[QLatin1String("line")].toInt();
         const int last = button[QLatin1String("last_line")].toInt();
         if (first >= 1 && first <= caretLine && caretLine <= last && last <= document->lines()) {
