@@ -190,8 +190,6 @@ const std::vector<QRegularExpression> kNotYetPinned = [] {
              "lbl(StepWord|CurrentPage|OfWord)_\\d+",
              // grpstart_1.ui: the account row and the protection push button.
              "txtEmail|lblEmailNote|btnProtect|lblProtect",
-             // frmoptions.ui: the columns and rows of the item options dialog.
-             "(lbl|txt)(Option\\d(Name|Choices)|Text\\dName|TextNote).*|bbxOptions.*",
              // The pages' push buttons take the width of their captions.
              "btn(Options|Advanced)(BN|ATC|VC|SUB)",
              // fmbn_4.ui, fmatc_3.ui: the URL boxes follow the column of their labels.
