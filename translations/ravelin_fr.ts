@@ -940,7 +940,7 @@
     </message>
     <message>
         <source>URL:</source>
-        <translation>URL&#xa0;:</translation>
+        <translation>URL:</translation>
     </message>
     <message>
         <source>&amp;Copy HTML</source>
@@ -1038,7 +1038,7 @@
     </message>
     <message>
         <source>URL:</source>
-        <translation>URL&#xa0;:</translation>
+        <translation>URL:</translation>
     </message>
     <message>
         <source>Logo URL</source>
@@ -1146,7 +1146,7 @@
     </message>
     <message>
         <source>URL:</source>
-        <translation>URL&#xa0;:</translation>
+        <translation>URL:</translation>
     </message>
     <message>
         <source>&amp;Copy HTML</source>
@@ -1271,7 +1271,7 @@
     </message>
     <message>
         <source>URL:</source>
-        <translation>URL&#xa0;:</translation>
+        <translation>URL:</translation>
     </message>
     <message>
         <source>Logo URL</source>
@@ -1379,7 +1379,7 @@
     </message>
     <message>
         <source>URL:</source>
-        <translation>URL&#xa0;:</translation>
+        <translation>URL:</translation>
     </message>
     <message>
         <source>&amp;Copy HTML</source>
@@ -1483,7 +1483,7 @@
     </message>
     <message>
         <source>URL:</source>
-        <translation>URL&#xa0;:</translation>
+        <translation>URL:</translation>
     </message>
     <message>
         <source>&amp;Copy HTML</source>
@@ -1650,7 +1650,7 @@
     </message>
     <message>
         <source>URL:</source>
-        <translation>URL&#xa0;:</translation>
+        <translation>URL:</translation>
     </message>
     <message>
         <source>A&amp;dvanced variables…</source>

@@ -192,11 +192,6 @@ const std::vector<QRegularExpression> kNotYetPinned = [] {
              "txtEmail|lblEmailNote|btnProtect|lblProtect",
              // The pages' push buttons take the width of their captions.
              "btn(Options|Advanced)(BN|ATC|VC|SUB)",
-             // fmbn_4.ui, fmatc_3.ui: the URL boxes follow the column of their labels.
-             "lbl(LogoTip|SuccessExample|CancelExample)(BN|ATC)",
-             "txt(Logo|WebSiteSuccess|Cancel)(BN|ATC)",
-             // The first pages' URL rows, and the French Subscriptions heading's lines.
-             "lblUrl(BN|ATC|VC|DON|SUB)1|lbl(Create|Or)SUB1|txtButtonURLSUB|(img|opt)SUB_\\d",
              // The yes and no options and the note box beside them.
              "opt(Extra|Note)(BN|ATC|DON)_\\d|txtNote(ATC|DON)",
              // fmdon_2.ui, fmsub_2.ui, fmsub_3.ui: the rows of amounts, terms and currencies.
