@@ -1011,7 +1011,7 @@
     </message>
     <message>
         <source>I&amp;tem options…</source>
-        <translation>&amp;Options de l&apos;article…</translation>
+        <translation>&amp;Options…</translation>
     </message>
     <message>
         <source>Item options</source>
@@ -1213,7 +1213,7 @@
     </message>
     <message>
         <source>I&amp;tem options…</source>
-        <translation>&amp;Options de l&apos;article…</translation>
+        <translation>&amp;Options…</translation>
     </message>
     <message>
         <source>Item options</source>
@@ -1534,7 +1534,7 @@
     </message>
     <message>
         <source>I&amp;tem options…</source>
-        <translation>&amp;Options de l&apos;article…</translation>
+        <translation>&amp;Options…</translation>
     </message>
     <message>
         <source>Item options</source>

@@ -190,8 +190,6 @@ const std::vector<QRegularExpression> kNotYetPinned = [] {
              "lbl(StepWord|CurrentPage|OfWord)_\\d+",
              // grpstart_1.ui: the account row and the protection push button.
              "txtEmail|lblEmailNote|btnProtect|lblProtect",
-             // The pages' push buttons take the width of their captions.
-             "btn(Options|Advanced)(BN|ATC|VC|SUB)",
              // The yes and no options and the note box beside them.
              "opt(Extra|Note)(BN|ATC|DON)_\\d|txtNote(ATC|DON)",
              // fmdon_2.ui, fmsub_2.ui, fmsub_3.ui: the rows of amounts, terms and currencies.
