@@ -1838,7 +1838,7 @@
     </message>
     <message>
         <source>Protect buttons from tampering…</source>
-        <translation>Schaltflächen vor Manipulation schützen…</translation>
+        <translation>Vor Manipulation schützen…</translation>
     </message>
     <message>
         <source>Protect buttons from tampering</source>

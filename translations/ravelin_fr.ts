@@ -1814,7 +1814,7 @@
     </message>
     <message>
         <source>PayPal Account:</source>
-        <translation>Compte PayPal&#xa0;:</translation>
+        <translation>Compte PayPal:</translation>
     </message>
     <message>
         <source>(email)</source>
@@ -1838,7 +1838,7 @@
     </message>
     <message>
         <source>Protect buttons from tampering…</source>
-        <translation>Protéger les boutons contre la falsification…</translation>
+        <translation>Protéger les boutons…</translation>
     </message>
     <message>
         <source>Protect buttons from tampering</source>

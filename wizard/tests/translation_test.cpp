@@ -188,12 +188,10 @@ const std::vector<QRegularExpression> kNotYetPinned = [] {
              "Image[34]|Label2[013]|lbl(Website|Auction|Dev)Note",
              // grpstart_1.ui and the pages: the step caption's words and numbers.
              "lbl(StepWord|CurrentPage|OfWord)_\\d+",
-             // grpstart_1.ui: the account row and the protection push button.
-             "txtEmail|lblEmailNote|btnProtect|lblProtect",
              // The yes and no options and the note box beside them.
              "opt(Extra|Note)(BN|ATC|DON)_\\d|txtNote(ATC|DON)",
-             // fmdon_2.ui, fmsub_2.ui, fmsub_3.ui: the rows of amounts, terms and currencies.
-             "cmb(CurrencyDON|CurrencySUB|Number2?SUB|Term2?SUB|StopSUB)|txtPrice(DON|2?SUB)",
+             // fmsub_2.ui, fmsub_3.ui: the rows of amounts, terms and currencies.
+             "cmb(CurrencySUB|Number2?SUB|Term2?SUB|StopSUB)|txtPrice2?SUB",
              "txtItem(Name|ID)SUB|lbl(Every|First)SUB|optRecurSUB_1",
          }) {
         list.emplace_back(QStringLiteral("^(%1)$").arg(QString::fromLatin1(pattern)));
