@@ -924,7 +924,7 @@
     </message>
     <message>
         <source>of</source>
-        <translation>von</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>- OR -</source>
@@ -975,7 +975,7 @@
     </message>
     <message>
         <source>of</source>
-        <translation>von</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>Item Name/Service</source>
@@ -1034,7 +1034,7 @@
     </message>
     <message>
         <source>of</source>
-        <translation>von</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>URL:</source>
@@ -1101,7 +1101,7 @@
     </message>
     <message>
         <source>of</source>
-        <translation>von</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>Item Detail</source>
@@ -1128,7 +1128,7 @@
     </message>
     <message>
         <source>of</source>
-        <translation>von</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>- OR -</source>
@@ -1181,7 +1181,7 @@
     </message>
     <message>
         <source>of</source>
-        <translation>von</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>Item Name/Service</source>
@@ -1236,7 +1236,7 @@
     </message>
     <message>
         <source>of</source>
-        <translation>von</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>Base Shipping: (Enter the shipping amount you wish to charge when only 1 item is purchased)</source>
@@ -1267,7 +1267,7 @@
     </message>
     <message>
         <source>of</source>
-        <translation>von</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>URL:</source>
@@ -1334,7 +1334,7 @@
     </message>
     <message>
         <source>of</source>
-        <translation>von</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>Item Detail</source>
@@ -1361,7 +1361,7 @@
     </message>
     <message>
         <source>of</source>
-        <translation>von</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>- OR -</source>
@@ -1414,7 +1414,7 @@
     </message>
     <message>
         <source>of</source>
-        <translation>von</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>Donation Name/Service (optional)</source>
@@ -1465,7 +1465,7 @@
     </message>
     <message>
         <source>of</source>
-        <translation>von</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>- OR -</source>
@@ -1518,7 +1518,7 @@
     </message>
     <message>
         <source>of</source>
-        <translation>von</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>Subscription Name:</source>
@@ -1557,7 +1557,7 @@
     </message>
     <message>
         <source>of</source>
-        <translation>von</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>Charge Customers:</source>
@@ -1632,7 +1632,7 @@
     </message>
     <message>
         <source>of</source>
-        <translation>von</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>- OR -</source>
@@ -1697,7 +1697,7 @@
     </message>
     <message>
         <source>of</source>
-        <translation>von</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>Item Detail</source>

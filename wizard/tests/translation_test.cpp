@@ -186,8 +186,6 @@ const std::vector<QRegularExpression> kNotYetPinned = [] {
     for (const char* pattern : {
              // grppage_0.ui: the advertising panel's columns follow the notes' widths.
              "Image[34]|Label2[013]|lbl(Website|Auction|Dev)Note",
-             // grpstart_1.ui and the pages: the step caption's words and numbers.
-             "lbl(StepWord|CurrentPage|OfWord)_\\d+",
              // The yes and no options and the note box beside them.
              "opt(Extra|Note)(BN|ATC|DON)_\\d|txtNote(ATC|DON)",
              // fmsub_2.ui, fmsub_3.ui: the rows of amounts, terms and currencies.
