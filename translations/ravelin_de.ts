@@ -1775,19 +1775,19 @@
     </message>
     <message>
         <source>Website Payments</source>
-        <translation>Website-Zahlungen</translation>
+        <translation>Web-Zahlungen</translation>
     </message>
     <message>
         <source>Payment buttons for your own web pages.</source>
-        <translation>Zahlungsschaltflächen für Ihre eigenen Webseiten.</translation>
+        <translation>Schaltflächen zum Bezahlen auf Ihren Webseiten.</translation>
     </message>
     <message>
         <source>Auction Payments</source>
-        <translation>Auktionszahlungen</translation>
+        <translation>Auktionen</translation>
     </message>
     <message>
         <source>Get paid quickly for the items you sell at auction.</source>
-        <translation>Schnell bezahlt werden für die Artikel, die Sie versteigern.</translation>
+        <translation>Schnell bezahlt für versteigerte Artikel.</translation>
     </message>
     <message>
         <source>Click here for the PayPal Developers Network</source>

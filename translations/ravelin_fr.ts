@@ -1775,7 +1775,7 @@
     </message>
     <message>
         <source>Website Payments</source>
-        <translation>Paiements sur site web</translation>
+        <translation>Paiements web</translation>
     </message>
     <message>
         <source>Payment buttons for your own web pages.</source>
@@ -1783,11 +1783,11 @@
     </message>
     <message>
         <source>Auction Payments</source>
-        <translation>Paiements d&apos;enchères</translation>
+        <translation>Enchères</translation>
     </message>
     <message>
         <source>Get paid quickly for the items you sell at auction.</source>
-        <translation>Soyez payé rapidement pour vos ventes aux enchères.</translation>
+        <translation>Soyez payé vite pour vos enchères.</translation>
     </message>
     <message>
         <source>Click here for the PayPal Developers Network</source>

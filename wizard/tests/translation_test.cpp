@@ -184,8 +184,6 @@ std::optional<std::string> moved(const Place& english, const Place& translated) 
 const std::vector<QRegularExpression> kNotYetPinned = [] {
     std::vector<QRegularExpression> list;
     for (const char* pattern : {
-             // grppage_0.ui: the advertising panel's columns follow the notes' widths.
-             "Image[34]|Label2[013]|lbl(Website|Auction|Dev)Note",
              // The yes and no options and the note box beside them.
              "opt(Extra|Note)(BN|ATC|DON)_\\d|txtNote(ATC|DON)",
              // fmsub_2.ui, fmsub_3.ui: the rows of amounts, terms and currencies.
