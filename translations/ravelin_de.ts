@@ -1526,7 +1526,7 @@
     </message>
     <message>
         <source>Reference Item Number (optional)</source>
-        <translation>Referenz-Artikelnummer (optional)</translation>
+        <translation>Referenznummer (optional)</translation>
     </message>
     <message>
         <source>Currency</source>

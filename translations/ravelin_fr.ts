@@ -1526,7 +1526,7 @@
     </message>
     <message>
         <source>Reference Item Number (optional)</source>
-        <translation>Numéro d&apos;article de référence (facultatif)</translation>
+        <translation>N° de référence (facultatif)</translation>
     </message>
     <message>
         <source>Currency</source>

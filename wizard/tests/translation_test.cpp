@@ -186,9 +186,9 @@ const std::vector<QRegularExpression> kNotYetPinned = [] {
     for (const char* pattern : {
              // The yes and no options and the note box beside them.
              "opt(Extra|Note)(BN|ATC|DON)_\\d|txtNote(ATC|DON)",
-             // fmsub_2.ui, fmsub_3.ui: the rows of amounts, terms and currencies.
-             "cmb(CurrencySUB|Number2?SUB|Term2?SUB|StopSUB)|txtPrice2?SUB",
-             "txtItem(Name|ID)SUB|lbl(Every|First)SUB|optRecurSUB_1",
+             // fmsub_3.ui: the rows of amounts and terms.
+             "cmb(Number2?SUB|Term2?SUB|StopSUB)|txtPrice2?SUB",
+             "lbl(Every|First)SUB|optRecurSUB_1",
          }) {
         list.emplace_back(QStringLiteral("^(%1)$").arg(QString::fromLatin1(pattern)));
     }
