@@ -1079,7 +1079,7 @@
     </message>
     <message>
         <source>of</source>
-        <translation>von</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>- OR -</source>
@@ -1130,7 +1130,7 @@
     </message>
     <message>
         <source>of</source>
-        <translation>von</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>Item Name/Service</source>
@@ -1166,7 +1166,7 @@
     </message>
     <message>
         <source>I&amp;tem options…</source>
-        <translation>Artikel&amp;optionen…</translation>
+        <translation>&amp;Optionen…</translation>
     </message>
     <message>
         <source>Item options</source>
@@ -1189,7 +1189,7 @@
     </message>
     <message>
         <source>of</source>
-        <translation>von</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>URL:</source>
@@ -1256,7 +1256,7 @@
     </message>
     <message>
         <source>of</source>
-        <translation>von</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>Item Detail</source>
@@ -1283,7 +1283,7 @@
     </message>
     <message>
         <source>of</source>
-        <translation>von</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>- OR -</source>
@@ -1336,7 +1336,7 @@
     </message>
     <message>
         <source>of</source>
-        <translation>von</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>Item Name/Service</source>
@@ -1368,7 +1368,7 @@
     </message>
     <message>
         <source>I&amp;tem options…</source>
-        <translation>Artikel&amp;optionen…</translation>
+        <translation>&amp;Optionen…</translation>
     </message>
     <message>
         <source>Item options</source>
@@ -1391,7 +1391,7 @@
     </message>
     <message>
         <source>of</source>
-        <translation>von</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>Base Shipping: (Enter the shipping amount you wish to charge when only 1 item is purchased)</source>
@@ -1422,7 +1422,7 @@
     </message>
     <message>
         <source>of</source>
-        <translation>von</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>URL:</source>
@@ -1489,7 +1489,7 @@
     </message>
     <message>
         <source>of</source>
-        <translation>von</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>Item Detail</source>
@@ -1516,7 +1516,7 @@
     </message>
     <message>
         <source>of</source>
-        <translation>von</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>- OR -</source>
@@ -1569,7 +1569,7 @@
     </message>
     <message>
         <source>of</source>
-        <translation>von</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>Donation Name/Service (optional)</source>
@@ -1620,7 +1620,7 @@
     </message>
     <message>
         <source>of</source>
-        <translation>von</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>- OR -</source>
@@ -1673,7 +1673,7 @@
     </message>
     <message>
         <source>of</source>
-        <translation>von</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>Subscription Name:</source>
@@ -1681,7 +1681,7 @@
     </message>
     <message>
         <source>Reference Item Number (optional)</source>
-        <translation>Referenz-Artikelnummer (optional)</translation>
+        <translation>Referenznummer (optional)</translation>
     </message>
     <message>
         <source>Currency</source>
@@ -1689,7 +1689,7 @@
     </message>
     <message>
         <source>I&amp;tem options…</source>
-        <translation>Artikel&amp;optionen…</translation>
+        <translation>&amp;Optionen…</translation>
     </message>
     <message>
         <source>Item options</source>
@@ -1712,7 +1712,7 @@
     </message>
     <message>
         <source>of</source>
-        <translation>von</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>Charge Customers:</source>
@@ -1787,7 +1787,7 @@
     </message>
     <message>
         <source>of</source>
-        <translation>von</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>- OR -</source>
@@ -1852,7 +1852,7 @@
     </message>
     <message>
         <source>of</source>
-        <translation>von</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>Item Detail</source>
@@ -1930,19 +1930,19 @@
     </message>
     <message>
         <source>Website Payments</source>
-        <translation>Website-Zahlungen</translation>
+        <translation>Web-Zahlungen</translation>
     </message>
     <message>
         <source>Payment buttons for your own web pages.</source>
-        <translation>Zahlungsschaltflächen für Ihre eigenen Webseiten.</translation>
+        <translation>Schaltflächen zum Bezahlen auf Ihren Webseiten.</translation>
     </message>
     <message>
         <source>Auction Payments</source>
-        <translation>Auktionszahlungen</translation>
+        <translation>Auktionen</translation>
     </message>
     <message>
         <source>Get paid quickly for the items you sell at auction.</source>
-        <translation>Schnell bezahlt werden für die Artikel, die Sie versteigern.</translation>
+        <translation>Schnell bezahlt für versteigerte Artikel.</translation>
     </message>
     <message>
         <source>Click here for the PayPal Developers Network</source>
@@ -1993,7 +1993,7 @@
     </message>
     <message>
         <source>Protect buttons from tampering…</source>
-        <translation>Schaltflächen vor Manipulation schützen…</translation>
+        <translation>Vor Manipulation schützen…</translation>
     </message>
     <message>
         <source>Protect buttons from tampering</source>

@@ -1079,7 +1079,7 @@
     </message>
     <message>
         <source>of</source>
-        <translation>sur</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>- OR -</source>
@@ -1095,7 +1095,7 @@
     </message>
     <message>
         <source>URL:</source>
-        <translation>URL&#xa0;:</translation>
+        <translation>URL:</translation>
     </message>
     <message>
         <source>&amp;Copy HTML</source>
@@ -1130,7 +1130,7 @@
     </message>
     <message>
         <source>of</source>
-        <translation>sur</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>Item Name/Service</source>
@@ -1166,7 +1166,7 @@
     </message>
     <message>
         <source>I&amp;tem options…</source>
-        <translation>&amp;Options de l&apos;article…</translation>
+        <translation>&amp;Options…</translation>
     </message>
     <message>
         <source>Item options</source>
@@ -1189,11 +1189,11 @@
     </message>
     <message>
         <source>of</source>
-        <translation>sur</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>URL:</source>
-        <translation>URL&#xa0;:</translation>
+        <translation>URL:</translation>
     </message>
     <message>
         <source>Logo URL</source>
@@ -1256,7 +1256,7 @@
     </message>
     <message>
         <source>of</source>
-        <translation>sur</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>Item Detail</source>
@@ -1283,7 +1283,7 @@
     </message>
     <message>
         <source>of</source>
-        <translation>sur</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>- OR -</source>
@@ -1301,7 +1301,7 @@
     </message>
     <message>
         <source>URL:</source>
-        <translation>URL&#xa0;:</translation>
+        <translation>URL:</translation>
     </message>
     <message>
         <source>&amp;Copy HTML</source>
@@ -1336,7 +1336,7 @@
     </message>
     <message>
         <source>of</source>
-        <translation>sur</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>Item Name/Service</source>
@@ -1368,7 +1368,7 @@
     </message>
     <message>
         <source>I&amp;tem options…</source>
-        <translation>&amp;Options de l&apos;article…</translation>
+        <translation>&amp;Options…</translation>
     </message>
     <message>
         <source>Item options</source>
@@ -1391,7 +1391,7 @@
     </message>
     <message>
         <source>of</source>
-        <translation>sur</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>Base Shipping: (Enter the shipping amount you wish to charge when only 1 item is purchased)</source>
@@ -1422,11 +1422,11 @@
     </message>
     <message>
         <source>of</source>
-        <translation>sur</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>URL:</source>
-        <translation>URL&#xa0;:</translation>
+        <translation>URL:</translation>
     </message>
     <message>
         <source>Logo URL</source>
@@ -1489,7 +1489,7 @@
     </message>
     <message>
         <source>of</source>
-        <translation>sur</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>Item Detail</source>
@@ -1516,7 +1516,7 @@
     </message>
     <message>
         <source>of</source>
-        <translation>sur</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>- OR -</source>
@@ -1534,7 +1534,7 @@
     </message>
     <message>
         <source>URL:</source>
-        <translation>URL&#xa0;:</translation>
+        <translation>URL:</translation>
     </message>
     <message>
         <source>&amp;Copy HTML</source>
@@ -1569,7 +1569,7 @@
     </message>
     <message>
         <source>of</source>
-        <translation>sur</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>Donation Name/Service (optional)</source>
@@ -1620,7 +1620,7 @@
     </message>
     <message>
         <source>of</source>
-        <translation>sur</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>- OR -</source>
@@ -1638,7 +1638,7 @@
     </message>
     <message>
         <source>URL:</source>
-        <translation>URL&#xa0;:</translation>
+        <translation>URL:</translation>
     </message>
     <message>
         <source>&amp;Copy HTML</source>
@@ -1673,7 +1673,7 @@
     </message>
     <message>
         <source>of</source>
-        <translation>sur</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>Subscription Name:</source>
@@ -1681,7 +1681,7 @@
     </message>
     <message>
         <source>Reference Item Number (optional)</source>
-        <translation>Numéro d&apos;article de référence (facultatif)</translation>
+        <translation>N° de référence (facultatif)</translation>
     </message>
     <message>
         <source>Currency</source>
@@ -1689,7 +1689,7 @@
     </message>
     <message>
         <source>I&amp;tem options…</source>
-        <translation>&amp;Options de l&apos;article…</translation>
+        <translation>&amp;Options…</translation>
     </message>
     <message>
         <source>Item options</source>
@@ -1712,7 +1712,7 @@
     </message>
     <message>
         <source>of</source>
-        <translation>sur</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>Charge Customers:</source>
@@ -1787,7 +1787,7 @@
     </message>
     <message>
         <source>of</source>
-        <translation>sur</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>- OR -</source>
@@ -1805,7 +1805,7 @@
     </message>
     <message>
         <source>URL:</source>
-        <translation>URL&#xa0;:</translation>
+        <translation>URL:</translation>
     </message>
     <message>
         <source>A&amp;dvanced variables…</source>
@@ -1852,7 +1852,7 @@
     </message>
     <message>
         <source>of</source>
-        <translation>sur</translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>Item Detail</source>
@@ -1930,7 +1930,7 @@
     </message>
     <message>
         <source>Website Payments</source>
-        <translation>Paiements sur site web</translation>
+        <translation>Paiements web</translation>
     </message>
     <message>
         <source>Payment buttons for your own web pages.</source>
@@ -1938,11 +1938,11 @@
     </message>
     <message>
         <source>Auction Payments</source>
-        <translation>Paiements d&apos;enchères</translation>
+        <translation>Enchères</translation>
     </message>
     <message>
         <source>Get paid quickly for the items you sell at auction.</source>
-        <translation>Soyez payé rapidement pour vos ventes aux enchères.</translation>
+        <translation>Soyez payé vite pour vos enchères.</translation>
     </message>
     <message>
         <source>Click here for the PayPal Developers Network</source>
@@ -1969,7 +1969,7 @@
     </message>
     <message>
         <source>PayPal Account:</source>
-        <translation>Compte PayPal&#xa0;:</translation>
+        <translation>Compte PayPal:</translation>
     </message>
     <message>
         <source>(email)</source>
@@ -1993,7 +1993,7 @@
     </message>
     <message>
         <source>Protect buttons from tampering…</source>
-        <translation>Protéger les boutons contre la falsification…</translation>
+        <translation>Protéger les boutons…</translation>
     </message>
     <message>
         <source>Protect buttons from tampering</source>
