@@ -193,6 +193,7 @@ void FrmStartup::connectPages() {
     if (const auto* link = named<QAbstractButton>(*this, "btnPaymentLink")) {
         linkCaption_ = link->text();
         linkAccessibleName_ = link->accessibleName();
+        linkWidth_ = link->minimumWidth();
     }
     if (auto* email = named<QLineEdit>(*this, "txtEmail")) {
         connect(email, &QLineEdit::textEdited, this, [this] { accountFromButton_.reset(); });
@@ -551,8 +552,12 @@ void FrmStartup::openOnSelectedButton() {
         link->setAccessibleName(editing_ ? tr("Replace with a PayPal payment link")
                                          : linkAccessibleName_);
         // The longer caption takes its room from the free space beside it.
-        link->setMinimumWidth(0);
-        link->setMinimumWidth(link->sizeHint().width());
+        link->setMinimumWidth(linkWidth_);
+        link->setMaximumWidth(linkWidth_);
+        if (editing_) {
+            link->setMaximumWidth(QWIDGETSIZE_MAX);
+            link->setMinimumWidth(std::max(linkWidth_, link->sizeHint().width()));
+        }
     }
     if (!editing_) {
         return;

@@ -163,6 +163,7 @@ private:
     // The payment link push button's caption and name when the window edits no button.
     QString linkCaption_;
     QString linkAccessibleName_;
+    int linkWidth_ = 0;
 };
 
 } // namespace ravelin::wizard
