@@ -544,9 +544,13 @@ void FrmStartup::putInPage(const QString& html) {
 void FrmStartup::openOnSelectedButton() {
     objectmodel::IHTMLDocument2* document =
         editor_ != nullptr ? editor_->ActiveDocument() : nullptr;
+    const bool wasEditing = editing_.has_value();
     editing_ = document != nullptr ? buttonAtSelection(*document) : std::nullopt;
-    // A payment link begun for another place starts afresh.
-    delete paymentLink_.data();
+    // A payment link begun for a button starts afresh for another place; one begun for the
+    // selection point keeps what was typed.
+    if (wasEditing || editing_) {
+        delete paymentLink_.data();
+    }
     if (auto* link = named<QAbstractButton>(*this, "btnPaymentLink")) {
         link->setText(editing_ ? tr("&Replace with a PayPal payment link…") : linkCaption_);
         link->setAccessibleName(editing_ ? tr("Replace with a PayPal payment link")
