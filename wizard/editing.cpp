@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wizard/editing.h"
 
+#include "buttons/text.h"
+
 #include <QCoreApplication>
 #include <string>
 #include <string_view>
@@ -12,19 +14,6 @@
 namespace ravelin::wizard {
 
 namespace {
-
-// The number of UTF-16 characters the UTF-8 text `bytes` makes (from QString::toUtf8, so
-// well-formed): one for each sequence, two for the four-byte ones beyond the BMP.
-qsizetype charactersOf(std::string_view bytes) {
-    qsizetype count = 0;
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if ((byte & 0xC0U) != 0x80U) {
-            count += byte >= 0xF0U ? 2 : 1;
-        }
-    }
-    return count;
-}
 
 // The buttons of `text`, each with where it runs in the text in characters.
 std::vector<ButtonInPage> buttonsOf(const QString& text) {
@@ -37,9 +26,10 @@ std::vector<ButtonInPage> buttonsOf(const QString& text) {
         return buttons; // a page past the reader's bound: edited as any other
     }
     for (buttons::FoundButton& button : *found) {
-        const qsizetype start = charactersOf(page.substr(0, button.begin));
-        const qsizetype end =
-            start + charactersOf(page.substr(button.begin, button.end - button.begin));
+        const qsizetype start =
+            static_cast<qsizetype>(buttons::utf16Length(page.substr(0, button.begin)));
+        const qsizetype end = start + static_cast<qsizetype>(buttons::utf16Length(
+                                          page.substr(button.begin, button.end - button.begin)));
         QString held = text.mid(start, end - start);
         buttons.push_back({std::move(button), start, end, std::move(held)});
     }
